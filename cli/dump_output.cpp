@@ -1,0 +1,127 @@
+#include "cli/dump_output.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "cli/text_width.h"
+
+namespace foalix::cli {
+
+using savedata::HorseEntry;
+using savedata::kHorseFields;
+
+namespace {
+
+constexpr const char* kRowCaption = "No.";
+constexpr const char* kNameCaption = "馬名";
+constexpr const char* kTotalCaption = "共有：";
+
+// The cells of one line of the table or of the CSV: row, name, the fourteen fields.
+std::vector<std::string> cells(int row, const HorseEntry& entry) {
+    std::vector<std::string> line{std::to_string(row), entry.name};
+    for (const auto& field : kHorseFields) {
+        line.push_back(entry.*field.member);
+    }
+    return line;
+}
+
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+void writeCsvRecord(std::ostream& out, const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        out << (i ? "," : "") << csvField(fields[i]);
+    }
+    out << "\r\n";
+}
+
+}  // namespace
+
+void writeText(std::ostream& out, const Roster& roster) {
+    std::vector<std::vector<std::string>> lines;
+    std::vector<std::string> header{kRowCaption, kNameCaption};
+    for (const auto& field : kHorseFields) {
+        header.emplace_back(field.caption);
+    }
+    lines.push_back(header);
+    for (int row : roster.rows) {
+        lines.push_back(cells(row, roster.table->row(row)));
+    }
+    std::vector<std::size_t> widths(header.size(), 0);
+    for (const auto& line : lines) {
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            widths[i] = std::max(widths[i], displayWidth(line[i]));
+        }
+    }
+    for (const auto& line : lines) {
+        std::string text;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            text += (i ? "  " : "") + padRight(line[i], widths[i]);
+        }
+        text.erase(text.find_last_not_of(' ') + 1);
+        out << text << '\n';
+    }
+    out << kTotalCaption << roster.total << '\n';
+}
+
+void writeCsv(std::ostream& out, const Roster& roster) {
+    std::vector<std::string> header{"row", "name"};
+    for (const auto& field : kHorseFields) {
+        header.emplace_back(field.key);
+    }
+    writeCsvRecord(out, header);
+    for (int row : roster.rows) {
+        writeCsvRecord(out, cells(row, roster.table->row(row)));
+    }
+    std::vector<std::string> total(header.size());
+    total[0] = "total";
+    total[1] = roster.total;
+    writeCsvRecord(out, total);
+}
+
+void writeJson(std::ostream& out, const Roster& roster) {
+    nlohmann::ordered_json foals = nlohmann::ordered_json::array();
+    for (int row : roster.rows) {
+        const HorseEntry& entry = roster.table->row(row);
+        nlohmann::ordered_json foal;
+        foal["row"] = row;
+        foal["name"] = entry.name;
+        for (const auto& field : kHorseFields) {
+            foal[field.key] = entry.*field.member;
+        }
+        foals.push_back(std::move(foal));
+    }
+    nlohmann::ordered_json document;
+    document["file"] = roster.file;
+    document["total"] = roster.total;
+    document["foals"] = std::move(foals);
+    // A path that is not UTF-8 must not abort the output: its bad bytes become U+FFFD.
+    out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
+
+void write(std::ostream& out, Format format, const Roster& roster) {
+    switch (format) {
+        case Format::Text:
+            writeText(out, roster);
+            break;
+        case Format::Csv:
+            writeCsv(out, roster);
+            break;
+        case Format::Json:
+            writeJson(out, roster);
+            break;
+    }
+}
+
+}  // namespace foalix::cli

@@ -1,0 +1,15 @@
+// How many terminal columns UTF-8 text takes: East Asian wide and full-width
+// characters take two, control characters none, everything else one.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace foalix::cli {
+
+std::size_t displayWidth(std::string_view utf8);
+
+// `text` followed by blanks up to `width` columns.
+std::string padRight(std::string_view text, std::size_t width);
+
+}  // namespace foalix::cli

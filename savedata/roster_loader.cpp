@@ -1,0 +1,106 @@
+#include "savedata/roster_loader.h"
+
+#include <array>
+#include <cstring>
+#include <span>
+
+#include "decode/decoders.h"
+#include "savedata/names.h"
+#include "savedata/numbers.h"
+
+namespace foalix::savedata {
+
+using namespace foalix::decode;
+
+namespace {
+
+using RosterBytes = std::array<Byte, kRosterStride * kRosterRecords>;
+
+}  // namespace
+
+void Get_Ability(const SlotSource& slot, int r, std::int32_t rosterId, HorseTable& table) {
+    LinkEntry link;
+    AbilityBlock ability;
+    const auto handle = slot.open();
+
+    const std::int32_t linkOffset = checkedMulAdd(rosterId, kLinkStride, kLinkOffset);
+    handle->readAt(linkOffset, link.bytes);
+    const std::int32_t abilityIndex = Get_Word(&link.bytes[LinkEntry::kAbilityIndex]);
+    const std::int32_t abilityOffset = checkedMulAdd(abilityIndex, kAbilityStride, kAbilityOffset);
+    handle->readAt(abilityOffset, ability.bytes);
+
+    const auto& b = ability.bytes;
+    HorseEntry& entry = table.row(r);
+    entry.Grade = Get_Grade(b[0]);
+    entry.SP = Get_SP(b[1]);
+    entry.ST = Get_ST(b[2], b[1]);
+    entry.Age = Get_Age(b[3]);
+    entry.Strong = Get_Strong(b[3]);
+    entry.When = Get_When(b[5]);
+    entry.Win = Get_Win(b[5]);
+    entry.Burst = Get_Burst(b[6]);
+    entry.Mind = Get_Mind(b[6]);
+    entry.Grass = Get_Grass(b[7]);
+    entry.Mud = Get_Mud(b[7]);
+    entry.Brian = Get_Brian(b[6], b[5]);
+    entry.Temper = Get_Temper(b[7]);
+    entry.Sex = Get_Sex(link.bytes[LinkEntry::kSexByte]);
+}
+
+bool Add_To_List(const HorseTable& table, int r, AgeBoxes ages) {
+    const BoxValue governing = table.row(r).Age == "1" ? ages.one : ages.two;
+    return governing == BoxValue::Ticked;
+}
+
+LoadResult Load_Horses(const SlotSource& slot, AgeBoxes ages, HorseTable& table) {
+    LoadResult result;
+    if (!slot.exists()) {
+        result.status = LoadStatus::NotFound;
+        return result;
+    }
+    // A file that ends before the roster does cannot hold one; reading it would list
+    // blank or invented foals.
+    // The roster handle stays open for the whole load; every lookup opens its own.
+    const auto rosterHandle = slot.open();
+    RosterBytes roster{};
+    if (rosterHandle->size() < kRosterEnd ||
+        rosterHandle->readAt(kRosterOffset, roster) != roster.size()) {
+        result.status = LoadStatus::Damaged;
+        return result;
+    }
+
+    // Fill a fresh table and hand it over only when the whole load succeeded, so a
+    // failure never leaves rows of two loads mixed.
+    HorseTable loaded;
+    for (int r = 1; r <= kRosterRecords; ++r) {
+        RosterRecord record;
+        std::memcpy(&record, roster.data() + (r - 1) * kRosterStride, sizeof record);
+        const std::int32_t id = Get_Word(record.id.data());
+        if (id == EMPTY_ROSTER_ID) {
+            continue;
+        }
+        loaded.row(r).name = Get_Name(record.name);
+        Get_Ability(slot, r, id, loaded);
+        if (Add_To_List(loaded, r, ages)) {
+            result.listedRows.push_back(r);
+        }
+    }
+    table = std::move(loaded);
+    result.status = LoadStatus::Loaded;
+    result.total = std::to_string(result.listedRows.size()) + "頭";
+    return result;
+}
+
+const char* statusMessage(LoadStatus status) {
+    switch (status) {
+        case LoadStatus::NotFound:
+            return kSaveDataNotFound;
+        case LoadStatus::Damaged:
+            return kSaveDataDamaged;
+        case LoadStatus::Loaded:
+            break;
+    }
+    return nullptr;
+}
+
+}  // namespace foalix::savedata

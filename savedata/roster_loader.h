@@ -1,0 +1,52 @@
+// Loading a slot: the roster records in order, each used one followed through its
+// link and ability entries, decoded, and offered to the age filter.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "savedata/horse_table.h"
+#include "savedata/slot_source.h"
+
+namespace foalix::savedata {
+
+// A check box's value: only a ticked box lists its age.
+enum class BoxValue { Unticked = 0, Ticked = 1, Greyed = 2 };
+
+struct AgeBoxes {
+    BoxValue one = BoxValue::Ticked;  // foals of age 1
+    BoxValue two = BoxValue::Ticked;  // every other age
+};
+
+enum class LoadStatus { Loaded, NotFound, Damaged };
+
+inline constexpr const char* kSaveDataNotFound = "Save Data not found";
+inline constexpr const char* kSaveDataDamaged = "Save Data is damaged";
+
+struct LoadResult {
+    LoadStatus status = LoadStatus::NotFound;
+    // Record numbers of the listed foals, in the order the age filter added them.
+    std::vector<int> listedRows;
+    // The listed count followed by "頭"; empty unless the slot loaded.
+    std::string total;
+};
+
+// Loads the slot into `table`. A missing slot gives NotFound and a slot too short to
+// hold the roster gives Damaged; both leave `table` as it was. A slot that loads
+// replaces all 40 rows, so rows of unused records are empty. File failures raise
+// RunTimeError and also leave `table` as it was.
+LoadResult Load_Horses(const SlotSource& slot, AgeBoxes ages, HorseTable& table);
+
+// Fills the fourteen decoded fields of row r from the link entry of `rosterId` and
+// the ability entry it points to, reading on a handle of its own. Entries past the
+// end of the slot read as zero bytes.
+void Get_Ability(const SlotSource& slot, int r, std::int32_t rosterId, HorseTable& table);
+
+// True when row r's age box is ticked: "1" goes by `one`, any other age by `two`.
+bool Add_To_List(const HorseTable& table, int r, AgeBoxes ages);
+
+// The message a player sees for a slot that did not load, or nothing.
+const char* statusMessage(LoadStatus status);
+
+}  // namespace foalix::savedata

@@ -1,0 +1,22 @@
+// A slot file on disk, opened read-only. Failures raise RunTimeError with the number
+// and text of the platform's file errors (53 File not found, 76 Path not found,
+// 75 Path/File access error, 57 Device I/O error, ...).
+#pragma once
+
+#include "savedata/slot_source.h"
+
+namespace foalix::savedata {
+
+class SlotFile final : public SlotSource {
+public:
+    explicit SlotFile(std::string path) : path_(std::move(path)) {}
+
+    bool exists() const override;
+    std::unique_ptr<SlotHandle> open() const override;
+    const std::string& path() const override { return path_; }
+
+private:
+    std::string path_;
+};
+
+}  // namespace foalix::savedata

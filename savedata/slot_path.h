@@ -1,0 +1,25 @@
+// Where a slot lives: the save folder, used exactly as stored, then the slot's file name.
+#pragma once
+
+#include <string>
+
+namespace foalix::savedata {
+
+// The platform's path separator: "\" on Windows, "/" elsewhere.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// "Svdata" + slot + "a.rk5" (slot 1 to 5).
+std::string slotFileName(int slot);
+
+// RK5Path + separator + slotFileName(slot). Nothing is added to or removed from the
+// folder, so a folder that already ends in a separator gives a doubled one, which
+// every file system reads as a single one.
+std::string composeSlotFile(const std::string& rk5Path, int slot);
+
+bool isValidSlot(int slot);
+
+}  // namespace foalix::savedata

@@ -1,0 +1,225 @@
+// Loading a slot: roster, link and ability lookups, the age filter and the total.
+#include <gtest/gtest.h>
+
+#include "savedata/format.h"
+#include "savedata/list_order.h"
+#include "savedata/memory_slot.h"
+#include "savedata/roster_loader.h"
+#include "savedata/run_time_error.h"
+#include "tests/test_support.h"
+
+namespace foalix::savedata {
+namespace {
+
+using slotgen::SlotImage;
+using testing::kExampleOne;
+using testing::kExampleTwo;
+
+constexpr AgeBoxes kBoth{BoxValue::Ticked, BoxValue::Ticked};
+constexpr AgeBoxes kOnlyOne{BoxValue::Ticked, BoxValue::Unticked};
+constexpr AgeBoxes kOnlyTwo{BoxValue::Unticked, BoxValue::Ticked};
+constexpr AgeBoxes kNone{BoxValue::Unticked, BoxValue::Unticked};
+
+struct Loaded {
+    LoadResult result;
+    HorseTable table;
+};
+
+Loaded load(const SlotImage& image, AgeBoxes ages = kBoth) {
+    Loaded loaded;
+    loaded.result = Load_Horses(MemorySlot("slot", image.bytes()), ages, loaded.table);
+    return loaded;
+}
+
+HorseEntry entry(std::string name, std::vector<std::string> values) {
+    HorseEntry e;
+    e.name = std::move(name);
+    for (std::size_t i = 0; i < kHorseFields.size(); ++i) {
+        e.*kHorseFields[i].member = values[i];
+    }
+    return e;
+}
+
+TEST(LoadHorses, WorkedExamplesDecodeAllFourteenFields) {
+    SlotImage image;
+    image.foal(1, 7, "サクラ", 30, 0x09, kExampleOne).foal(2, 8, "モミジ", 31, 0xF7, kExampleTwo);
+    const Loaded loaded = load(image);
+    // Grade SP ST Age Strong Win When Burst Grass Mud Sex Mind Temper Brian
+    EXPECT_EQ(loaded.table.row(1), entry("サクラ", {"S", "A", "A", "1", "C", "C", "遲", "A", "A",
+                                                     "A", "牝", "D", "荒", "A"}));
+    EXPECT_EQ(loaded.table.row(2), entry("モミジ", {"D", "D", "C", "2", "B", "C", "早", "C", "C",
+                                                     "A", "牡", "C", "普", "B"}));
+    EXPECT_EQ(loaded.result.listedRows, (std::vector<int>{1, 2}));
+    EXPECT_EQ(loaded.result.total, "2頭");
+}
+
+TEST(LoadHorses, AgeFilterAndTotal) {
+    SlotImage image;
+    const auto withAge = [](Byte age) {
+        auto bytes = kExampleOne;
+        bytes[3] = age;
+        return bytes;
+    };
+    image.foal(1, 1, "イチ", 1, 0, withAge(0x08))
+        .foal(2, 2, "ニ", 2, 0, withAge(0x17))
+        .foal(3, 3, "サン", 3, 0, withAge(0x18))
+        .foal(4, 4, "ゼロ", 4, 0, withAge(0x07));
+    struct Case {
+        const char* what;
+        AgeBoxes ages;
+        std::vector<int> rows;
+        std::string total;
+    };
+    const std::vector<Case> cases{
+        {"both ticked", kBoth, {1, 2, 3, 4}, "4頭"},
+        {"only one year", kOnlyOne, {1}, "1頭"},
+        {"two years takes every other age", kOnlyTwo, {2, 3, 4}, "3頭"},
+        {"neither", kNone, {}, "0頭"},
+        {"a greyed box is not ticked", {BoxValue::Greyed, BoxValue::Ticked}, {2, 3, 4}, "3頭"},
+    };
+    for (const auto& c : cases) {
+        const Loaded loaded = load(image, c.ages);
+        EXPECT_EQ(loaded.result.status, LoadStatus::Loaded) << c.what;
+        EXPECT_EQ(loaded.result.listedRows, c.rows) << c.what;
+        EXPECT_EQ(loaded.result.total, c.total) << c.what;
+        // Filtering only decides the list: every used row is filled either way.
+        EXPECT_EQ(loaded.table.row(4).name, "ゼロ") << c.what;
+    }
+}
+
+TEST(LoadHorses, RosterRecordsAndIds) {
+    SlotImage image;
+    // Id bytes 00 00 are roster id 0, a used record linked at the region's start.
+    image.recordRaw(1, 0, {}).link(0, 5, 0x08).ability(5, kExampleOne);
+    image.record(2, 2301, "フタ").link(2301, 6, 0).ability(6, kExampleTwo);
+    image.record(40, 9, "ヨンジュウ").link(9, 7, 0).ability(7, kExampleOne);
+    const Loaded loaded = load(image);
+    EXPECT_EQ(loaded.result.listedRows, (std::vector<int>{1, 2, 40}));
+    EXPECT_EQ(loaded.table.row(1).name, "");
+    EXPECT_EQ(loaded.table.row(1).Grade, "S");
+    EXPECT_EQ(loaded.table.row(1).Sex, "牝");
+    EXPECT_EQ(loaded.table.row(2).Grade, "D");
+    EXPECT_EQ(loaded.table.row(40).name, "ヨンジュウ");
+    EXPECT_EQ(loaded.table.row(3), HorseEntry{});
+}
+
+TEST(LoadHorses, AllPlacesUnusedListsNothing) {
+    const Loaded loaded = load(SlotImage());
+    EXPECT_EQ(loaded.result.status, LoadStatus::Loaded);
+    EXPECT_TRUE(loaded.result.listedRows.empty());
+    EXPECT_EQ(loaded.result.total, "0頭");
+    EXPECT_EQ(loaded.table, HorseTable{});
+}
+
+TEST(LoadHorses, LinkAndAbilityEntriesAtTheirOffsets) {
+    SlotImage image;
+    image.record(1, 1, "イチ");
+    // Roster id 1's link entry at 237616 names ability index 0x1234, at 48476.
+    image.put(237616, std::array<Byte, 2>{0x34, 0x12}).put(48476, kExampleTwo);
+    EXPECT_EQ(load(image).table.row(1).Grade, "D");
+    EXPECT_EQ(load(image).table.row(1).Age, "2");
+}
+
+TEST(LoadHorses, EntriesPastTheEndReadAsZero) {
+    SlotImage image;
+    // Id 65535's link entry lies at 892956, far past the end: index 0, sex byte 0.
+    image.record(1, 65535, "トオク").ability(0, kExampleOne);
+    // Index 65535's ability entry at 657226 is cut short by the end of the file.
+    image.record(2, 3, "ハシ").link(3, 65535, 0x08);
+    image.resize(657226 + 3).put(657226, std::array<Byte, 3>{0x50, 0x30, 0x18});
+    const Loaded loaded = load(image);
+    EXPECT_EQ(loaded.table.row(1), entry("トオク", {"S", "A", "A", "1", "C", "C", "遲", "A",
+                                                     "A", "A", "牡", "D", "荒", "A"}));
+    // Grade S, SP A, ST A from the three bytes there; zero for everything else.
+    EXPECT_EQ(loaded.table.row(2), entry("ハシ", {"S", "A", "A", "-", "D", "C", "早", "C", "C",
+                                                   "C", "牝", "D", "激", "D"}));
+}
+
+TEST(LoadHorses, BytesNobodyReadsChangeNothing) {
+    SlotImage image;
+    image.foal(1, 4, "イチ", 9, 0x09, kExampleOne);
+    const HorseTable before = load(image).table;
+    // Link bytes 2 to 7 and 9; ability bytes 4, 8 and 9.
+    for (int offset : {2, 3, 4, 5, 6, 7, 9}) {
+        image.put(237606 + 40 + offset, std::array<Byte, 1>{0xFF});
+    }
+    for (int offset : {4, 8, 9}) {
+        image.put(1876 + 90 + offset, std::array<Byte, 1>{0xAA});
+    }
+    EXPECT_EQ(load(image).table, before);
+}
+
+TEST(LoadHorses, EachLoadReplacesEveryRow) {
+    SlotImage first;
+    first.foal(3, 5, "マエ", 5, 0, kExampleOne);
+    SlotImage second;
+    second.foal(1, 6, "アト", 6, 0, kExampleTwo);
+    HorseTable table;
+    Load_Horses(MemorySlot("a", first.bytes()), kBoth, table);
+    ASSERT_EQ(table.row(3).name, "マエ");
+    Load_Horses(MemorySlot("b", second.bytes()), kBoth, table);
+    EXPECT_EQ(table.row(3), HorseEntry{});
+    EXPECT_EQ(table.row(1).name, "アト");
+}
+
+TEST(LoadHorses, TwoFoalsWithOneNameKeepTheirOwnRows) {
+    SlotImage image;
+    image.foal(4, 1, "オナジ", 1, 0x00, kExampleOne).foal(9, 2, "オナジ", 2, 0x08, kExampleTwo);
+    const Loaded loaded = load(image);
+    EXPECT_EQ(loaded.result.listedRows, (std::vector<int>{4, 9}));
+    EXPECT_EQ(loaded.result.total, "2頭");
+    EXPECT_EQ(loaded.table.row(4).Sex, "牡");
+    EXPECT_EQ(loaded.table.row(9).Sex, "牝");
+}
+
+TEST(LoadHorses, ShortSlotIsDamagedAndChangesNothing) {
+    SlotImage used;
+    used.foal(1, 1, "イチ", 1, 0, kExampleOne);
+    HorseTable table;
+    Load_Horses(MemorySlot("a", used.bytes()), kBoth, table);
+    const HorseTable before = table;
+
+    struct Case {
+        std::size_t size;
+        LoadStatus status;
+    };
+    for (const Case& c : {Case{0, LoadStatus::Damaged}, Case{535343, LoadStatus::Damaged},
+                          Case{535344, LoadStatus::Loaded}}) {
+        SlotImage image;
+        image.resize(c.size);
+        HorseTable copy = table;
+        const LoadResult result = Load_Horses(MemorySlot("s", image.bytes()), kBoth, copy);
+        EXPECT_EQ(result.status, c.status) << c.size;
+        if (c.status == LoadStatus::Damaged) {
+            EXPECT_EQ(copy, before) << c.size;
+            EXPECT_TRUE(result.listedRows.empty());
+            EXPECT_EQ(result.total, "");
+        }
+    }
+}
+
+TEST(AddToList, RowOutsideTheTableRaisesSubscriptOutOfRange) {
+    HorseTable table;
+    for (int r : {0, 41, -1}) {
+        try {
+            Add_To_List(table, r, kBoth);
+            ADD_FAILURE() << r;
+        } catch (const RunTimeError& e) {
+            EXPECT_EQ(e.number(), 9);
+        }
+    }
+}
+
+TEST(ListOrder, ByCharacterCodeThenRecord) {
+    HorseTable table;
+    const std::vector<std::pair<int, std::string>> names{
+        {1, "ミドリ"}, {2, "アオ"}, {3, "B"}, {4, "アオ"}, {5, ""}, {6, "アオイ"}};
+    for (const auto& [r, name] : names) {
+        table.row(r).name = name;
+    }
+    EXPECT_EQ(inListOrder(table, {1, 2, 3, 4, 5, 6}), (std::vector<int>{5, 3, 2, 4, 6, 1}));
+    EXPECT_EQ(inListOrder(table, {4, 2}), (std::vector<int>{2, 4}));
+}
+
+}  // namespace
+}  // namespace foalix::savedata
