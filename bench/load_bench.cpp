@@ -51,8 +51,7 @@ void BM_Baseline(benchmark::State& state) {
             const int id = roster[r * kRosterStride] | roster[r * kRosterStride + 1] << 8;
             readAt(lookup, kLinkOffset + kLinkStride * id, link.data(), link.size());
             const int index = link[0] | link[1] << 8;
-            readAt(lookup, kAbilityOffset + kAbilityStride * index, ability.data(),
-                   ability.size());
+            readAt(lookup, kAbilityOffset + kAbilityStride * index, ability.data(), ability.size());
             ::close(lookup);
         }
         ::close(fd);

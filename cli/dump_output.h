@@ -13,8 +13,8 @@ enum class Format { Text, Csv, Json };
 
 struct Roster {
     std::string file;
-    std::string total;            // "12頭"
-    std::vector<int> rows;        // listed record numbers, in list order
+    std::string total;      // "12頭"
+    std::vector<int> rows;  // listed record numbers, in list order
     const savedata::HorseTable* table = nullptr;
 };
 

@@ -23,7 +23,9 @@ std::string inBand(int value, const std::array<Band, N>& bands) {
     return bands.back().text;  // unreachable: the last band always ends at the reduction's top
 }
 
-int lowBits(Byte byte, int bits) { return byte & ((1 << bits) - 1); }
+int lowBits(Byte byte, int bits) {
+    return byte & ((1 << bits) - 1);
+}
 
 constexpr std::array<Band, 5> kGradeBands{{{44, "D"}, {59, "C"}, {69, "B"}, {79, "A"}, {127, "S"}}};
 constexpr std::array<Band, 4> kSpBands{{{32, "D"}, {39, "C"}, {47, "B"}, {63, "A"}}};
@@ -36,9 +38,13 @@ constexpr std::array<Band, 3> kMudBands{{{31, "C"}, {47, "B"}, {63, "A"}}};
 
 }  // namespace
 
-std::string Get_Grade(Byte byte0) { return inBand(lowBits(byte0, 7), kGradeBands); }
+std::string Get_Grade(Byte byte0) {
+    return inBand(lowBits(byte0, 7), kGradeBands);
+}
 
-std::string Get_SP(Byte byte1) { return inBand(lowBits(byte1, 6), kSpBands); }
+std::string Get_SP(Byte byte1) {
+    return inBand(lowBits(byte1, 6), kSpBands);
+}
 
 std::string Get_ST(Byte byte2, Byte byte1) {
     int v = lowBits(byte2, 5);
@@ -50,14 +56,24 @@ std::string Get_ST(Byte byte2, Byte byte1) {
     return inBand(v, kStBands);
 }
 
-std::string Get_When(Byte byte5) { return inBand(lowBits(byte5, 7), kWhenBands); }
+std::string Get_When(Byte byte5) {
+    return inBand(lowBits(byte5, 7), kWhenBands);
+}
 
-std::string Get_Burst(Byte byte6) { return inBand(byte6, kBurstBands); }
+std::string Get_Burst(Byte byte6) {
+    return inBand(byte6, kBurstBands);
+}
 
-std::string Get_Mind(Byte byte6) { return inBand(lowBits(byte6, 5), kMindBands); }
+std::string Get_Mind(Byte byte6) {
+    return inBand(lowBits(byte6, 5), kMindBands);
+}
 
-std::string Get_Grass(Byte byte7) { return inBand(byte7, kGrassBands); }
+std::string Get_Grass(Byte byte7) {
+    return inBand(byte7, kGrassBands);
+}
 
-std::string Get_Mud(Byte byte7) { return inBand(lowBits(byte7, 6), kMudBands); }
+std::string Get_Mud(Byte byte7) {
+    return inBand(lowBits(byte7, 6), kMudBands);
+}
 
 }  // namespace foalix::decode

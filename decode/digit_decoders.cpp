@@ -10,7 +10,9 @@ namespace {
 
 using DigitTable = std::array<const char*, 16>;
 
-int lowDigit(Byte byte) { return byte & 0x0F; }
+int lowDigit(Byte byte) {
+    return byte & 0x0F;
+}
 
 constexpr DigitTable kStrong{"D", "D", "C", "B", "B", "A", "A", "A",
                              "D", "D", "C", "B", "B", "A", "A", "A"};
@@ -31,17 +33,25 @@ std::string Get_Age(Byte byte3) {
     return "-";
 }
 
-std::string Get_Strong(Byte byte3) { return kStrong[lowDigit(byte3)]; }
+std::string Get_Strong(Byte byte3) {
+    return kStrong[lowDigit(byte3)];
+}
 
-std::string Get_Win(Byte byte5) { return kWin[lowDigit(byte5)]; }
+std::string Get_Win(Byte byte5) {
+    return kWin[lowDigit(byte5)];
+}
 
-std::string Get_Temper(Byte byte7) { return kTemper[byte7 % 4]; }
+std::string Get_Temper(Byte byte7) {
+    return kTemper[byte7 % 4];
+}
 
 std::string Get_Brian(Byte byte6, Byte byte5) {
     // The digits 1, 5, 9 and D sit between C and B; the top bit of byte 5 decides.
     return kBrian[2 * (byte6 % 4) + byte5 / 128];
 }
 
-std::string Get_Sex(Byte linkByte8) { return (linkByte8 & 0x08) ? "牝" : "牡"; }
+std::string Get_Sex(Byte linkByte8) {
+    return (linkByte8 & 0x08) ? "牝" : "牡";
+}
 
 }  // namespace foalix::decode

@@ -14,7 +14,7 @@ constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 // One converter per thread and direction, opened on first use: opening is far
 // dearer than converting two bytes.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (ok()) {
@@ -50,7 +50,7 @@ public:
         return true;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
@@ -65,9 +65,12 @@ Converter& encoder() {
 }
 
 std::size_t utf8SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
     return 4;
 }
 

@@ -13,8 +13,12 @@ std::size_t rowIndex(int r) {
 }
 }  // namespace
 
-HorseEntry& HorseTable::row(int r) { return rows_[rowIndex(r)]; }
+HorseEntry& HorseTable::row(int r) {
+    return rows_[rowIndex(r)];
+}
 
-const HorseEntry& HorseTable::row(int r) const { return rows_[rowIndex(r)]; }
+const HorseEntry& HorseTable::row(int r) const {
+    return rows_[rowIndex(r)];
+}
 
 }  // namespace foalix::savedata

@@ -56,14 +56,14 @@ inline constexpr std::array<HorseField, 14> kHorseFields{{
 
 // Exactly 40 rows, numbered 1 to 40 like the roster records they come from.
 class HorseTable {
-public:
+  public:
     // Row r (1 to 40); any other number raises RunTimeError 9.
     HorseEntry& row(int r);
     const HorseEntry& row(int r) const;
 
     bool operator==(const HorseTable&) const = default;
 
-private:
+  private:
     std::array<HorseEntry, kRosterRecords> rows_{};
 };
 

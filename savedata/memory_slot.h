@@ -9,19 +9,17 @@
 namespace foalix::savedata {
 
 class MemorySlot final : public SlotSource {
-public:
+  public:
     MemorySlot(std::string path, std::span<const Byte> bytes)
         : path_(std::move(path)), bytes_(bytes.begin(), bytes.end()) {}
 
     bool exists() const override { return true; }
-    std::unique_ptr<SlotHandle> open() const override {
-        return std::make_unique<Handle>(bytes_);
-    }
+    std::unique_ptr<SlotHandle> open() const override { return std::make_unique<Handle>(bytes_); }
     const std::string& path() const override { return path_; }
 
-private:
+  private:
     class Handle final : public SlotHandle {
-    public:
+      public:
         explicit Handle(const std::vector<Byte>& bytes) : bytes_(bytes) {}
         std::size_t readAt(std::int64_t offset, std::span<Byte> out) override {
             if (offset < 0 || offset >= size()) {
@@ -34,7 +32,7 @@ private:
         }
         std::int64_t size() override { return static_cast<std::int64_t>(bytes_.size()); }
 
-    private:
+      private:
         const std::vector<Byte>& bytes_;
     };
 

@@ -22,7 +22,7 @@ inline constexpr int kPathNotFound = 76;
 }  // namespace error
 
 class RunTimeError : public std::runtime_error {
-public:
+  public:
     explicit RunTimeError(int number);
     RunTimeError(int number, std::string description);
 
@@ -32,7 +32,7 @@ public:
     // The standard text of a run-time error number ("Overflow", "File not found", ...).
     static std::string standardText(int number);
 
-private:
+  private:
     int number_;
     std::string description_;
 };

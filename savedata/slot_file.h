@@ -8,14 +8,14 @@
 namespace foalix::savedata {
 
 class SlotFile final : public SlotSource {
-public:
+  public:
     explicit SlotFile(std::string path) : path_(std::move(path)) {}
 
     bool exists() const override;
     std::unique_ptr<SlotHandle> open() const override;
     const std::string& path() const override { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -49,7 +49,7 @@ RunTimeError fileError(int errnoValue, const std::string& path) {
 }
 
 class PosixHandle final : public SlotHandle {
-public:
+  public:
     PosixHandle(int fd, const std::string& path) : fd_(fd), path_(path) {}
     ~PosixHandle() override { ::close(fd_); }
     PosixHandle(const PosixHandle&) = delete;
@@ -82,7 +82,7 @@ public:
         return info.st_size;
     }
 
-private:
+  private:
     int fd_;
     const std::string& path_;
 };

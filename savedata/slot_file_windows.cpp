@@ -39,7 +39,7 @@ RunTimeError fileError(DWORD code) {
 }
 
 class WindowsHandle final : public SlotHandle {
-public:
+  public:
     explicit WindowsHandle(HANDLE file) : file_(file) {}
     ~WindowsHandle() override { CloseHandle(file_); }
     WindowsHandle(const WindowsHandle&) = delete;
@@ -77,7 +77,7 @@ public:
         return length.QuadPart;
     }
 
-private:
+  private:
     HANDLE file_;
 };
 

@@ -4,7 +4,9 @@
 
 namespace foalix::savedata {
 
-bool isValidSlot(int slot) { return slot >= kFirstSlot && slot < kFirstSlot + kSlotCount; }
+bool isValidSlot(int slot) {
+    return slot >= kFirstSlot && slot < kFirstSlot + kSlotCount;
+}
 
 std::string slotFileName(int slot) {
     return std::string(kSlotFilePrefix) + std::to_string(slot) + std::string(kSlotFileSuffix);

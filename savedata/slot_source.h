@@ -13,7 +13,7 @@ namespace foalix::savedata {
 
 // One open handle on a slot with its own read position.
 class SlotHandle {
-public:
+  public:
     virtual ~SlotHandle() = default;
     // Reads up to out.size() bytes at a 0-based offset and returns how many were
     // read: fewer when the slot ends first. Raises RunTimeError when reading fails.
@@ -23,7 +23,7 @@ public:
 };
 
 class SlotSource {
-public:
+  public:
     virtual ~SlotSource() = default;
     // True when the slot is an ordinary file (not a folder, device, pipe, or a
     // hidden or system file). Never blocks and never raises.

@@ -33,7 +33,7 @@ DumpRun dump(std::vector<std::string> args) {
 }
 
 class DumpTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         slotgen::SlotImage image;
         image.foal(2, 11, "ミドリ", 1, 0x09, testing::kExampleOne)
@@ -63,18 +63,18 @@ TEST_F(DumpTest, JsonListsFoalsInListOrder) {
     EXPECT_EQ(doc["foals"][1]["row"], 5);
     EXPECT_EQ(doc["foals"][2]["name"], "ミドリ");
     const nlohmann::ordered_json expected = {
-        {"row", 2},    {"name", "ミドリ"}, {"Grade", "S"}, {"SP", "A"},     {"ST", "A"},
-        {"Age", "1"},  {"Strong", "C"},    {"Win", "C"},   {"When", "遲"},  {"Burst", "A"},
-        {"Grass", "A"}, {"Mud", "A"},      {"Sex", "牝"},  {"Mind", "D"},   {"Temper", "荒"},
-        {"Brian", "A"}};
+        {"row", 2},     {"name", "ミドリ"}, {"Grade", "S"},   {"SP", "A"},
+        {"ST", "A"},    {"Age", "1"},       {"Strong", "C"},  {"Win", "C"},
+        {"When", "遲"}, {"Burst", "A"},     {"Grass", "A"},   {"Mud", "A"},
+        {"Sex", "牝"},  {"Mind", "D"},      {"Temper", "荒"}, {"Brian", "A"}};
     EXPECT_EQ(doc["foals"][2], expected);
     EXPECT_EQ(doc["foals"][2].dump(), expected.dump());  // keys in this order
 }
 
 TEST_F(DumpTest, AgesChooseTheFoals) {
     const auto rowsFor = [&](const std::string& ages) {
-        const auto doc = nlohmann::json::parse(dump({"--format", "json", "--ages", ages,
-                                                     "--file", file_}).out);
+        const auto doc =
+            nlohmann::json::parse(dump({"--format", "json", "--ages", ages, "--file", file_}).out);
         std::vector<int> rows;
         for (const auto& foal : doc["foals"]) {
             rows.push_back(foal["row"]);
@@ -107,8 +107,9 @@ TEST_F(DumpTest, TextIsAnAlignedTableUnderTheWindowsCaptions) {
     }
     ASSERT_EQ(all.size(), 5u);
     EXPECT_EQ(all[0].rfind("No.  馬名    素質  ＳＰ  ＳＴ  年齡", 0), 0u) << all[0];
-    EXPECT_EQ(all[3], "2    ミドリ  S     A     A     1     C     C     遲    A     A     A     "
-                      "牝    D     荒    A");
+    EXPECT_EQ(all[3],
+              "2    ミドリ  S     A     A     1     C     C     遲    A     A     A     "
+              "牝    D     荒    A");
     EXPECT_EQ(all[4], "共有：3頭");
     EXPECT_EQ(displayWidth(all[1]), displayWidth(all[3]));
 }

@@ -46,9 +46,9 @@ TEST(LoadHorses, WorkedExamplesDecodeAllFourteenFields) {
     const Loaded loaded = load(image);
     // Grade SP ST Age Strong Win When Burst Grass Mud Sex Mind Temper Brian
     EXPECT_EQ(loaded.table.row(1), entry("サクラ", {"S", "A", "A", "1", "C", "C", "遲", "A", "A",
-                                                     "A", "牝", "D", "荒", "A"}));
+                                                    "A", "牝", "D", "荒", "A"}));
     EXPECT_EQ(loaded.table.row(2), entry("モミジ", {"D", "D", "C", "2", "B", "C", "早", "C", "C",
-                                                     "A", "牡", "C", "普", "B"}));
+                                                    "A", "牡", "C", "普", "B"}));
     EXPECT_EQ(loaded.result.listedRows, (std::vector<int>{1, 2}));
     EXPECT_EQ(loaded.result.total, "2頭");
 }
@@ -128,11 +128,11 @@ TEST(LoadHorses, EntriesPastTheEndReadAsZero) {
     image.record(2, 3, "ハシ").link(3, 65535, 0x08);
     image.resize(657226 + 3).put(657226, std::array<Byte, 3>{0x50, 0x30, 0x18});
     const Loaded loaded = load(image);
-    EXPECT_EQ(loaded.table.row(1), entry("トオク", {"S", "A", "A", "1", "C", "C", "遲", "A",
-                                                     "A", "A", "牡", "D", "荒", "A"}));
+    EXPECT_EQ(loaded.table.row(1), entry("トオク", {"S", "A", "A", "1", "C", "C", "遲", "A", "A",
+                                                    "A", "牡", "D", "荒", "A"}));
     // Grade S, SP A, ST A from the three bytes there; zero for everything else.
-    EXPECT_EQ(loaded.table.row(2), entry("ハシ", {"S", "A", "A", "-", "D", "C", "早", "C", "C",
-                                                   "C", "牝", "D", "激", "D"}));
+    EXPECT_EQ(loaded.table.row(2), entry("ハシ", {"S", "A", "A", "-", "D", "C", "早", "C", "C", "C",
+                                                  "牝", "D", "激", "D"}));
 }
 
 TEST(LoadHorses, BytesNobodyReadsChangeNothing) {
@@ -212,8 +212,8 @@ TEST(AddToList, RowOutsideTheTableRaisesSubscriptOutOfRange) {
 
 TEST(ListOrder, ByCharacterCodeThenRecord) {
     HorseTable table;
-    const std::vector<std::pair<int, std::string>> names{
-        {1, "ミドリ"}, {2, "アオ"}, {3, "B"}, {4, "アオ"}, {5, ""}, {6, "アオイ"}};
+    const std::vector<std::pair<int, std::string>> names{{1, "ミドリ"}, {2, "アオ"}, {3, "B"},
+                                                         {4, "アオ"},   {5, ""},     {6, "アオイ"}};
     for (const auto& [r, name] : names) {
         table.row(r).name = name;
     }

@@ -41,11 +41,9 @@ TEST(GetName, PairsBecomeCharacters) {
         {"single-byte character before 00", field({'A', 0, 'B', 0}), "AB"},
         {"half-width katakana", field({0xB6, 0xBE, 0xDE, 0xC9}), "ｶﾞ"},
         {"00 then a byte gives U+0000 and goes on", field({0, 'A', 'B', 0}), "\0B"s},
-        {"00 00 across two pairs does not end the name", field({'A', 0, 0, 'B', 'C', 0}),
-         "A\0C"s},
+        {"00 00 across two pairs does not end the name", field({'A', 0, 0, 'B', 'C', 0}), "A\0C"s},
         {"lead byte without a trail byte", field({0x81, 0x00, 'A', 0}), "\uFFFDA"},
-        {"single-byte character then a dangling lead byte", field({'A', 0x81, 0x83, 0x54}),
-         "Aサ"},
+        {"single-byte character then a dangling lead byte", field({'A', 0x81, 0x83, 0x54}), "Aサ"},
         {"a dangling lead byte does not reach into the next pair", field({'A', 0x83, 0x54, 'B'}),
          "AT"},
     };

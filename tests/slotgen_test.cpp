@@ -37,7 +37,8 @@ size 600000
 
 TEST(SlotDescription, MistakesNameTheirLine) {
     const std::vector<std::pair<std::string, std::string>> cases{
-        {"foal 41 1 \"ア\" 1 00 00 00 00 00 00 00 00 00", "line 1: record number must be 1 to 40: 41"},
+        {"foal 41 1 \"ア\" 1 00 00 00 00 00 00 00 00 00",
+         "line 1: record number must be 1 to 40: 41"},
         {"\nrecord 1 x \"ア\"", "line 2: not a number: x"},
         {"ability 1 00 00 00 00 00 00 00 100", "line 1: not a hexadecimal byte: 100"},
         {"record 1 1 ア", "line 1: a name must be in double quotes"},

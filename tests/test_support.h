@@ -10,7 +10,7 @@ namespace foalix::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -21,7 +21,7 @@ public:
     // Writes `image` as slot `slot` of this folder and returns the file's path.
     std::string writeSlot(int slot, const slotgen::SlotImage& image) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

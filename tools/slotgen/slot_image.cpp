@@ -47,7 +47,9 @@ SlotImage& SlotImage::resize(std::size_t size) {
     return *this;
 }
 
-SlotImage& SlotImage::unused(int r) { return put(recordOffset(r), kUnusedId); }
+SlotImage& SlotImage::unused(int r) {
+    return put(recordOffset(r), kUnusedId);
+}
 
 SlotImage& SlotImage::recordRaw(int r, int id, std::span<const Byte> nameBytes) {
     if (nameBytes.size() > kNameFieldBytes) {
@@ -99,7 +101,7 @@ void SlotImage::writeTo(const std::string& path) const {
 namespace {
 
 class Statement {
-public:
+  public:
     Statement(const std::string& line, int number) : in_(line), number_(number) {}
 
     std::string word() {
@@ -170,7 +172,7 @@ public:
         throw DescriptionError("line " + std::to_string(number_) + ": " + why);
     }
 
-private:
+  private:
     std::istringstream in_;
     int number_;
 };

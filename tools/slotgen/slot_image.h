@@ -19,7 +19,7 @@ namespace foalix::slotgen {
 using savedata::Byte;
 
 class SlotImage {
-public:
+  public:
     // A file just long enough for the roster, with all 40 records unused.
     SlotImage();
 
@@ -42,7 +42,7 @@ public:
     const std::vector<Byte>& bytes() const { return bytes_; }
     void writeTo(const std::string& path) const;
 
-private:
+  private:
     std::vector<Byte> bytes_;
 };
 
