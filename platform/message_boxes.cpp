@@ -1,0 +1,29 @@
+#include <QMessageBox>
+
+#include "platform/system_services.h"
+
+namespace foalix::platform {
+
+Answer QtMessageBoxes::show(QWidget* owner, const QString& text, Buttons buttons, Icon icon) {
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    kMessageTitle, text, QMessageBox::NoButton, owner);
+    if (buttons == Buttons::RetryCancel) {
+        box.addButton(QMessageBox::Retry);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Retry);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+        case QMessageBox::Retry:
+            return Answer::Retry;
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+}  // namespace foalix::platform

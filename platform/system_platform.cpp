@@ -1,0 +1,14 @@
+#include "platform/system_services.h"
+
+namespace foalix::platform {
+
+Platform& systemPlatform() {
+    static SystemFileSystem files;
+    static SystemDrives drives;
+    static QtSettingsStore settings("Foalix RK5");
+    static QtMessageBoxes messages;
+    static Platform platform{files, drives, settings, messages};
+    return platform;
+}
+
+}  // namespace foalix::platform

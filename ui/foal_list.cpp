@@ -1,0 +1,55 @@
+#include "ui/foal_list.h"
+
+#include <QKeyEvent>
+
+#include "savedata/list_order.h"
+
+namespace foalix::ui {
+namespace {
+
+constexpr int kRowRole = Qt::UserRole;
+
+class FoalItem : public QListWidgetItem {
+public:
+    FoalItem(const QString& name, int row) : QListWidgetItem(name) { setData(kRowRole, row); }
+
+    bool operator<(const QListWidgetItem& other) const override {
+        return savedata::listsBefore(text().toStdString(), data(kRowRole).toInt(),
+                                     other.text().toStdString(), other.data(kRowRole).toInt());
+    }
+};
+
+}  // namespace
+
+FoalList::FoalList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(true);
+    setUniformItemSizes(true);
+    // Selection changes, not the current item: the view makes an item current when
+    // it takes the focus, and that is no click.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (selectedRow() != 0) {
+            emit foalClicked();
+        }
+    });
+}
+
+void FoalList::addFoal(const QString& name, int row) { addItem(new FoalItem(name, row)); }
+
+int FoalList::selectedRow() const {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? 0 : selected.first()->data(kRowRole).toInt();
+}
+
+void FoalList::keyPressEvent(QKeyEvent* event) {
+    // With nothing selected yet, the first arrow press selects the entry that has the
+    // cursor (the first one) instead of stepping past it.
+    const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
+    if (arrow && selectedItems().isEmpty() && currentItem() != nullptr) {
+        currentItem()->setSelected(true);
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+}  // namespace foalix::ui

@@ -1,0 +1,28 @@
+// The list of foals: sorted by name like the reader's list order, each entry carrying
+// the record number of its foal, so two foals of one name stay two foals.
+#pragma once
+
+#include <QListWidget>
+
+namespace foalix::ui {
+
+class FoalList : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit FoalList(QWidget* parent = nullptr);
+
+    // Adds `name` for record `row`; the entry takes its place in the sorted order.
+    void addFoal(const QString& name, int row);
+    // The record number of the selected entry, or 0 when none is selected.
+    int selectedRow() const;
+
+signals:
+    // The user selected another entry, by mouse or keyboard.
+    void foalClicked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace foalix::ui

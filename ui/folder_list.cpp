@@ -1,0 +1,128 @@
+#include "ui/folder_list.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QStyle>
+#include <QStyledItemDelegate>
+
+#include "savedata/run_time_error.h"
+
+namespace foalix::ui {
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+constexpr int kDepthRole = Qt::UserRole + 1;
+constexpr int kIndentPixels = 8;
+
+// Indents each entry by its depth in the tree.
+class IndentDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem indented(option);
+        indented.rect.setLeft(option.rect.left() + kIndentPixels * index.data(kDepthRole).toInt());
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+};
+
+// The folders from the root down to `folder`, each as (path, name shown).
+QList<std::pair<QString, QString>> ancestry(const QString& folder) {
+    QList<std::pair<QString, QString>> chain;
+    QDir dir(folder);
+    while (true) {
+        const QString path = QDir::toNativeSeparators(dir.absolutePath());
+        chain.prepend({path, dir.isRoot() ? path : dir.dirName()});
+        if (dir.isRoot() || !dir.cdUp()) {
+            break;
+        }
+    }
+    return chain;
+}
+
+}  // namespace
+
+FolderList::FolderList(platform::Drives& drives, QWidget* parent)
+    : QListWidget(parent), drives_(drives) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new IndentDelegate(this));
+    connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::open);
+}
+
+void FolderList::setPath(const QString& folder) {
+    const QFileInfo info(folder);
+    const platform::Drive drive = drives_.driveOf(info.absoluteFilePath());
+    if (!drive.root.isEmpty() && drives_.readiness(drive) == savedata::error::kDeviceUnavailable) {
+        throw savedata::RunTimeError(savedata::error::kDeviceUnavailable);
+    }
+    if (folder.isEmpty() || !info.isDir()) {
+        throw savedata::RunTimeError(savedata::error::kPathNotFound);
+    }
+    if (!info.isReadable() || !info.isExecutable()) {
+        throw savedata::RunTimeError(savedata::error::kPathFileAccessError);
+    }
+    path_ = QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath()));
+    fill();
+    emit pathChanged();
+}
+
+void FolderList::setDrive(const platform::Drive& drive) {
+    if (const int number = drives_.readiness(drive); number != 0) {
+        throw savedata::RunTimeError(number);
+    }
+    setPath(drives_.currentFolder(drive));
+}
+
+void FolderList::fill() {
+    clear();
+    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    int depth = 0;
+    QListWidgetItem* current = nullptr;
+    for (const auto& [path, name] : ancestry(path_)) {
+        current = new QListWidgetItem(openIcon, name, this);
+        current->setData(kPathRole, path);
+        current->setData(kDepthRole, depth++);
+    }
+    const QDir dir(path_);
+    const QStringList subfolders =
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : subfolders) {
+        auto* item = new QListWidgetItem(closedIcon, name, this);
+        item->setData(kPathRole, QDir::toNativeSeparators(dir.filePath(name)));
+        item->setData(kDepthRole, depth);
+    }
+    setCurrentItem(current);
+    scrollToItem(current);
+}
+
+void FolderList::open(QListWidgetItem* item) {
+    if (item == nullptr) {
+        return;
+    }
+    try {
+        setPath(item->data(kPathRole).toString());
+    } catch (const savedata::RunTimeError&) {
+        // A folder that cannot be opened (gone, or no permission) is simply not entered.
+    }
+}
+
+void FolderList::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QListWidgetItem* item = currentItem();
+    // Enter opens the highlighted folder. On the folder already open it goes on to
+    // the dialog, whose default button applies it.
+    if (enter && item != nullptr && item->data(kPathRole).toString() != path_) {
+        open(item);
+        event->accept();
+        return;
+    }
+    if (enter) {
+        event->ignore();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+}  // namespace foalix::ui

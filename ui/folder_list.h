@@ -1,0 +1,41 @@
+// A folder list like the classic directory list box: the current folder's ancestors,
+// opened down to it, then its subfolders. A double-click, or Enter, opens the
+// highlighted folder; highlighting alone changes nothing.
+#pragma once
+
+#include <QListWidget>
+
+#include "platform/platform.h"
+
+namespace foalix::ui {
+
+class FolderList : public QListWidget {
+    Q_OBJECT
+
+public:
+    FolderList(platform::Drives& drives, QWidget* parent = nullptr);
+
+    // The current folder, with the platform's separators.
+    QString path() const { return path_; }
+    // Moves to `folder`. Raises RunTimeError 68 when its drive is not ready, 76 when
+    // there is no such folder and 75 when it cannot be read; the path stays then.
+    void setPath(const QString& folder);
+    // Moves to the current folder of `drive`, with the same errors.
+    void setDrive(const platform::Drive& drive);
+
+signals:
+    // The path was set, by code or by the user opening a folder.
+    void pathChanged();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void open(QListWidgetItem* item);
+    void fill();
+
+    platform::Drives& drives_;
+    QString path_;
+};
+
+}  // namespace foalix::ui

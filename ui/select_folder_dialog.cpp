@@ -1,0 +1,183 @@
+#include "ui/select_folder_dialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/game_folders.h"
+#include "platform/proper_case.h"
+#include "savedata/run_time_error.h"
+#include "ui/error_report.h"
+#include "ui/folder_list.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+namespace foalix::ui {
+
+using savedata::RunTimeError;
+
+namespace {
+
+constexpr int kClientWidth = 3180;
+constexpr int kClientHeight = 4170;
+
+QLabel* label(QWidget* parent, const QString& caption, QRect place, QWidget* buddy) {
+    auto* l = new QLabel(caption, parent);
+    l->setGeometry(place);
+    l->setBuddy(buddy);
+    return l;
+}
+
+}  // namespace
+
+QString unreadyDriveMessage(const QString& driveText) {
+    return "無法存取 " + driveText.toUpper() + "\\。\r\n裝置尚未就緒。";
+}
+
+SelectFolderDialog::SelectFolderDialog(QString& rk5Path, platform::Platform& platform,
+                                       QWidget* owner)
+    : QDialog(owner), RK5Path(rk5Path), platform_(platform), drives_(platform.drives.list()) {
+    setObjectName("frmSelectFolder");
+    setWindowTitle("Select Folder");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    QIcon icon;
+    icon.addFile(":/icons/foalix-16.png", QSize(16, 16));
+    icon.addFile(":/icons/foalix-32.png", QSize(32, 32));
+    setWindowIcon(icon);
+    setFixedSize(twipsSize(kClientWidth, kClientHeight));
+    buildControls();
+    Form_Load();
+    dirListFolder->setFocus();
+}
+
+void SelectFolderDialog::buildControls() {
+    dirListFolder = new FolderList(platform_.drives, this);
+    dirListFolder->setObjectName("dirListFolder");
+    dirListFolder->setGeometry(twipsRect(600, 1080, 2055, 1560));
+    dirListFolder->setFont(nameFont());
+    dirListFolder->setToolTip("選擇資料夾");
+    connect(dirListFolder, &FolderList::pathChanged, this,
+            &SelectFolderDialog::dirListFolder_Change);
+
+    drvListDrive = new QComboBox(this);
+    drvListDrive->setObjectName("drvListDrive");
+    drvListDrive->setGeometry(twipsRect(600, 3075, 2055, 300));
+    drvListDrive->setFont(nameFont());
+    drvListDrive->setToolTip("選擇磁碟機");
+    for (const platform::Drive& drive : drives_) {
+        drvListDrive->addItem(drive.text);
+    }
+    // A new drive list starts at the current drive.
+    drvListDrive->setCurrentIndex(static_cast<int>(
+        drives_.indexOf(platform_.drives.driveOf(platform_.files.currentDirectory()))));
+    connect(drvListDrive, &QComboBox::currentIndexChanged, this,
+            &SelectFolderDialog::drvListDrive_Change);
+
+    cmdApply = new QPushButton("&Apply", this);
+    cmdApply->setObjectName("cmdApply");
+    cmdApply->setGeometry(twipsRect(600, 3525, 975, 375));
+    cmdApply->setDefault(true);
+    connect(cmdApply, &QPushButton::clicked, this, &SelectFolderDialog::cmdApply_Click);
+
+    cmdExit = new QPushButton("&Cancel", this);
+    cmdExit->setObjectName("cmdExit");
+    cmdExit->setGeometry(twipsRect(1680, 3525, 975, 375));
+    connect(cmdExit, &QPushButton::clicked, this, &SelectFolderDialog::cmdExit_Click);
+
+    txtFullPath = new QLineEdit(this);
+    txtFullPath->setObjectName("txtFullPath");
+    txtFullPath->setReadOnly(true);
+    txtFullPath->setGeometry(twipsRect(600, 480, 2055, 285));
+    txtFullPath->setFont(nameFont());
+    connect(txtFullPath, &QLineEdit::textChanged, this, &SelectFolderDialog::txtFullPath_Change);
+
+    Label1[1] = label(this, "&Name:", twipsRect(600, 240, 1095, 255), dirListFolder);
+    Label1[0] = label(this, "&Folder:", twipsRect(600, 840, 975, 255), dirListFolder);
+    Label1[2] = label(this, "&Drive", twipsRect(600, 2835, 1215, 255), drvListDrive);
+
+    setTabOrder(dirListFolder, drvListDrive);
+    setTabOrder(drvListDrive, cmdApply);
+    setTabOrder(cmdApply, cmdExit);
+    setTabOrder(cmdExit, txtFullPath);
+}
+
+// Opens at the game's usual install folder; where that is missing, at the user's
+// home folder, so the dialog always opens.
+void SelectFolderDialog::Form_Load() {
+    try {
+        dirListFolder->setPath(platform::gameFolders().programFiles);
+    } catch (const RunTimeError&) {
+        reportingErrors(platform_.messages, this,
+                        [&] { dirListFolder->setPath(QDir::homePath()); });
+    }
+}
+
+void SelectFolderDialog::dirListFolder_Change() {
+    txtFullPath->setText(dirListFolder->path());
+    txtFullPath->setCursorPosition(0);
+}
+
+// Where the file system ignores case, folders are shown in proper case. Elsewhere
+// that would name another folder, so the path is shown as it is.
+void SelectFolderDialog::txtFullPath_Change() {
+    if (!platform_.files.ignoresCase()) {
+        return;
+    }
+    const QString proper = platform::properCase(txtFullPath->text());
+    if (proper != txtFullPath->text()) {
+        txtFullPath->setText(proper);
+        txtFullPath->setCursorPosition(0);
+    }
+}
+
+platform::Drive SelectFolderDialog::chosenDrive() const {
+    const int index = drvListDrive->currentIndex();
+    return index >= 0 && index < drives_.size() ? drives_.at(index) : platform::Drive{};
+}
+
+void SelectFolderDialog::showDrive(const platform::Drive& drive) {
+    const auto index = drives_.indexOf(drive);
+    if (index >= 0) {
+        drvListDrive->setCurrentIndex(static_cast<int>(index));
+    }
+}
+
+void SelectFolderDialog::drvListDrive_Change() {
+    while (true) {
+        const platform::Drive drive = chosenDrive();
+        int failure = 0;
+        try {
+            dirListFolder->setDrive(drive);
+        } catch (const RunTimeError& error) {
+            failure = error.number();
+        }
+        if (failure == 0) {
+            reportingErrors(platform_.messages, this, [&] { platform_.drives.makeCurrent(drive); });
+            return;
+        }
+        if (failure != savedata::error::kDeviceUnavailable) {
+            return;  // the lists keep the folder last reached
+        }
+        const platform::Answer answer =
+            platform_.messages.show(this, unreadyDriveMessage(drive.text),
+                                    platform::Buttons::RetryCancel, platform::Icon::Critical);
+        if (answer == platform::Answer::Retry) {
+            continue;
+        }
+        // Back to the current drive; that change runs this handler again for it.
+        showDrive(platform_.drives.driveOf(platform_.files.currentDirectory()));
+        return;
+    }
+}
+
+void SelectFolderDialog::cmdApply_Click() {
+    RK5Path = txtFullPath->text();
+    cmdExit_Click();
+}
+
+void SelectFolderDialog::cmdExit_Click() { close(); }
+
+}  // namespace foalix::ui
