@@ -5,7 +5,7 @@ SANITIZE_BUILD ?= build-sanitize
 CMAKE_FLAGS ?=
 GENERATOR := -G Ninja
 
-.PHONY: all deps configure build run test test-sanitize bench format clean
+.PHONY: all deps configure build run dump test test-sanitize bench format clean
 
 all: build
 
@@ -18,8 +18,14 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD)
 
-# The sample roster of slot 1, as foalix-dump lists it.
+# The window on the sample saves: the Wine prefix that holds them stands in for the
+# player's, and the settings go under build/, so no settings of your own are touched.
 run: build
+	@WINEPREFIX="$(CURDIR)/$(BUILD)/sample/wineprefix" XDG_CONFIG_HOME="$(CURDIR)/$(BUILD)/run-config" \
+		$(BUILD)/app/foalix
+
+# The sample roster of slot 1, as foalix-dump lists it.
+dump: build
 	@$(BUILD)/cli/foalix-dump "$(BUILD)/sample/wineprefix/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA" 1
 
 test: build

@@ -47,8 +47,10 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName("frmRK5");
     setWindowTitle("Foalix for RK5");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // A minimize button but no maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     buildControls();
     buildMenu();
     setTabOrder();

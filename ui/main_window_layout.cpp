@@ -97,6 +97,7 @@ void MainWindow::buildControls() {
     cmdApply->setObjectName("cmdApply");
     cmdApply->setGeometry(twipsRect(240, 280, 855, 255));
     cmdApply->setFont(captionFont());
+    cmdApply->setAutoDefault(true);  // Enter presses it while it has the focus
     connect(cmdApply, &QPushButton::clicked, this, &MainWindow::cmdApply_Click);
 
     const QString digits[] = {"１", "２", "３", "４", "５"};

@@ -41,8 +41,9 @@ SelectFolderDialog::SelectFolderDialog(QString& rk5Path, platform::Platform& pla
     : QDialog(owner), RK5Path(rk5Path), platform_(platform), drives_(platform.drives.list()) {
     setObjectName("frmSelectFolder");
     setWindowTitle("Select Folder");
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    // Neither a minimize nor a maximize button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     QIcon icon;
     icon.addFile(":/icons/foalix-16.png", QSize(16, 16));
     icon.addFile(":/icons/foalix-32.png", QSize(32, 32));

@@ -153,9 +153,10 @@ TEST_F(MainWindowTest, ClickShowsThatFoalEvenWhenNamesRepeat) {
     }
 }
 
-TEST_F(MainWindowTest, KeyboardBrowsesFromTheFirstEntry) {
+TEST_F(MainWindowTest, KeyboardAppliesAndBrowsesFromTheFirstEntry) {
     start();
-    apply();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(box("txtTotal"), "5頭");
     QTest::keyClick(list(), Qt::Key_Down);
     EXPECT_EQ(box("txtHorseName"), "アオ");
     QTest::keyClick(list(), Qt::Key_Down);
