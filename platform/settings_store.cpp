@@ -6,19 +6,11 @@
 namespace foalix::platform {
 namespace {
 
-#ifdef Q_OS_WIN
-// Where Windows programs of this kind have always kept their settings, so a folder
-// stored there before is found again.
-QSettings open(const QString& application) {
-    return QSettings("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\" + application,
-                     QSettings::NativeFormat);
-}
-#else
-// $XDG_CONFIG_HOME/<application>.conf, an INI file.
+// HKEY_CURRENT_USER\Software\<application> on Windows; on other systems the INI file
+// $XDG_CONFIG_HOME/<application>.conf.
 QSettings open(const QString& application) {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, application);
 }
-#endif
 
 }  // namespace
 

@@ -24,8 +24,8 @@ public:
     void makeCurrent(const Drive& drive) override;
 };
 
-// Settings kept by QSettings: the registry on Windows, an INI file under the user's
-// configuration folder ($XDG_CONFIG_HOME, by default ~/.config) elsewhere.
+// Settings kept by QSettings: the user's registry on Windows, an INI file under the
+// user's configuration folder ($XDG_CONFIG_HOME, by default ~/.config) elsewhere.
 class QtSettingsStore final : public SettingsStore {
 public:
     explicit QtSettingsStore(QString application);
