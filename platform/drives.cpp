@@ -19,13 +19,15 @@ namespace {
 // Volumes that hold no user files: kernel interfaces and the like.
 bool isPseudoFileSystem(const QByteArray& type) {
     static const QList<QByteArray> kPseudo{
-        "proc",     "sysfs",    "devpts", "devtmpfs", "cgroup", "cgroup2", "securityfs",
-        "pstore",   "debugfs",  "tracefs", "configfs", "fusectl", "mqueue", "hugetlbfs",
-        "bpf",      "autofs",   "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs", "overlay"};
+        "proc",   "sysfs",   "devpts",      "devtmpfs", "cgroup",     "cgroup2", "securityfs",
+        "pstore", "debugfs", "tracefs",     "configfs", "fusectl",    "mqueue",  "hugetlbfs",
+        "bpf",    "autofs",  "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs",    "overlay"};
     return kPseudo.contains(type);
 }
 
-QString cleanRoot(const QString& root) { return QDir::cleanPath(root); }
+QString cleanRoot(const QString& root) {
+    return QDir::cleanPath(root);
+}
 
 #ifdef Q_OS_WIN
 Drive driveFor(const QStorageInfo& volume) {

@@ -11,7 +11,7 @@ class QWidget;
 namespace foalix::platform {
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // True when anything (a folder or a file) is at `path`.
     virtual bool exists(const QString& path) const = 0;
@@ -30,7 +30,7 @@ struct Drive {
 };
 
 class Drives {
-public:
+  public:
     virtual ~Drives() = default;
     // Every drive, the system drive (or root volume) first.
     virtual QList<Drive> list() const = 0;
@@ -47,7 +47,7 @@ public:
 
 // The per-user settings store of one application: text values by section and key.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual QString get(const QString& section, const QString& key,
                         const QString& defaultValue) const = 0;
@@ -60,7 +60,7 @@ enum class Icon { None, Critical };
 enum class Answer { Ok, Retry, Cancel };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // A modal message box titled with the application's name; returns the answer.
     virtual Answer show(QWidget* owner, const QString& text, Buttons buttons, Icon icon) = 0;

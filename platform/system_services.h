@@ -8,7 +8,7 @@
 namespace foalix::platform {
 
 class SystemFileSystem final : public FileSystem {
-public:
+  public:
     bool exists(const QString& path) const override;
     void setCurrentDirectory(const QString& path) override;
     QString currentDirectory() const override;
@@ -16,7 +16,7 @@ public:
 };
 
 class SystemDrives final : public Drives {
-public:
+  public:
     QList<Drive> list() const override;
     int readiness(const Drive& drive) const override;
     Drive driveOf(const QString& path) const override;
@@ -27,18 +27,18 @@ public:
 // Settings kept by QSettings: the user's registry on Windows, an INI file under the
 // user's configuration folder ($XDG_CONFIG_HOME, by default ~/.config) elsewhere.
 class QtSettingsStore final : public SettingsStore {
-public:
+  public:
     explicit QtSettingsStore(QString application);
     QString get(const QString& section, const QString& key,
                 const QString& defaultValue) const override;
     void save(const QString& section, const QString& key, const QString& value) override;
 
-private:
+  private:
     QString application_;
 };
 
 class QtMessageBoxes final : public MessageBoxes {
-public:
+  public:
     Answer show(QWidget* owner, const QString& text, Buttons buttons, Icon icon) override;
 };
 

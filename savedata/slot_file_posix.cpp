@@ -91,7 +91,13 @@ class PosixHandle final : public SlotHandle {
 
 bool SlotFile::exists() const {
     struct stat info;
-    return ::stat(path_.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    if (::stat(path_.c_str(), &info) != 0) {
+        if (errno == ENAMETOOLONG) {
+            throw fileError(errno, path_);  // no file can have this name
+        }
+        return false;
+    }
+    return S_ISREG(info.st_mode);
 }
 
 std::unique_ptr<SlotHandle> SlotFile::open() const {

@@ -85,6 +85,9 @@ class WindowsHandle final : public SlotHandle {
 
 bool SlotFile::exists() const {
     const DWORD attributes = GetFileAttributesW(widePath(path_).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_FILENAME_EXCED_RANGE) {
+        throw fileError(ERROR_FILENAME_EXCED_RANGE);  // no file can have this name
+    }
     constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN |
                                 FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DEVICE;
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kNotAFile) == 0;

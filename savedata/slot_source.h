@@ -26,7 +26,8 @@ class SlotSource {
   public:
     virtual ~SlotSource() = default;
     // True when the slot is an ordinary file (not a folder, device, pipe, or a
-    // hidden or system file). Never blocks and never raises.
+    // hidden or system file). Never blocks; raises RunTimeError only for a path the
+    // system refuses outright (one longer than it allows).
     virtual bool exists() const = 0;
     // A new handle; any number may be open at once. Raises RunTimeError on failure.
     virtual std::unique_ptr<SlotHandle> open() const = 0;

@@ -1,6 +1,12 @@
 #include "tests/test_support.h"
 
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 #include "savedata/slot_path.h"
@@ -24,6 +30,40 @@ std::string TempDir::writeSlot(int slot, const slotgen::SlotImage& image) const 
     const std::string file = savedata::composeSlotFile(str(), slot);
     image.writeTo(file);
     return file;
+}
+
+FolderSnapshot snapshot(const std::filesystem::path& folder) {
+    namespace fs = std::filesystem;
+    FolderSnapshot result;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        const fs::file_status status = entry.symlink_status();
+        FolderSnapshot::Entry item{status.type(), {}, {}};
+        if (status.type() == fs::file_type::regular) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            item.bytes.assign(std::istreambuf_iterator<char>(in), {});
+            item.modified = fs::last_write_time(entry.path());
+        } else if (status.type() == fs::file_type::symlink) {
+            item.bytes = fs::read_symlink(entry.path()).string();
+        }
+        result.entries[fs::relative(entry.path(), folder).string()] = item;
+    }
+    return result;
+}
+
+int runWithoutPrivileges(const std::function<int()>& action) {
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setresgid(kNobody, kNobody, kNobody) != 0 ||
+             setresuid(kNobody, kNobody, kNobody) != 0)) {
+            _exit(125);
+        }
+        _exit(action());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 126;
 }
 
 }  // namespace foalix::testing

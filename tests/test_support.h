@@ -2,6 +2,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <string>
 
 #include "tools/slotgen/slot_image.h"
@@ -24,6 +26,24 @@ class TempDir {
   private:
     std::filesystem::path path_;
 };
+
+// What a folder holds: every entry's kind, bytes and modification time, so a test can
+// show that reading left it exactly as it was.
+struct FolderSnapshot {
+    struct Entry {
+        std::filesystem::file_type type;
+        std::string bytes;
+        std::filesystem::file_time_type modified;
+        bool operator==(const Entry&) const = default;
+    };
+    std::map<std::string, Entry> entries;
+    bool operator==(const FolderSnapshot&) const = default;
+};
+FolderSnapshot snapshot(const std::filesystem::path& folder);
+
+// Runs `action` in a child process that cannot override file permissions (dropping to
+// the user nobody when the tests run as root) and returns the child's exit status.
+int runWithoutPrivileges(const std::function<int()>& action);
 
 // The ability bytes of the two worked examples foals are checked against.
 inline constexpr std::array<savedata::Byte, 8> kExampleOne{0x50, 0x30, 0x18, 0x0A,

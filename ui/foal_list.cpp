@@ -10,7 +10,7 @@ namespace {
 constexpr int kRowRole = Qt::UserRole;
 
 class FoalItem : public QListWidgetItem {
-public:
+  public:
     FoalItem(const QString& name, int row) : QListWidgetItem(name) { setData(kRowRole, row); }
 
     bool operator<(const QListWidgetItem& other) const override {
@@ -34,7 +34,9 @@ FoalList::FoalList(QWidget* parent) : QListWidget(parent) {
     });
 }
 
-void FoalList::addFoal(const QString& name, int row) { addItem(new FoalItem(name, row)); }
+void FoalList::addFoal(const QString& name, int row) {
+    addItem(new FoalItem(name, row));
+}
 
 int FoalList::selectedRow() const {
     const QList<QListWidgetItem*> selected = selectedItems();

@@ -9,7 +9,7 @@ namespace foalix::ui {
 class FoalList : public QListWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit FoalList(QWidget* parent = nullptr);
 
     // Adds `name` for record `row`; the entry takes its place in the sorted order.
@@ -17,11 +17,11 @@ public:
     // The record number of the selected entry, or 0 when none is selected.
     int selectedRow() const;
 
-signals:
+  signals:
     // The user selected another entry, by mouse or keyboard.
     void foalClicked();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 

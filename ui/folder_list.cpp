@@ -17,7 +17,7 @@ constexpr int kIndentPixels = 8;
 
 // Indents each entry by its depth in the tree.
 class IndentDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {

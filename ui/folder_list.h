@@ -12,7 +12,7 @@ namespace foalix::ui {
 class FolderList : public QListWidget {
     Q_OBJECT
 
-public:
+  public:
     FolderList(platform::Drives& drives, QWidget* parent = nullptr);
 
     // The current folder, with the platform's separators.
@@ -23,14 +23,14 @@ public:
     // Moves to the current folder of `drive`, with the same errors.
     void setDrive(const platform::Drive& drive);
 
-signals:
+  signals:
     // The path was set, by code or by the user opening a folder.
     void pathChanged();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void open(QListWidgetItem* item);
     void fill();
 

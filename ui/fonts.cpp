@@ -16,8 +16,12 @@ QFont font(const QStringList& families) {
 
 }  // namespace
 
-QFont captionFont() { return font({"新細明體", "PMingLiU", "AR PL UMing TW", "AR PL UMing HK"}); }
+QFont captionFont() {
+    return font({"新細明體", "PMingLiU", "AR PL UMing TW", "AR PL UMing HK"});
+}
 
-QFont nameFont() { return font({"MS Gothic", "ＭＳ ゴシック", "IPAGothic", "IPAゴシック"}); }
+QFont nameFont() {
+    return font({"MS Gothic", "ＭＳ ゴシック", "IPAGothic", "IPAゴシック"});
+}
 
 }  // namespace foalix::ui

@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLayout>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -123,9 +123,8 @@ void MainWindow::cmdApply_Click() {
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->clear();
     }
-    const bool inFolder = reportingErrors(platform_.messages, this, [&] {
-        platform_.files.setCurrentDirectory(RK5Path);
-    });
+    const bool inFolder = reportingErrors(platform_.messages, this,
+                                          [&] { platform_.files.setCurrentDirectory(RK5Path); });
     if (inFolder) {
         SlotFile = composeSlotFile(RK5Path.toStdString(), chosenSlot());
         Load_Horses();
@@ -169,6 +168,8 @@ void MainWindow::mnuSelectFolder_Click() {
     storeRK5Path();
 }
 
-void MainWindow::mnuExit_Click() { close(); }
+void MainWindow::mnuExit_Click() {
+    close();
+}
 
 }  // namespace foalix::ui

@@ -28,7 +28,7 @@ class FoalList;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(platform::Platform& platform, QWidget* parent = nullptr);
 
     // Runs once, after construction and before the window is first shown: ticks both
@@ -43,7 +43,7 @@ public:
 
     void showCentred();
 
-private:
+  private:
     void buildControls();
     void buildMenu();
     void setTabOrder();

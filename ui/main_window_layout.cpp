@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/fonts.h"
 #include "ui/foal_list.h"
+#include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/twips.h"
 
@@ -130,7 +130,8 @@ void MainWindow::buildControls() {
     connect(lstHorse, &FoalList::foalClicked, this, &MainWindow::lstHorse_Click);
 
     for (const ValueBox& v : valueGrid()) {
-        Label1[v.labelIndex] = label(client, v.caption, twipsRect(v.boxLeft - 600, v.top + 30, 615, 255));
+        Label1[v.labelIndex] =
+            label(client, v.caption, twipsRect(v.boxLeft - 600, v.top + 30, 615, 255));
         valueBoxes_.emplace_back(
             v.field, textBox(client, v.boxName, twipsRect(v.boxLeft, v.top, 735, 270), true));
     }
@@ -147,9 +148,9 @@ void MainWindow::buildMenu() {
 
 void MainWindow::setTabOrder() {
     std::vector<std::pair<int, QWidget*>> order{
-        {0, cmdApply},         {1, optSaveName[0]},   {2, lstHorse},         {3, chkOne},
-        {4, chkTwo},           {5, txtTotal},         {6, txtHorseName},     {27, optSaveName[1]},
-        {28, optSaveName[2]},  {29, optSaveName[3]},  {30, optSaveName[4]},
+        {0, cmdApply},        {1, optSaveName[0]},  {2, lstHorse},        {3, chkOne},
+        {4, chkTwo},          {5, txtTotal},        {6, txtHorseName},    {27, optSaveName[1]},
+        {28, optSaveName[2]}, {29, optSaveName[3]}, {30, optSaveName[4]},
     };
     for (std::size_t i = 0; i < valueGrid().size(); ++i) {
         order.emplace_back(valueGrid()[i].tab, valueBoxes_[i].second);

@@ -179,6 +179,8 @@ void SelectFolderDialog::cmdApply_Click() {
     cmdExit_Click();
 }
 
-void SelectFolderDialog::cmdExit_Click() { close(); }
+void SelectFolderDialog::cmdExit_Click() {
+    close();
+}
 
 }  // namespace foalix::ui

@@ -19,10 +19,10 @@ class FolderList;
 class SelectFolderDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     SelectFolderDialog(QString& rk5Path, platform::Platform& platform, QWidget* owner);
 
-private:
+  private:
     void buildControls();
     void Form_Load();
     void dirListFolder_Change();

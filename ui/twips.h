@@ -10,12 +10,16 @@ namespace foalix::ui {
 
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int twips(int value) { return (value + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr int twips(int value) {
+    return (value + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
 inline QRect twipsRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-inline QSize twipsSize(int width, int height) { return {twips(width), twips(height)}; }
+inline QSize twipsSize(int width, int height) {
+    return {twips(width), twips(height)};
+}
 
 }  // namespace foalix::ui

@@ -20,7 +20,7 @@ struct ShownMessage {
 };
 
 class ScriptedMessages : public platform::MessageBoxes {
-public:
+  public:
     platform::Answer show(QWidget*, const QString& text, platform::Buttons buttons,
                           platform::Icon icon) override {
         shown.push_back({text, buttons, icon});
@@ -47,7 +47,7 @@ public:
 };
 
 class MemorySettings : public platform::SettingsStore {
-public:
+  public:
     QString get(const QString& section, const QString& key,
                 const QString& defaultValue) const override {
         const auto found = values.find(section + "/" + key);
@@ -69,7 +69,7 @@ public:
 
 // The real file system, but with a case rule of the test's choosing.
 class CaseFileSystem : public platform::FileSystem {
-public:
+  public:
     bool exists(const QString& path) const override { return real.exists(path); }
     void setCurrentDirectory(const QString& path) override { real.setCurrentDirectory(path); }
     QString currentDirectory() const override { return real.currentDirectory(); }
@@ -81,7 +81,7 @@ public:
 
 // Drives rooted in folders of the test's; any of them can be made unready.
 class FakeDrives : public platform::Drives {
-public:
+  public:
     QList<platform::Drive> list() const override { return drives; }
     int readiness(const platform::Drive& drive) const override {
         return unready.contains(drive.text) ? savedata::error::kDeviceUnavailable : 0;
@@ -91,8 +91,7 @@ public:
         const QString clean = QDir::cleanPath(path);
         for (const auto& d : drives) {
             const QString top = d.root.endsWith('/') ? d.root : d.root + "/";
-            if ((clean == d.root || clean.startsWith(top)) &&
-                d.root.size() > best.root.size()) {
+            if ((clean == d.root || clean.startsWith(top)) && d.root.size() > best.root.size()) {
                 best = d;
             }
         }

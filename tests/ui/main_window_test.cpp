@@ -34,7 +34,7 @@ std::array<savedata::Byte, 8> aged(savedata::Byte age, savedata::Byte grade = 0x
 }
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         qputenv("WINEPREFIX", prefix_.path().toUtf8());
         saveDir_ = prefix_.path() + "/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA";
@@ -143,11 +143,22 @@ TEST_F(MainWindowTest, ClickShowsThatFoalEvenWhenNamesRepeat) {
     EXPECT_EQ(box("txtGrade"), "B");
     EXPECT_EQ(box("txtSex"), "牝");
     clickFoal(4);
-    const std::vector<std::pair<const char*, QString>> shown{
-        {"txtHorseName", "ミドリ"}, {"txtGrade", "S"},  {"txtSP", "A"},     {"txtST", "A"},
-        {"txtAge", "1"},            {"txtStrong", "D"}, {"txtWhen", "遲"},  {"txtWin", "C"},
-        {"txtBurst", "A"},          {"txtGrass", "A"},  {"txtMud", "A"},    {"txtSex", "牡"},
-        {"txtMind", "D"},           {"txtTemper", "荒"}, {"txtBrian", "A"}, {"txtTotal", "5頭"}};
+    const std::vector<std::pair<const char*, QString>> shown{{"txtHorseName", "ミドリ"},
+                                                             {"txtGrade", "S"},
+                                                             {"txtSP", "A"},
+                                                             {"txtST", "A"},
+                                                             {"txtAge", "1"},
+                                                             {"txtStrong", "D"},
+                                                             {"txtWhen", "遲"},
+                                                             {"txtWin", "C"},
+                                                             {"txtBurst", "A"},
+                                                             {"txtGrass", "A"},
+                                                             {"txtMud", "A"},
+                                                             {"txtSex", "牡"},
+                                                             {"txtMind", "D"},
+                                                             {"txtTemper", "荒"},
+                                                             {"txtBrian", "A"},
+                                                             {"txtTotal", "5頭"}};
     for (const auto& [name, value] : shown) {
         EXPECT_EQ(box(name), value) << name;
     }
@@ -278,11 +289,11 @@ TEST_F(MainWindowTest, LayoutCaptionsAndTabOrder) {
     EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
 
     const std::vector<std::pair<const char*, QRect>> places{
-        {"Frame1", {16, 3, 433, 49}},       {"cmdApply", {16, 19, 57, 17}},
-        {"optSaveName0", {97, 19, 33, 17}}, {"optSaveName4", {283, 19, 33, 17}},
-        {"chkOne", {24, 64, 49, 17}},       {"txtTotal", {184, 64, 49, 18}},
+        {"Frame1", {16, 3, 433, 49}},         {"cmdApply", {16, 19, 57, 17}},
+        {"optSaveName0", {97, 19, 33, 17}},   {"optSaveName4", {283, 19, 33, 17}},
+        {"chkOne", {24, 64, 49, 17}},         {"txtTotal", {184, 64, 49, 18}},
         {"txtHorseName", {248, 64, 201, 24}}, {"lstHorse", {16, 96, 217, 208}},
-        {"txtAge", {288, 96, 49, 18}},      {"txtBrian", {400, 288, 49, 18}},
+        {"txtAge", {288, 96, 49, 18}},        {"txtBrian", {400, 288, 49, 18}},
     };
     for (const auto& [name, place] : places) {
         EXPECT_EQ(get<QWidget>(name)->geometry(), place) << name;
@@ -293,8 +304,9 @@ TEST_F(MainWindowTest, LayoutCaptionsAndTabOrder) {
         captions << label->text();
     }
     captions.sort();
-    QStringList expected{"年齡：", "性別：", "素質：", "成長：", "ＳＰ：", "芝適：", "ＳＴ：", "沙適：",
-                         "根性：", "瞬發：", "体力：", "氣性：", "精神：", "賢　：", "共有："};
+    QStringList expected{"年齡：", "性別：", "素質：", "成長：", "ＳＰ：",
+                         "芝適：", "ＳＴ：", "沙適：", "根性：", "瞬發：",
+                         "体力：", "氣性：", "精神：", "賢　：", "共有："};
     expected.sort();
     EXPECT_EQ(captions, expected);
     EXPECT_EQ(get<QGroupBox>("Frame1")->title(), "Savedata");
@@ -302,12 +314,12 @@ TEST_F(MainWindowTest, LayoutCaptionsAndTabOrder) {
     EXPECT_EQ(get<QRadioButton>("optSaveName2")->text(), "３");
     EXPECT_EQ(get<QCheckBox>("chkTwo")->text(), "２歲");
 
-    const QStringList tabOrder{"cmdApply", "optSaveName0", "lstHorse", "chkOne", "chkTwo",
-                               "txtTotal", "txtHorseName", "txtAge", "txtGrade", "txtSP",
-                               "txtST", "txtStrong", "txtWin", "txtWhen", "txtGrass",
-                               "txtMud", "txtBurst", "optSaveName1", "optSaveName2",
-                               "optSaveName3", "optSaveName4", "txtSex", "txtTemper",
-                               "txtMind", "txtBrian"};
+    const QStringList tabOrder{
+        "cmdApply",     "optSaveName0", "lstHorse",     "chkOne",       "chkTwo",
+        "txtTotal",     "txtHorseName", "txtAge",       "txtGrade",     "txtSP",
+        "txtST",        "txtStrong",    "txtWin",       "txtWhen",      "txtGrass",
+        "txtMud",       "txtBurst",     "optSaveName1", "optSaveName2", "optSaveName3",
+        "optSaveName4", "txtSex",       "txtTemper",    "txtMind",      "txtBrian"};
     QWidget* widget = get<QWidget>("cmdApply");
     for (const QString& name : tabOrder) {
         EXPECT_EQ(widget->objectName(), name);

@@ -93,8 +93,8 @@ TEST(MessageBoxes, AreTitledFoalixAndAnswerWithTheButtonPressed) {
         EXPECT_EQ(messages.show(nullptr, text, c.buttons, c.icon), c.answer);
         EXPECT_EQ(title, "Foalix");
         EXPECT_EQ(shownText, text);
-        EXPECT_EQ(icon, c.icon == platform::Icon::None ? QMessageBox::NoIcon
-                                                        : QMessageBox::Critical);
+        EXPECT_EQ(icon,
+                  c.icon == platform::Icon::None ? QMessageBox::NoIcon : QMessageBox::Critical);
         EXPECT_EQ(buttonCount, c.buttons == platform::Buttons::Ok ? 1 : 2);
     }
 }

@@ -22,7 +22,7 @@ using ui::FolderList;
 using ui::SelectFolderDialog;
 
 class SelectFolderDialogTest : public ::testing::Test {
-public:
+  public:
     void SetUp() override {
         qputenv("WINEPREFIX", prefix_.path().toUtf8());
         programFiles_ = prefix_.path() + "/drive_c/Program Files";
@@ -105,18 +105,24 @@ TEST_F(SelectFolderDialogTest, WaysOutAndWhatTheyWrite) {
         bool applies;
     };
     const std::vector<Case> cases{
-        {"Apply", [](auto& t) {
+        {"Apply",
+         [](auto& t) {
              QTest::mouseClick(control<QPushButton>(t.dialog_.get(), "cmdApply"), Qt::LeftButton);
-         }, true},
+         },
+         true},
         {"Enter", [](auto& t) { QTest::keyClick(t.folders(), Qt::Key_Return); }, true},
-        {"Alt+A", [](auto& t) {
+        {"Alt+A",
+         [](auto& t) {
              // A mnemonic presses its button with a short animation.
              QTest::keyClick(t.dialog_.get(), Qt::Key_A, Qt::AltModifier);
              EXPECT_TRUE(QTest::qWaitFor([&t] { return !t.dialog_->isVisible(); }));
-         }, true},
-        {"Cancel", [](auto& t) {
+         },
+         true},
+        {"Cancel",
+         [](auto& t) {
              QTest::mouseClick(control<QPushButton>(t.dialog_.get(), "cmdExit"), Qt::LeftButton);
-         }, false},
+         },
+         false},
         {"Escape", [](auto& t) { QTest::keyClick(t.folders(), Qt::Key_Escape); }, false},
         {"title bar", [](auto& t) { t.dialog_->close(); }, false},
     };

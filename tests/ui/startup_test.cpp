@@ -84,11 +84,11 @@ TEST(InitPath, SettlesTheSaveFolder) {
         window.Form_Load();
 
         EXPECT_EQ(window.RK5Path, paths.at(c.path));
-        EXPECT_EQ(fake.settings.stored(),
-                  std::string(c.storedAfter).empty()
-                      ? (c.stored == Stored::Nothing ? "<none>"
-                                                     : fake.settings.values["Setting/RK5Path"])
-                      : paths.at(c.storedAfter));
+        EXPECT_EQ(
+            fake.settings.stored(),
+            std::string(c.storedAfter).empty()
+                ? (c.stored == Stored::Nothing ? "<none>" : fake.settings.values["Setting/RK5Path"])
+                : paths.at(c.storedAfter));
         if (c.user == User::NotAsked) {
             EXPECT_TRUE(fake.messages.shown.empty());
             if (!c.defaultExists) {

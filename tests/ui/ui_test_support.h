@@ -8,7 +8,9 @@
 #include <ostream>
 
 // Texts in test failures as text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace foalix::testing {
 

@@ -1,0 +1,275 @@
+// Whatever lies at a slot file's name: what foalix-dump and the loader report for it,
+// that nothing hangs or crashes, and that nothing on disk changes.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <future>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cli/dump_command.h"
+#include "savedata/roster_loader.h"
+#include "savedata/run_time_error.h"
+#include "savedata/slot_file.h"
+#include "savedata/slot_path.h"
+#include "tests/test_support.h"
+
+namespace foalix::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using savedata::HorseTable;
+using savedata::LoadStatus;
+using slotgen::SlotImage;
+
+struct DumpRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// foalix-dump with `args`, failing the test rather than hanging past 10 s.
+DumpRun dump(std::vector<std::string> args) {
+    args.insert(args.begin(), "foalix-dump");
+    auto run = std::async(std::launch::async, [args] {
+        std::vector<const char*> argv;
+        for (const auto& a : args) {
+            argv.push_back(a.c_str());
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = cli::runDump(static_cast<int>(argv.size()), argv.data(), out, err);
+        return DumpRun{status, out.str(), err.str()};
+    });
+    if (run.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "foalix-dump hangs";
+        std::quick_exit(1);
+    }
+    return run.get();
+}
+
+SlotImage oneFoal() {
+    SlotImage image;
+    image.foal(1, 1, "イチ", 1, 0x00, kExampleOne);
+    return image;
+}
+
+struct BadInput {
+    const char* what;
+    // Puts something in `dir` and returns the folder foalix-dump is given.
+    std::function<std::string(const TempDir& dir)> setUp;
+    int status;
+    std::string err;  // what stderr starts with
+};
+
+TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
+    const auto slot1 = [](const TempDir& dir) { return dir.path() / "Svdata1a.rk5"; };
+    const std::vector<BadInput> cases{
+        {"empty file",
+         [](const TempDir& d) {
+             d.writeSlot(1, SlotImage().resize(0));
+             return d.str();
+         },
+         3, "Save Data is damaged\n"},
+        {"one byte short of the roster",
+         [](const TempDir& d) {
+             d.writeSlot(1, SlotImage().resize(535343));
+             return d.str();
+         },
+         3, "Save Data is damaged\n"},
+        {"exactly the roster", [](const TempDir& d) {
+             d.writeSlot(1, oneFoal());
+             return d.str();
+         }, 0, ""},
+        {"a folder", [&](const TempDir& d) {
+             fs::create_directory(slot1(d));
+             return d.str();
+         }, 2, "Save Data not found\n"},
+        {"a FIFO", [&](const TempDir& d) {
+             mkfifo(slot1(d).c_str(), 0644);
+             return d.str();
+         }, 2, "Save Data not found\n"},
+        {"a dangling link", [&](const TempDir& d) {
+             fs::create_symlink(d.path() / "gone", slot1(d));
+             return d.str();
+         }, 2, "Save Data not found\n"},
+        {"a link to /dev/zero", [&](const TempDir& d) {
+             fs::create_symlink("/dev/zero", slot1(d));
+             return d.str();
+         }, 2, "Save Data not found\n"},
+        {"a link to a slot file", [&](const TempDir& d) {
+             oneFoal().writeTo((d.path() / "elsewhere.rk5").string());
+             fs::create_symlink(d.path() / "elsewhere.rk5", slot1(d));
+             return d.str();
+         }, 0, ""},
+        {"a folder with spaces", [](const TempDir& d) {
+             fs::create_directory(d.path() / "Old Saves");
+             oneFoal().writeTo(savedata::composeSlotFile((d.path() / "Old Saves").string(), 1));
+             return (d.path() / "Old Saves").string();
+         }, 0, ""},
+        {"a folder with a non-ASCII name", [](const TempDir& d) {
+             fs::create_directory(d.path() / "セーブ データ");
+             oneFoal().writeTo(savedata::composeSlotFile((d.path() / "セーブ データ").string(), 1));
+             return (d.path() / "セーブ データ").string();
+         }, 0, ""},
+        {"a trailing separator", [](const TempDir& d) {
+             d.writeSlot(1, oneFoal());
+             return d.str() + "/";
+         }, 0, ""},
+        {"a path longer than the system allows", [](const TempDir& d) {
+             return d.str() + "/" + std::string(300, 'x');
+         }, 4, "foalix-dump: "},
+        {"a path through a file", [](const TempDir& d) {
+             oneFoal().writeTo((d.path() / "file").string());
+             return (d.path() / "file").string();
+         }, 2, "Save Data not found\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string folder = c.setUp(dir);
+        const FolderSnapshot before = snapshot(dir.path());
+        const DumpRun run = dump({"--format", "json", folder, "1"});
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err.substr(0, c.err.size()), c.err);
+        if (c.status == 0) {
+            EXPECT_EQ(nlohmann::json::parse(run.out)["total"], "1頭");
+        } else {
+            EXPECT_EQ(run.out, "");
+        }
+        EXPECT_EQ(snapshot(dir.path()), before);
+    }
+}
+
+TEST(BadInput, TooLongAPathIsAnErrorOfItsOwn) {
+    TempDir dir;
+    const DumpRun run = dump({dir.str() + "/" + std::string(300, 'x'), "1"});
+    EXPECT_EQ(run.err, "foalix-dump: " + dir.str() + "/" + std::string(300, 'x') +
+                           "/Svdata1a.rk5: Run-time error '75': Path/File access error\n");
+}
+
+TEST(BadInput, UnreadableFileIsReportedWithItsErrorNumber) {
+    TempDir dir;
+    const std::string file = dir.writeSlot(1, oneFoal());
+    fs::permissions(file, fs::perms::none);
+    const FolderSnapshot before = snapshot(dir.path());
+    const int loaderError = runWithoutPrivileges([&] {
+        try {
+            HorseTable table;
+            savedata::Load_Horses(savedata::SlotFile(file), {}, table);
+            return 0;
+        } catch (const savedata::RunTimeError& e) {
+            return e.number();
+        }
+    });
+    EXPECT_EQ(loaderError, 75);
+    const int dumpStatus = runWithoutPrivileges([&] {
+        const DumpRun run = dump({dir.str(), "1"});
+        const bool reported =
+            run.err.find("Run-time error '75': Path/File access error") != std::string::npos;
+        return reported && run.out.empty() ? run.status : 100;
+    });
+    EXPECT_EQ(dumpStatus, cli::kExitOtherError);
+    EXPECT_EQ(snapshot(dir.path()), before);
+}
+
+// A slot file that changes under the reader: `change` runs before the open numbered
+// `at` (1 is the roster's, 2 the first lookup's).
+class ChangingSlot final : public savedata::SlotSource {
+public:
+    ChangingSlot(std::string path, int at, std::function<void()> change)
+        : file_(std::move(path)), at_(at), change_(std::move(change)) {}
+    bool exists() const override { return file_.exists(); }
+    std::unique_ptr<savedata::SlotHandle> open() const override {
+        if (++opens_ == at_) {
+            change_();
+        }
+        return file_.open();
+    }
+    const std::string& path() const override { return file_.path(); }
+
+private:
+    savedata::SlotFile file_;
+    int at_;
+    std::function<void()> change_;
+    mutable int opens_ = 0;
+};
+
+TEST(BadInput, FileThatChangesWhileItIsRead) {
+    struct Case {
+        const char* what;
+        int at;
+        std::function<void(const std::string&)> change;
+        std::optional<int> error;
+        LoadStatus status;
+    };
+    const std::vector<Case> cases{
+        {"deleted after the existence test", 1, [](const auto& f) { fs::remove(f); }, 53, {}},
+        {"truncated after the existence test", 1,
+         [](const auto& f) { fs::resize_file(f, 1000); }, {}, LoadStatus::Damaged},
+        {"deleted after the roster was read", 2, [](const auto& f) { fs::remove(f); }, 53, {}},
+        {"cut to the roster after it was read", 2,
+         [](const auto& f) { fs::resize_file(f, 535344); }, {}, LoadStatus::Loaded},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        SlotImage image;
+        // The foal's link entry lies past the roster, so cutting the file there loses it.
+        image.foal(1, 60000, "イチ", 2, 0x08, kExampleTwo);
+        const std::string file = dir.writeSlot(1, image);
+        HorseTable table;
+        table.row(5).name = "マエ";
+        const HorseTable before = table;
+        try {
+            const auto result =
+                savedata::Load_Horses(ChangingSlot(file, c.at, [&] { c.change(file); }), {}, table);
+            EXPECT_FALSE(c.error);
+            EXPECT_EQ(result.status, c.status);
+            if (result.status == LoadStatus::Loaded) {
+                // The link entry reads as zero bytes: ability entry 0, sex byte 0.
+                EXPECT_EQ(table.row(1).name, "イチ");
+                EXPECT_EQ(table.row(1).Grade, "D");
+                EXPECT_EQ(table.row(1).Age, "-");
+                EXPECT_EQ(table.row(1).Sex, "牡");
+            } else {
+                EXPECT_EQ(table, before);
+            }
+        } catch (const savedata::RunTimeError& e) {
+            EXPECT_EQ(std::optional<int>(e.number()), c.error);
+            EXPECT_EQ(table, before);
+        }
+    }
+}
+
+TEST(BadInput, IdsIndicesAndNamesAtTheirExtremes) {
+    TempDir dir;
+    SlotImage image;
+    // Id 65535: link entry at 892956; index 65535: ability entry at 657226.
+    image.record(1, 65535, "ハシ").link(65535, 65535, 0x08).ability(65535, kExampleOne);
+    // A name with no terminator, pairs that are no text, and NUL characters.
+    std::vector<savedata::Byte> name(84, 0x41);
+    name[0] = 0x00;  // 00 41: U+0000, and the name goes on
+    name[2] = 0x81;  // 81 00: a lead byte without its trail byte
+    name[3] = 0x00;
+    name[4] = 0x85;  // 85 40: a lead byte and trail byte with no character
+    name[5] = 0x40;
+    image.recordRaw(2, 7, name).link(7, 0, 0x00);
+    const std::string file = dir.writeSlot(1, image);
+    const FolderSnapshot before = snapshot(dir.path());
+    const DumpRun run = dump({"--format", "json", "--file", file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto doc = nlohmann::json::parse(run.out);
+    ASSERT_EQ(doc["foals"].size(), 2u);
+    EXPECT_EQ(doc["foals"][1]["name"], "ハシ");
+    EXPECT_EQ(doc["foals"][1]["Grade"], "S");
+    EXPECT_EQ(doc["foals"][1]["Sex"], "牝");
+    const std::string expectedName =
+        std::string("\0", 1) + "\uFFFD\uFFFD" + std::string(39, 'A');
+    EXPECT_EQ(doc["foals"][0]["name"].get<std::string>(), expectedName);
+    EXPECT_NE(run.out.find("\\u0000"), std::string::npos);
+    EXPECT_EQ(snapshot(dir.path()), before);
+}
+
+}  // namespace
+}  // namespace foalix::testing
