@@ -15,8 +15,7 @@ int main(int argc, char** argv) {
         std::ifstream in(argv[i], std::ios::binary);
         const std::vector<foalix::fuzz::Byte> file((std::istreambuf_iterator<char>(in)), {});
         const auto seed = foalix::fuzz::toSparse(file);
-        std::ofstream out(std::string(argv[1]) + "/seed" + std::to_string(i - 1),
-                          std::ios::binary);
+        std::ofstream out(std::string(argv[1]) + "/seed" + std::to_string(i - 1), std::ios::binary);
         out.write(reinterpret_cast<const char*>(seed.data()),
                   static_cast<std::streamsize>(seed.size()));
     }

@@ -19,7 +19,7 @@ using savedata::Byte;
 inline constexpr std::uint32_t kMaxSize = 4u << 20;
 
 class SparseSlot final : public savedata::SlotSource {
-public:
+  public:
     SparseSlot(const Byte* data, std::size_t size) {
         std::size_t at = 0;
         const auto take = [&](std::size_t n) {
@@ -44,9 +44,9 @@ public:
     }
     const std::string& path() const override { return path_; }
 
-private:
+  private:
     class Handle final : public savedata::SlotHandle {
-    public:
+      public:
         explicit Handle(const SparseSlot& slot) : slot_(slot) {}
         std::size_t readAt(std::int64_t offset, std::span<Byte> out) override {
             if (offset < 0 || offset >= slot_.size_) {
@@ -57,17 +57,19 @@ private:
             std::fill_n(out.begin(), n, Byte{0});
             for (const auto& [start, bytes] : slot_.chunks_) {
                 const std::int64_t from = std::max(start, offset);
-                const std::int64_t to = std::min<std::int64_t>(
-                    start + static_cast<std::int64_t>(bytes.size()), offset + static_cast<std::int64_t>(n));
+                const std::int64_t to =
+                    std::min<std::int64_t>(start + static_cast<std::int64_t>(bytes.size()),
+                                           offset + static_cast<std::int64_t>(n));
                 for (std::int64_t i = from; i < to; ++i) {
-                    out[static_cast<std::size_t>(i - offset)] = bytes[static_cast<std::size_t>(i - start)];
+                    out[static_cast<std::size_t>(i - offset)] =
+                        bytes[static_cast<std::size_t>(i - start)];
                 }
             }
             return n;
         }
         std::int64_t size() override { return slot_.size_; }
 
-    private:
+      private:
         const SparseSlot& slot_;
     };
 
@@ -91,7 +93,8 @@ inline std::vector<Byte> toSparse(const std::vector<Byte>& file) {
             continue;
         }
         std::size_t end = at;
-        while (end < file.size() && end - at < 0xFFFF && (file[end] != 0 || (end + 1 < file.size() && file[end + 1] != 0))) {
+        while (end < file.size() && end - at < 0xFFFF &&
+               (file[end] != 0 || (end + 1 < file.size() && file[end + 1] != 0))) {
             ++end;
         }
         put(at, 4);

@@ -77,52 +77,72 @@ TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
              return d.str();
          },
          3, "Save Data is damaged\n"},
-        {"exactly the roster", [](const TempDir& d) {
+        {"exactly the roster",
+         [](const TempDir& d) {
              d.writeSlot(1, oneFoal());
              return d.str();
-         }, 0, ""},
-        {"a folder", [&](const TempDir& d) {
+         },
+         0, ""},
+        {"a folder",
+         [&](const TempDir& d) {
              fs::create_directory(slot1(d));
              return d.str();
-         }, 2, "Save Data not found\n"},
-        {"a FIFO", [&](const TempDir& d) {
+         },
+         2, "Save Data not found\n"},
+        {"a FIFO",
+         [&](const TempDir& d) {
              mkfifo(slot1(d).c_str(), 0644);
              return d.str();
-         }, 2, "Save Data not found\n"},
-        {"a dangling link", [&](const TempDir& d) {
+         },
+         2, "Save Data not found\n"},
+        {"a dangling link",
+         [&](const TempDir& d) {
              fs::create_symlink(d.path() / "gone", slot1(d));
              return d.str();
-         }, 2, "Save Data not found\n"},
-        {"a link to /dev/zero", [&](const TempDir& d) {
+         },
+         2, "Save Data not found\n"},
+        {"a link to /dev/zero",
+         [&](const TempDir& d) {
              fs::create_symlink("/dev/zero", slot1(d));
              return d.str();
-         }, 2, "Save Data not found\n"},
-        {"a link to a slot file", [&](const TempDir& d) {
+         },
+         2, "Save Data not found\n"},
+        {"a link to a slot file",
+         [&](const TempDir& d) {
              oneFoal().writeTo((d.path() / "elsewhere.rk5").string());
              fs::create_symlink(d.path() / "elsewhere.rk5", slot1(d));
              return d.str();
-         }, 0, ""},
-        {"a folder with spaces", [](const TempDir& d) {
+         },
+         0, ""},
+        {"a folder with spaces",
+         [](const TempDir& d) {
              fs::create_directory(d.path() / "Old Saves");
              oneFoal().writeTo(savedata::composeSlotFile((d.path() / "Old Saves").string(), 1));
              return (d.path() / "Old Saves").string();
-         }, 0, ""},
-        {"a folder with a non-ASCII name", [](const TempDir& d) {
+         },
+         0, ""},
+        {"a folder with a non-ASCII name",
+         [](const TempDir& d) {
              fs::create_directory(d.path() / "セーブ データ");
              oneFoal().writeTo(savedata::composeSlotFile((d.path() / "セーブ データ").string(), 1));
              return (d.path() / "セーブ データ").string();
-         }, 0, ""},
-        {"a trailing separator", [](const TempDir& d) {
+         },
+         0, ""},
+        {"a trailing separator",
+         [](const TempDir& d) {
              d.writeSlot(1, oneFoal());
              return d.str() + "/";
-         }, 0, ""},
-        {"a path longer than the system allows", [](const TempDir& d) {
-             return d.str() + "/" + std::string(300, 'x');
-         }, 4, "foalix-dump: "},
-        {"a path through a file", [](const TempDir& d) {
+         },
+         0, ""},
+        {"a path longer than the system allows",
+         [](const TempDir& d) { return d.str() + "/" + std::string(300, 'x'); }, 4,
+         "foalix-dump: "},
+        {"a path through a file",
+         [](const TempDir& d) {
              oneFoal().writeTo((d.path() / "file").string());
              return (d.path() / "file").string();
-         }, 2, "Save Data not found\n"},
+         },
+         2, "Save Data not found\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -176,7 +196,7 @@ TEST(BadInput, UnreadableFileIsReportedWithItsErrorNumber) {
 // A slot file that changes under the reader: `change` runs before the open numbered
 // `at` (1 is the roster's, 2 the first lookup's).
 class ChangingSlot final : public savedata::SlotSource {
-public:
+  public:
     ChangingSlot(std::string path, int at, std::function<void()> change)
         : file_(std::move(path)), at_(at), change_(std::move(change)) {}
     bool exists() const override { return file_.exists(); }
@@ -188,7 +208,7 @@ public:
     }
     const std::string& path() const override { return file_.path(); }
 
-private:
+  private:
     savedata::SlotFile file_;
     int at_;
     std::function<void()> change_;
@@ -205,11 +225,17 @@ TEST(BadInput, FileThatChangesWhileItIsRead) {
     };
     const std::vector<Case> cases{
         {"deleted after the existence test", 1, [](const auto& f) { fs::remove(f); }, 53, {}},
-        {"truncated after the existence test", 1,
-         [](const auto& f) { fs::resize_file(f, 1000); }, {}, LoadStatus::Damaged},
+        {"truncated after the existence test",
+         1,
+         [](const auto& f) { fs::resize_file(f, 1000); },
+         {},
+         LoadStatus::Damaged},
         {"deleted after the roster was read", 2, [](const auto& f) { fs::remove(f); }, 53, {}},
-        {"cut to the roster after it was read", 2,
-         [](const auto& f) { fs::resize_file(f, 535344); }, {}, LoadStatus::Loaded},
+        {"cut to the roster after it was read",
+         2,
+         [](const auto& f) { fs::resize_file(f, 535344); },
+         {},
+         LoadStatus::Loaded},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -264,8 +290,7 @@ TEST(BadInput, IdsIndicesAndNamesAtTheirExtremes) {
     EXPECT_EQ(doc["foals"][1]["name"], "ハシ");
     EXPECT_EQ(doc["foals"][1]["Grade"], "S");
     EXPECT_EQ(doc["foals"][1]["Sex"], "牝");
-    const std::string expectedName =
-        std::string("\0", 1) + "\uFFFD\uFFFD" + std::string(39, 'A');
+    const std::string expectedName = std::string("\0", 1) + "\uFFFD\uFFFD" + std::string(39, 'A');
     EXPECT_EQ(doc["foals"][0]["name"].get<std::string>(), expectedName);
     EXPECT_NE(run.out.find("\\u0000"), std::string::npos);
     EXPECT_EQ(snapshot(dir.path()), before);
