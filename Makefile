@@ -9,7 +9,7 @@ FUZZ_HEX_SECONDS ?= 15
 CMAKE_FLAGS ?=
 GENERATOR := -G Ninja
 
-.PHONY: all deps configure build run dump test test-sanitize fuzz bench format clean
+.PHONY: all deps configure build run dump test test-sanitize fuzz bench format clean windows-deps test-windows
 
 all: build
 
@@ -64,3 +64,20 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+
+# The reader, foalix-dump and their tests built for Windows with mingw-w64 and run under
+# Wine in a Japanese locale, whose ANSI code page is 932 as on the players' systems.
+WINDOWS_BUILD ?= build-windows
+windows-deps:
+	@scripts/install-deps --windows
+
+test-windows: windows-deps
+	@mkdir -p $(WINDOWS_BUILD)/headers
+	@cp -r /usr/include/CLI /usr/include/nlohmann $(WINDOWS_BUILD)/headers/
+	@cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DFOALIX_WERROR=ON -DFOALIX_GUI=OFF -DFOALIX_BENCH=OFF \
+		-DFOALIX_SAMPLES=OFF -DFOALIX_GTEST_SOURCE=/usr/src/googletest \
+		-DFOALIX_HEADER_ONLY_DIR=$(CURDIR)/$(WINDOWS_BUILD)/headers >/dev/null
+	@cmake --build $(WINDOWS_BUILD)
+	@scripts/wine-japanese $(CURDIR)/$(WINDOWS_BUILD)/wineprefix \
+		ctest --test-dir $(WINDOWS_BUILD) --output-on-failure

@@ -21,6 +21,12 @@ TEST(SlotPath, FolderIsUsedExactlyAsStored) {
     EXPECT_EQ(composeSlotFile("saves", 5), "saves" + sep + "Svdata5a.rk5");
     EXPECT_EQ(composeSlotFile("saves" + sep, 2), "saves" + sep + sep + "Svdata2a.rk5");
     EXPECT_EQ(composeSlotFile("", 4), sep + "Svdata4a.rk5");
+#ifdef _WIN32
+    EXPECT_EQ(composeSlotFile("C:\\Program Files\\Vantrel\\Galvaro\\SAVEDATA", 3),
+              "C:\\Program Files\\Vantrel\\Galvaro\\SAVEDATA\\Svdata3a.rk5");
+#else
+    EXPECT_EQ(composeSlotFile("/home/p/SAVEDATA", 3), "/home/p/SAVEDATA/Svdata3a.rk5");
+#endif
 }
 
 TEST(SlotFile, LoadsThroughADoubledSeparator) {
@@ -67,7 +73,6 @@ TEST(SlotFile, OpenFailuresCarryTheFileErrorNumbers) {
         {(dir.path() / "missing").string(), 53, "File not found"},
         {(dir.path() / "no-such-folder" / "Svdata1a.rk5").string(), 76, "Path not found"},
         {(dir.path() / "plain" / "Svdata1a.rk5").string(), 76, "Path not found"},
-        {dir.str() + "/" + std::string(5000, 'x'), 75, "Path/File access error"},
     };
     for (const auto& c : cases) {
         try {

@@ -1,8 +1,10 @@
 #include "tests/test_support.h"
 
+#ifndef _WIN32
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <fstream>
@@ -50,6 +52,7 @@ FolderSnapshot snapshot(const std::filesystem::path& folder) {
     return result;
 }
 
+#ifndef _WIN32
 int runWithoutPrivileges(const std::function<int()>& action) {
     const pid_t child = fork();
     if (child == 0) {
@@ -65,5 +68,6 @@ int runWithoutPrivileges(const std::function<int()>& action) {
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 126;
 }
+#endif
 
 }  // namespace foalix::testing

@@ -41,9 +41,11 @@ struct FolderSnapshot {
 };
 FolderSnapshot snapshot(const std::filesystem::path& folder);
 
+#ifndef _WIN32
 // Runs `action` in a child process that cannot override file permissions (dropping to
 // the user nobody when the tests run as root) and returns the child's exit status.
 int runWithoutPrivileges(const std::function<int()>& action);
+#endif
 
 // The ability bytes of the two worked examples foals are checked against.
 inline constexpr std::array<savedata::Byte, 8> kExampleOne{0x50, 0x30, 0x18, 0x0A,
