@@ -32,5 +32,7 @@ int main() {
     return foalix::cli::runDump(argc, argv.data(), std::cout, std::cerr);
 }
 #else
-int main(int argc, char** argv) { return foalix::cli::runDump(argc, argv, std::cout, std::cerr); }
+int main(int argc, char** argv) {
+    return foalix::cli::runDump(argc, argv, std::cout, std::cerr);
+}
 #endif

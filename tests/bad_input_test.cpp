@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <future>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "cli/dump_command.h"
 #include "savedata/roster_loader.h"
 #include "savedata/run_time_error.h"
 #include "savedata/slot_file.h"
 #include "savedata/slot_path.h"
+#include "tests/dump_runner.h"
 #include "tests/test_support.h"
 
 namespace foalix::testing {
@@ -21,32 +20,6 @@ namespace fs = std::filesystem;
 using savedata::HorseTable;
 using savedata::LoadStatus;
 using slotgen::SlotImage;
-
-struct DumpRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// foalix-dump with `args`, failing the test rather than hanging past 10 s.
-DumpRun dump(std::vector<std::string> args) {
-    args.insert(args.begin(), "foalix-dump");
-    auto run = std::async(std::launch::async, [args] {
-        std::vector<const char*> argv;
-        for (const auto& a : args) {
-            argv.push_back(a.c_str());
-        }
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = cli::runDump(static_cast<int>(argv.size()), argv.data(), out, err);
-        return DumpRun{status, out.str(), err.str()};
-    });
-    if (run.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
-        ADD_FAILURE() << "foalix-dump hangs";
-        std::quick_exit(1);
-    }
-    return run.get();
-}
 
 SlotImage oneFoal() {
     SlotImage image;

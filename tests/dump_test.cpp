@@ -7,6 +7,7 @@
 #include "cli/dump_command.h"
 #include "cli/text_width.h"
 #include "savedata/slot_path.h"
+#include "tests/dump_runner.h"
 #include "tests/test_support.h"
 
 namespace foalix::cli {
@@ -14,23 +15,8 @@ namespace {
 
 using testing::TempDir;
 
-struct DumpRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-DumpRun dump(std::vector<std::string> args) {
-    args.insert(args.begin(), "foalix-dump");
-    std::vector<const char*> argv;
-    for (const auto& a : args) {
-        argv.push_back(a.c_str());
-    }
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runDump(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::dump;
+using testing::DumpRun;
 
 class DumpTest : public ::testing::Test {
   protected:

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "ui/foal_list.h"
@@ -59,14 +60,21 @@ const std::vector<ValueBox>& valueGrid() {
     return grid;
 }
 
+// A control named `name` at `place`, in the caption font.
+template <typename Control, typename... Args>
+Control* placed(const QString& name, QRect place, Args&&... args) {
+    auto* control = new Control(std::forward<Args>(args)...);
+    control->setObjectName(name);
+    control->setGeometry(place);
+    control->setFont(captionFont());
+    return control;
+}
+
 // A locked text box: focusable and selectable, never editable, on the menu colour.
 QLineEdit* textBox(QWidget* parent, const char* name, QRect place, bool centred) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
+    auto* box = placed<QLineEdit>(name, place, parent);
     box->setReadOnly(true);
-    box->setGeometry(place);
     box->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-    box->setFont(captionFont());
     box->setTextMargins(0, 0, 0, 0);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QApplication::palette("QMenuBar").color(QPalette::Window));
@@ -75,10 +83,7 @@ QLineEdit* textBox(QWidget* parent, const char* name, QRect place, bool centred)
 }
 
 QLabel* label(QWidget* parent, const QString& caption, QRect place) {
-    auto* l = new QLabel(caption, parent);
-    l->setGeometry(place);
-    l->setFont(captionFont());
-    return l;
+    return placed<QLabel>(QString(), place, caption, parent);
 }
 
 }  // namespace
@@ -88,44 +93,27 @@ void MainWindow::buildControls() {
     client->setFixedSize(twipsSize(kClientWidth, kClientHeight));
     setCentralWidget(client);
 
-    Frame1 = new QGroupBox("Savedata", client);
-    Frame1->setObjectName("Frame1");
-    Frame1->setGeometry(twipsRect(240, 50, 6495, 735));
-    Frame1->setFont(captionFont());
-
-    cmdApply = new QPushButton("實行", Frame1);
-    cmdApply->setObjectName("cmdApply");
-    cmdApply->setGeometry(twipsRect(240, 280, 855, 255));
-    cmdApply->setFont(captionFont());
+    Frame1 = placed<QGroupBox>("Frame1", twipsRect(240, 50, 6495, 735), "Savedata", client);
+    cmdApply = placed<QPushButton>("cmdApply", twipsRect(240, 280, 855, 255), "實行", Frame1);
     cmdApply->setAutoDefault(true);  // Enter presses it while it has the focus
     connect(cmdApply, &QPushButton::clicked, this, &MainWindow::cmdApply_Click);
 
     const QString digits[] = {"１", "２", "３", "４", "５"};
     for (int i = 0; i < 5; ++i) {
-        auto* option = new QRadioButton(digits[i], Frame1);
-        option->setObjectName(QString("optSaveName%1").arg(i));
-        option->setGeometry(twipsRect(1450 + 700 * i, 280, 495, 255));
-        option->setFont(captionFont());
-        optSaveName[static_cast<std::size_t>(i)] = option;
+        optSaveName[static_cast<std::size_t>(i)] =
+            placed<QRadioButton>(QString("optSaveName%1").arg(i),
+                                 twipsRect(1450 + 700 * i, 280, 495, 255), digits[i], Frame1);
     }
 
-    chkOne = new QCheckBox("１歲", client);
-    chkOne->setObjectName("chkOne");
-    chkOne->setGeometry(twipsRect(360, 960, 735, 255));
-    chkOne->setFont(captionFont());
-    chkTwo = new QCheckBox("２歲", client);
-    chkTwo->setObjectName("chkTwo");
-    chkTwo->setGeometry(twipsRect(1200, 960, 735, 255));
-    chkTwo->setFont(captionFont());
+    chkOne = placed<QCheckBox>("chkOne", twipsRect(360, 960, 735, 255), "１歲", client);
+    chkTwo = placed<QCheckBox>("chkTwo", twipsRect(1200, 960, 735, 255), "２歲", client);
 
     Label1[10] = label(client, "共有：", twipsRect(2160, 960, 735, 255));
     txtTotal = textBox(client, "txtTotal", twipsRect(2760, 960, 735, 270), true);
     txtHorseName = textBox(client, "txtHorseName", twipsRect(3720, 960, 3015, 360), false);
     txtHorseName->setFont(nameFont());
 
-    lstHorse = new FoalList(client);
-    lstHorse->setObjectName("lstHorse");
-    lstHorse->setGeometry(twipsRect(240, 1440, 3255, 3120));
+    lstHorse = placed<FoalList>("lstHorse", twipsRect(240, 1440, 3255, 3120), client);
     lstHorse->setFont(nameFont());
     connect(lstHorse, &FoalList::foalClicked, this, &MainWindow::lstHorse_Click);
 

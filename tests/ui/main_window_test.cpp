@@ -16,6 +16,7 @@
 #include "tests/test_support.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
+#include "tests/ui/wine_prefix.h"
 #include "ui/foal_list.h"
 #include "ui/main_window.h"
 
@@ -36,9 +37,7 @@ std::array<savedata::Byte, 8> aged(savedata::Byte age, savedata::Byte grade = 0x
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        qputenv("WINEPREFIX", prefix_.path().toUtf8());
-        saveDir_ = prefix_.path() + "/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA";
-        QDir().mkpath(saveDir_);
+        saveDir_ = prefix_.makeSaveFolder();
         fake_.drives.drives = {{"/", "/"}};
         SlotImage one;
         one.foal(1, 11, "ミドリ", 1, 0x00, aged(0x08))
@@ -100,7 +99,7 @@ class MainWindowTest : public ::testing::Test {
         return true;
     }
 
-    QTemporaryDir prefix_;
+    TestWinePrefix prefix_;
     QString saveDir_;
     FakePlatform fake_;
     std::unique_ptr<MainWindow> window_;
@@ -256,7 +255,7 @@ TEST_F(MainWindowTest, SelectFolderStoresTheFolderHoweverTheDialogCloses) {
         QTest::mouseClick(control<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
     });
     selectFolder->trigger();
-    const QString programFiles = prefix_.path() + "/drive_c/Program Files";
+    const QString programFiles = prefix_.programFiles();
     EXPECT_EQ(window_->RK5Path, programFiles);
     EXPECT_EQ(fake_.settings.stored(), programFiles);
     EXPECT_EQ(list()->count(), 5);  // the list waits for the next apply

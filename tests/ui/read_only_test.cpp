@@ -14,6 +14,7 @@
 #include "tests/test_support.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
+#include "tests/ui/wine_prefix.h"
 #include "ui/foal_list.h"
 #include "ui/main_window.h"
 
@@ -25,11 +26,8 @@ namespace fs = std::filesystem;
 TEST(ReadOnly, LoadingEverySlotChangesNothingOnDisk) {
     for (const bool readOnly : {false, true}) {
         SCOPED_TRACE(readOnly ? "read-only folder and files" : "ordinary folder and files");
-        QTemporaryDir prefix;
-        qputenv("WINEPREFIX", prefix.path().toUtf8());
-        const fs::path saves =
-            prefix.path().toStdString() + "/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA";
-        fs::create_directories(saves);
+        TestWinePrefix prefix;
+        const fs::path saves = prefix.makeSaveFolder().toStdString();
         for (int slot = 1; slot <= 5; ++slot) {
             slotgen::SlotImage image;
             image.foal(slot, 10 + slot, "イチ", slot, 0x08, kExampleOne);

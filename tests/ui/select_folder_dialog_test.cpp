@@ -12,6 +12,7 @@
 #include "platform/proper_case.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
+#include "tests/ui/wine_prefix.h"
 #include "ui/folder_list.h"
 #include "ui/select_folder_dialog.h"
 
@@ -24,8 +25,7 @@ using ui::SelectFolderDialog;
 class SelectFolderDialogTest : public ::testing::Test {
   public:
     void SetUp() override {
-        qputenv("WINEPREFIX", prefix_.path().toUtf8());
-        programFiles_ = prefix_.path() + "/drive_c/Program Files";
+        programFiles_ = prefix_.programFiles();
         QDir().mkpath(programFiles_ + "/Games/Old Saves");
         QDir().mkpath(programFiles_ + "/Vantrel");
         QDir().mkpath(other_.path() + "/slots");
@@ -62,7 +62,7 @@ class SelectFolderDialogTest : public ::testing::Test {
         QTest::mouseDClick(folders()->viewport(), Qt::LeftButton, {}, place.center());
     }
 
-    QTemporaryDir prefix_;
+    TestWinePrefix prefix_;
     QTemporaryDir other_;
     QString programFiles_;
     QString rk5Path_ = "/unchanged";

@@ -12,6 +12,7 @@
 #include "tests/test_support.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
+#include "tests/ui/wine_prefix.h"
 #include "ui/foal_list.h"
 #include "ui/main_window.h"
 
@@ -45,11 +46,9 @@ TEST(SettingsFile, BadSettingsNeverStopTheWindow) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        QTemporaryDir prefix;
+        TestWinePrefix prefix;
         QTemporaryDir config;
-        qputenv("WINEPREFIX", prefix.path().toUtf8());
-        const QString saves = prefix.path() + "/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA";
-        QDir().mkpath(saves);
+        const QString saves = prefix.makeSaveFolder();
         slotgen::SlotImage image;
         image.foal(1, 1, "イチ", 1, 0, kExampleOne);
         image.writeTo(savedata::composeSlotFile(saves.toStdString(), 1));

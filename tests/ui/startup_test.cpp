@@ -8,6 +8,7 @@
 
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
+#include "tests/ui/wine_prefix.h"
 #include "ui/main_window.h"
 
 namespace foalix::testing {
@@ -44,14 +45,13 @@ TEST(InitPath, SettlesTheSaveFolder) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        QTemporaryDir prefix;
+        TestWinePrefix prefix;
         QTemporaryDir elsewhere;
-        qputenv("WINEPREFIX", prefix.path().toUtf8());
-        const QString programFiles = prefix.path() + "/drive_c/Program Files";
-        const QString defaultFolder = programFiles + "/Vantrel/Galvaro/SAVEDATA";
+        const QString programFiles = prefix.programFiles();
+        const QString defaultFolder = prefix.saveFolder();
         QDir().mkpath(programFiles);
         if (c.defaultExists) {
-            QDir().mkpath(defaultFolder);
+            prefix.makeSaveFolder();
         }
         const std::map<QString, QString> paths{
             {"default", defaultFolder},
