@@ -40,16 +40,6 @@ TEST(SlotFile, LoadsThroughADoubledSeparator) {
     EXPECT_EQ(table.row(1).name, "イチ");
 }
 
-TEST(SlotFile, OnlyAnOrdinaryFileExists) {
-    TempDir dir;
-    std::filesystem::create_directory(dir.path() / "folder");
-    std::ofstream(dir.path() / "empty").flush();
-    EXPECT_TRUE(SlotFile((dir.path() / "empty").string()).exists());
-    EXPECT_FALSE(SlotFile((dir.path() / "folder").string()).exists());
-    EXPECT_FALSE(SlotFile((dir.path() / "missing").string()).exists());
-    EXPECT_FALSE(SlotFile("").exists());
-}
-
 TEST(SlotFile, MissingSlotIsReportedAndChangesNothing) {
     TempDir dir;
     HorseTable table;

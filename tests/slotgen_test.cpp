@@ -35,28 +35,5 @@ size 600000
     EXPECT_EQ(table.row(3).Age, "2");
 }
 
-TEST(SlotDescription, MistakesNameTheirLine) {
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"foal 41 1 \"ア\" 1 00 00 00 00 00 00 00 00 00",
-         "line 1: record number must be 1 to 40: 41"},
-        {"\nrecord 1 x \"ア\"", "line 2: not a number: x"},
-        {"ability 1 00 00 00 00 00 00 00 100", "line 1: not a hexadecimal byte: 100"},
-        {"record 1 1 ア", "line 1: a name must be in double quotes"},
-        {"record 1 1 \"ア", "line 1: unterminated name"},
-        {"record 1 1 \"€\"", "line 1: name has no code page 932 encoding: €"},
-        {"unused 1 2", "line 1: unexpected 2"},
-        {"horse 1", "line 1: unknown statement horse"},
-    };
-    for (const auto& [text, message] : cases) {
-        std::istringstream in(text);
-        try {
-            parseDescription(in);
-            ADD_FAILURE() << text;
-        } catch (const DescriptionError& e) {
-            EXPECT_EQ(std::string(e.what()), message) << text;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace foalix::slotgen
