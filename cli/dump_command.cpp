@@ -7,7 +7,6 @@
 #include "cli/dump_output.h"
 #include "savedata/list_order.h"
 #include "savedata/roster_loader.h"
-#include "savedata/run_time_error.h"
 #include "savedata/slot_file.h"
 #include "savedata/slot_path.h"
 
@@ -83,7 +82,9 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     LoadResult result;
     try {
         result = Load_Horses(SlotFile(path), agesFrom(options.ages), table);
-    } catch (const RunTimeError& e) {
+    } catch (const std::exception& e) {
+        // RunTimeError says "Run-time error 'N': text"; anything else (out of memory)
+        // is reported the same way rather than ending in a crash report.
         err << "foalix-dump: " << path << ": " << e.what() << "\n";
         return kExitOtherError;
     }

@@ -21,10 +21,14 @@ std::string RunTimeError::standardText(int number) {
     switch (number) {
         case error::kOverflow:
             return "Overflow";
+        case error::kOutOfMemory:
+            return "Out of memory";
         case error::kSubscriptOutOfRange:
             return "Subscript out of range";
         case error::kTypeMismatch:
             return "Type mismatch";
+        case error::kInternalError:
+            return "Internal error";
         case error::kBadFileNameOrNumber:
             return "Bad file name or number";
         case error::kFileNotFound:

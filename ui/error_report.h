@@ -2,6 +2,8 @@
 // after which the window goes on working.
 #pragma once
 
+#include <new>
+
 #include "platform/platform.h"
 #include "savedata/run_time_error.h"
 
@@ -10,7 +12,8 @@ namespace foalix::ui {
 void reportError(platform::MessageBoxes& messages, QWidget* owner,
                  const savedata::RunTimeError& error);
 
-// Runs `action`; a run-time error it raises is reported. Returns false then.
+// Runs `action`; an error it raises is reported, and false returned. Nothing a handler
+// does may end the program.
 template <typename Action>
 bool reportingErrors(platform::MessageBoxes& messages, QWidget* owner, Action&& action) {
     try {
@@ -18,8 +21,12 @@ bool reportingErrors(platform::MessageBoxes& messages, QWidget* owner, Action&& 
         return true;
     } catch (const savedata::RunTimeError& error) {
         reportError(messages, owner, error);
-        return false;
+    } catch (const std::bad_alloc&) {
+        reportError(messages, owner, savedata::RunTimeError(savedata::error::kOutOfMemory));
+    } catch (const std::exception&) {
+        reportError(messages, owner, savedata::RunTimeError(savedata::error::kInternalError));
     }
+    return false;
 }
 
 }  // namespace foalix::ui
