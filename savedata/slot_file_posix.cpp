@@ -79,6 +79,10 @@ class PosixHandle final : public SlotHandle {
         if (::fstat(fd_, &info) != 0) {
             throw fileError(errno, path_);
         }
+        if (!S_ISREG(info.st_mode)) {
+            // Replaced since the existence test by something that is no file.
+            throw RunTimeError(error::kFileNotFound);
+        }
         return info.st_size;
     }
 
@@ -105,16 +109,7 @@ std::unique_ptr<SlotHandle> SlotFile::open() const {
     if (fd < 0) {
         throw fileError(errno, path_);
     }
-    auto handle = std::make_unique<PosixHandle>(fd, path_);
-    struct stat info;
-    if (::fstat(fd, &info) != 0) {
-        throw fileError(errno, path_);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        // Replaced by something that is no file since the existence test.
-        throw RunTimeError(error::kFileNotFound);
-    }
-    return handle;
+    return std::make_unique<PosixHandle>(fd, path_);
 }
 
 }  // namespace foalix::savedata

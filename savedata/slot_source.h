@@ -18,7 +18,8 @@ class SlotHandle {
     // Reads up to out.size() bytes at a 0-based offset and returns how many were
     // read: fewer when the slot ends first. Raises RunTimeError when reading fails.
     virtual std::size_t readAt(std::int64_t offset, std::span<Byte> out) = 0;
-    // The slot's length in bytes.
+    // The slot's length in bytes. Raises RunTimeError 53 when what is open is no longer
+    // an ordinary file (something took its place since the existence test).
     virtual std::int64_t size() = 0;
 };
 

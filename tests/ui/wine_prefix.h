@@ -8,7 +8,7 @@
 namespace foalix::testing {
 
 class TestWinePrefix {
-public:
+  public:
     TestWinePrefix() { qputenv("WINEPREFIX", dir_.path().toUtf8()); }
 
     QString path() const { return dir_.path(); }
@@ -20,7 +20,7 @@ public:
         return saveFolder();
     }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
