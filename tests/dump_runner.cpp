@@ -25,7 +25,7 @@ DumpRun dump(std::vector<std::string> args) {
     });
     if (run.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
         ADD_FAILURE() << "foalix-dump hangs";
-        std::quick_exit(1);  // the hung thread cannot be joined
+        std::_Exit(1);  // the hung thread cannot be joined
     }
     return run.get();
 }
