@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "savedata/run_time_error.h"
 
@@ -13,7 +14,10 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kDepthRole = Qt::UserRole + 1;
-constexpr int kIndentPixels = 8;
+// Each level is indented a little, and deep trees stop indenting so names stay legible
+// in the narrow list.
+constexpr int kIndentPixels = 5;
+constexpr int kMaxIndentLevels = 6;
 
 // Indents each entry by its depth in the tree.
 class IndentDelegate : public QStyledItemDelegate {
@@ -22,7 +26,8 @@ class IndentDelegate : public QStyledItemDelegate {
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyleOptionViewItem indented(option);
-        indented.rect.setLeft(option.rect.left() + kIndentPixels * index.data(kDepthRole).toInt());
+        const int levels = std::min(index.data(kDepthRole).toInt(), kMaxIndentLevels);
+        indented.rect.setLeft(option.rect.left() + kIndentPixels * levels);
         QStyledItemDelegate::paint(painter, indented, index);
     }
 };
