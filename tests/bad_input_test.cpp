@@ -29,102 +29,57 @@ SlotImage oneFoal() {
 
 struct BadInput {
     const char* what;
-    // Puts something in `dir` and returns the folder foalix-dump is given.
-    std::function<std::string(const TempDir& dir)> setUp;
+    // What is put at the slot file's name, in `subfolder` of a fresh folder.
+    std::function<void(const fs::path& slot)> put;
     int status;
-    std::string err;  // what stderr starts with
+    std::string err;  // what stderr holds
+    std::string subfolder = "";
+    std::string suffix = "";  // added to the folder foalix-dump is given
 };
 
 TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
-    const auto slot1 = [](const TempDir& dir) { return dir.path() / "Svdata1a.rk5"; };
+    const auto write = [](SlotImage image) {
+        return [image](const fs::path& slot) { image.writeTo(slot.string()); };
+    };
+    const auto linkTo = [](const fs::path& target) {
+        return [target](const fs::path& slot) { fs::create_symlink(target, slot); };
+    };
+    const auto nothing = [](const fs::path&) {};
+    const std::string notFound = "Save Data not found\n";
+    const std::string damaged = "Save Data is damaged\n";
     const std::vector<BadInput> cases{
-        {"empty file",
-         [](const TempDir& d) {
-             d.writeSlot(1, SlotImage().resize(0));
-             return d.str();
-         },
-         3, "Save Data is damaged\n"},
-        {"one byte short of the roster",
-         [](const TempDir& d) {
-             d.writeSlot(1, SlotImage().resize(535343));
-             return d.str();
-         },
-         3, "Save Data is damaged\n"},
-        {"exactly the roster",
-         [](const TempDir& d) {
-             d.writeSlot(1, oneFoal());
-             return d.str();
-         },
-         0, ""},
-        {"a folder",
-         [&](const TempDir& d) {
-             fs::create_directory(slot1(d));
-             return d.str();
-         },
-         2, "Save Data not found\n"},
-        {"a FIFO",
-         [&](const TempDir& d) {
-             mkfifo(slot1(d).c_str(), 0644);
-             return d.str();
-         },
-         2, "Save Data not found\n"},
-        {"a dangling link",
-         [&](const TempDir& d) {
-             fs::create_symlink(d.path() / "gone", slot1(d));
-             return d.str();
-         },
-         2, "Save Data not found\n"},
-        {"a link to /dev/zero",
-         [&](const TempDir& d) {
-             fs::create_symlink("/dev/zero", slot1(d));
-             return d.str();
-         },
-         2, "Save Data not found\n"},
+        {"empty file", write(SlotImage().resize(0)), 3, damaged},
+        {"one byte short of the roster", write(SlotImage().resize(535343)), 3, damaged},
+        {"exactly the roster", write(oneFoal()), 0, ""},
+        {"a folder", [](const fs::path& slot) { fs::create_directory(slot); }, 2, notFound},
+        {"a FIFO", [](const fs::path& slot) { mkfifo(slot.c_str(), 0644); }, 2, notFound},
+        {"a dangling link", linkTo("gone"), 2, notFound},
+        {"a link to /dev/zero", linkTo("/dev/zero"), 2, notFound},
         {"a link to a slot file",
-         [&](const TempDir& d) {
-             oneFoal().writeTo((d.path() / "elsewhere.rk5").string());
-             fs::create_symlink(d.path() / "elsewhere.rk5", slot1(d));
-             return d.str();
+         [&](const fs::path& slot) {
+             write(oneFoal())(slot.parent_path() / "elsewhere.rk5");
+             linkTo("elsewhere.rk5")(slot);
          },
          0, ""},
-        {"a folder with spaces",
-         [](const TempDir& d) {
-             fs::create_directory(d.path() / "Old Saves");
-             oneFoal().writeTo(savedata::composeSlotFile((d.path() / "Old Saves").string(), 1));
-             return (d.path() / "Old Saves").string();
-         },
-         0, ""},
-        {"a folder with a non-ASCII name",
-         [](const TempDir& d) {
-             fs::create_directory(d.path() / "セーブ データ");
-             oneFoal().writeTo(savedata::composeSlotFile((d.path() / "セーブ データ").string(), 1));
-             return (d.path() / "セーブ データ").string();
-         },
-         0, ""},
-        {"a trailing separator",
-         [](const TempDir& d) {
-             d.writeSlot(1, oneFoal());
-             return d.str() + "/";
-         },
-         0, ""},
-        {"a path longer than the system allows",
-         [](const TempDir& d) { return d.str() + "/" + std::string(300, 'x'); }, 4,
-         "foalix-dump: "},
+        {"a folder with spaces", write(oneFoal()), 0, "", "Old Saves"},
+        {"a folder with a non-ASCII name", write(oneFoal()), 0, "", "セーブ データ"},
+        {"a trailing separator", write(oneFoal()), 0, "", "", "/"},
+        {"a path longer than the system allows", nothing, 4,
+         "Run-time error '75': Path/File access error\n", "", "/" + std::string(300, 'x')},
         {"a path through a file",
-         [](const TempDir& d) {
-             oneFoal().writeTo((d.path() / "file").string());
-             return (d.path() / "file").string();
-         },
-         2, "Save Data not found\n"},
+         [&](const fs::path& slot) { write(oneFoal())(slot.parent_path() / "file"); }, 2, notFound,
+         "", "/file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         TempDir dir;
-        const std::string folder = c.setUp(dir);
+        const fs::path folder = dir.path() / c.subfolder;
+        fs::create_directories(folder);
+        c.put(savedata::composeSlotFile(folder.string(), 1));
         const FolderSnapshot before = snapshot(dir.path());
-        const DumpRun run = dump({"--format", "json", folder, "1"});
+        const DumpRun run = dump({"--format", "json", folder.string() + c.suffix, "1"});
         EXPECT_EQ(run.status, c.status);
-        EXPECT_EQ(run.err.substr(0, c.err.size()), c.err);
+        EXPECT_TRUE(c.err.empty() ? run.err.empty() : run.err.ends_with(c.err)) << run.err;
         if (c.status == 0) {
             EXPECT_EQ(nlohmann::json::parse(run.out)["total"], "1頭");
         } else {
@@ -132,13 +87,6 @@ TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
         }
         EXPECT_EQ(snapshot(dir.path()), before);
     }
-}
-
-TEST(BadInput, TooLongAPathIsAnErrorOfItsOwn) {
-    TempDir dir;
-    const DumpRun run = dump({dir.str() + "/" + std::string(300, 'x'), "1"});
-    EXPECT_EQ(run.err, "foalix-dump: " + dir.str() + "/" + std::string(300, 'x') +
-                           "/Svdata1a.rk5: Run-time error '75': Path/File access error\n");
 }
 
 TEST(BadInput, UnreadableFileIsReportedWithItsErrorNumber) {

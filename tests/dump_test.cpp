@@ -142,14 +142,5 @@ TEST_F(DumpTest, HelpExplainsAndSucceeds) {
     }
 }
 
-TEST(TextWidth, WideCharactersTakeTwoColumns) {
-    EXPECT_EQ(displayWidth("abc"), 3u);
-    EXPECT_EQ(displayWidth("ミドリ"), 6u);
-    EXPECT_EQ(displayWidth("ｶｾﾞ"), 3u);
-    EXPECT_EQ(displayWidth("ＳＰ"), 4u);
-    EXPECT_EQ(displayWidth(std::string("a\0b", 3)), 2u);
-    EXPECT_EQ(padRight("遲", 4), "遲  ");
-}
-
 }  // namespace
 }  // namespace foalix::cli

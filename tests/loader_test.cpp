@@ -172,32 +172,6 @@ TEST(LoadHorses, TwoFoalsWithOneNameKeepTheirOwnRows) {
     EXPECT_EQ(loaded.table.row(9).Sex, "牝");
 }
 
-TEST(LoadHorses, ShortSlotIsDamagedAndChangesNothing) {
-    SlotImage used;
-    used.foal(1, 1, "イチ", 1, 0, kExampleOne);
-    HorseTable table;
-    Load_Horses(MemorySlot("a", used.bytes()), kBoth, table);
-    const HorseTable before = table;
-
-    struct Case {
-        std::size_t size;
-        LoadStatus status;
-    };
-    for (const Case& c : {Case{0, LoadStatus::Damaged}, Case{535343, LoadStatus::Damaged},
-                          Case{535344, LoadStatus::Loaded}}) {
-        SlotImage image;
-        image.resize(c.size);
-        HorseTable copy = table;
-        const LoadResult result = Load_Horses(MemorySlot("s", image.bytes()), kBoth, copy);
-        EXPECT_EQ(result.status, c.status) << c.size;
-        if (c.status == LoadStatus::Damaged) {
-            EXPECT_EQ(copy, before) << c.size;
-            EXPECT_TRUE(result.listedRows.empty());
-            EXPECT_EQ(result.total, "");
-        }
-    }
-}
-
 TEST(AddToList, RowOutsideTheTableRaisesSubscriptOutOfRange) {
     HorseTable table;
     for (int r : {0, 41, -1}) {
