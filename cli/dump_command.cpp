@@ -51,9 +51,11 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     app.footer(kFooter);
     app.add_option("--ages", options.ages, "ages to list: 1, 2 (every age but 1) or 1,2")
         ->check(CLI::IsMember({"1", "2", "1,2", "2,1"}))
+        ->type_name("1|2|1,2")
         ->capture_default_str();
     app.add_option("--format", options.format, "output form: text, csv or json")
         ->check(CLI::IsMember({"text", "csv", "json"}))
+        ->type_name("text|csv|json")
         ->capture_default_str();
     auto* file = app.add_option("--file", options.file, "read this slot file instead");
     auto* folder = app.add_option("FOLDER", options.folder, "the game's save folder");

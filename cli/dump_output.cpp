@@ -25,6 +25,28 @@ std::vector<std::string> cells(int row, const HorseEntry& entry) {
     return line;
 }
 
+// A name as one line of the text table: control characters (line breaks, tabs, NUL)
+// are shown escaped, so a name never breaks the table's lines or columns.
+std::string escapedForText(const std::string& text) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\r') {
+            shown += "\\r";
+        } else if (c == '\t') {
+            shown += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
 std::string csvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
         return text;
@@ -57,6 +79,7 @@ void writeText(std::ostream& out, const Roster& roster) {
     lines.push_back(header);
     for (int row : roster.rows) {
         lines.push_back(cells(row, roster.table->row(row)));
+        lines.back()[1] = escapedForText(lines.back()[1]);
     }
     std::vector<std::size_t> widths(header.size(), 0);
     for (const auto& line : lines) {
@@ -105,6 +128,7 @@ void writeJson(std::ostream& out, const Roster& roster) {
     nlohmann::ordered_json document;
     document["file"] = roster.file;
     document["total"] = roster.total;
+    document["count"] = roster.rows.size();
     document["foals"] = std::move(foals);
     // A path that is not UTF-8 must not abort the output: its bad bytes become U+FFFD.
     out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';

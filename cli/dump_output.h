@@ -23,7 +23,7 @@ void writeText(std::ostream& out, const Roster& roster);
 // RFC 4180 CSV in UTF-8: a header row of field names, a record per foal, then a
 // record "total" with the total text.
 void writeCsv(std::ostream& out, const Roster& roster);
-// {"file": ..., "total": ..., "foals": [{"row": R, "name": ..., "Grade": ..., ...}]}
+// {"file": ..., "total": ..., "count": N, "foals": [{"row": R, "name": ..., "Grade": ..., ...}]}
 void writeJson(std::ostream& out, const Roster& roster);
 
 void write(std::ostream& out, Format format, const Roster& roster);

@@ -32,7 +32,12 @@ int main() {
     return foalix::cli::runDump(argc, argv.data(), std::cout, std::cerr);
 }
 #else
+#include <csignal>
+
 int main(int argc, char** argv) {
+    // A reader that went away (a closed pipe) is an output that cannot be written:
+    // reported with a non-zero status rather than ending silently on the signal.
+    std::signal(SIGPIPE, SIG_IGN);
     return foalix::cli::runDump(argc, argv, std::cout, std::cerr);
 }
 #endif

@@ -5,8 +5,11 @@
 namespace foalix::platform {
 
 Answer QtMessageBoxes::show(QWidget* owner, const QString& text, Buttons buttons, Icon icon) {
+    // Qt centres a box over its owner; one not shown yet (at start-up) would put the box
+    // near the top left, so then the box goes in the middle of the screen.
+    QWidget* parent = owner != nullptr && owner->isVisible() ? owner : nullptr;
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    kMessageTitle, text, QMessageBox::NoButton, owner);
+                    kMessageTitle, text, QMessageBox::NoButton, parent);
     if (buttons == Buttons::RetryCancel) {
         box.addButton(QMessageBox::Retry);
         box.addButton(QMessageBox::Cancel);

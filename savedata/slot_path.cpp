@@ -4,10 +4,6 @@
 
 namespace foalix::savedata {
 
-bool isValidSlot(int slot) {
-    return slot >= kFirstSlot && slot < kFirstSlot + kSlotCount;
-}
-
 std::string slotFileName(int slot) {
     return std::string(kSlotFilePrefix) + std::to_string(slot) + std::string(kSlotFileSuffix);
 }

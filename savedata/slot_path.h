@@ -20,6 +20,4 @@ std::string slotFileName(int slot);
 // every file system reads as a single one.
 std::string composeSlotFile(const std::string& rk5Path, int slot);
 
-bool isValidSlot(int slot);
-
 }  // namespace foalix::savedata

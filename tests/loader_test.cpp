@@ -6,6 +6,8 @@
 #include "savedata/memory_slot.h"
 #include "savedata/roster_loader.h"
 #include "savedata/run_time_error.h"
+#include "savedata/slot_file.h"
+#include "savedata/slot_path.h"
 #include "tests/test_support.h"
 
 namespace foalix::savedata {
@@ -103,21 +105,13 @@ TEST(LoadHorses, RosterRecordsAndIds) {
     EXPECT_EQ(loaded.table.row(3), HorseEntry{});
 }
 
-TEST(LoadHorses, AllPlacesUnusedListsNothing) {
-    const Loaded loaded = load(SlotImage());
-    EXPECT_EQ(loaded.result.status, LoadStatus::Loaded);
-    EXPECT_TRUE(loaded.result.listedRows.empty());
-    EXPECT_EQ(loaded.result.total, "0頭");
-    EXPECT_EQ(loaded.table, HorseTable{});
-}
-
 TEST(LoadHorses, LinkAndAbilityEntriesAtTheirOffsets) {
     SlotImage image;
     image.record(1, 1, "イチ");
     // Roster id 1's link entry at 237616 names ability index 0x1234, at 48476.
     image.put(237616, std::array<Byte, 2>{0x34, 0x12}).put(48476, kExampleTwo);
-    EXPECT_EQ(load(image).table.row(1).Grade, "D");
-    EXPECT_EQ(load(image).table.row(1).Age, "2");
+    EXPECT_EQ(load(image).table.row(1), entry("イチ", {"D", "D", "C", "2", "B", "C", "早", "C", "C",
+                                                       "A", "牡", "C", "普", "B"}));
 }
 
 TEST(LoadHorses, EntriesPastTheEndReadAsZero) {
@@ -135,20 +129,6 @@ TEST(LoadHorses, EntriesPastTheEndReadAsZero) {
                                                   "牝", "D", "激", "D"}));
 }
 
-TEST(LoadHorses, BytesNobodyReadsChangeNothing) {
-    SlotImage image;
-    image.foal(1, 4, "イチ", 9, 0x09, kExampleOne);
-    const HorseTable before = load(image).table;
-    // Link bytes 2 to 7 and 9; ability bytes 4, 8 and 9.
-    for (int offset : {2, 3, 4, 5, 6, 7, 9}) {
-        image.put(237606 + 40 + offset, std::array<Byte, 1>{0xFF});
-    }
-    for (int offset : {4, 8, 9}) {
-        image.put(1876 + 90 + offset, std::array<Byte, 1>{0xAA});
-    }
-    EXPECT_EQ(load(image).table, before);
-}
-
 TEST(LoadHorses, EachLoadReplacesEveryRow) {
     SlotImage first;
     first.foal(3, 5, "マエ", 5, 0, kExampleOne);
@@ -162,26 +142,10 @@ TEST(LoadHorses, EachLoadReplacesEveryRow) {
     EXPECT_EQ(table.row(1).name, "アト");
 }
 
-TEST(LoadHorses, TwoFoalsWithOneNameKeepTheirOwnRows) {
-    SlotImage image;
-    image.foal(4, 1, "オナジ", 1, 0x00, kExampleOne).foal(9, 2, "オナジ", 2, 0x08, kExampleTwo);
-    const Loaded loaded = load(image);
-    EXPECT_EQ(loaded.result.listedRows, (std::vector<int>{4, 9}));
-    EXPECT_EQ(loaded.result.total, "2頭");
-    EXPECT_EQ(loaded.table.row(4).Sex, "牡");
-    EXPECT_EQ(loaded.table.row(9).Sex, "牝");
-}
-
 TEST(AddToList, RowOutsideTheTableRaisesSubscriptOutOfRange) {
     HorseTable table;
-    for (int r : {0, 41, -1}) {
-        try {
-            Add_To_List(table, r, kBoth);
-            ADD_FAILURE() << r;
-        } catch (const RunTimeError& e) {
-            EXPECT_EQ(e.number(), 9);
-        }
-    }
+    EXPECT_EQ(testing::errorOf([&] { Add_To_List(table, 0, kBoth); }), 9);
+    EXPECT_EQ(testing::errorOf([&] { Add_To_List(table, 41, kBoth); }), 9);
 }
 
 TEST(ListOrder, ByCharacterCodeThenRecord) {
@@ -193,6 +157,31 @@ TEST(ListOrder, ByCharacterCodeThenRecord) {
     }
     EXPECT_EQ(inListOrder(table, {1, 2, 3, 4, 5, 6}), (std::vector<int>{5, 3, 2, 4, 6, 1}));
     EXPECT_EQ(inListOrder(table, {4, 2}), (std::vector<int>{2, 4}));
+}
+
+// The folder is used exactly as stored: a trailing separator doubles, which still loads.
+TEST(SlotFile, NameAndFolderAsStored) {
+    const std::string sep(1, kPathSeparator);
+    EXPECT_EQ(composeSlotFile("saves", 3), "saves" + sep + "Svdata3a.rk5");
+    testing::TempDir dir;
+    SlotImage image;
+    image.foal(1, 1, "イチ", 1, 0, kExampleOne);
+    dir.writeSlot(2, image);
+    HorseTable table;
+    const auto result = Load_Horses(SlotFile(composeSlotFile(dir.str() + sep, 2)), {}, table);
+    EXPECT_EQ(result.status, LoadStatus::Loaded);
+    EXPECT_EQ(table.row(1).name, "イチ");
+}
+
+TEST(SlotFile, OpenFailuresCarryTheFileErrorNumbers) {
+    testing::TempDir dir;
+    const std::vector<std::pair<std::string, int>> cases{
+        {(dir.path() / "missing").string(), 53},
+        {(dir.path() / "no-such-folder" / "Svdata1a.rk5").string(), 76},
+    };
+    for (const auto& [path, number] : cases) {
+        EXPECT_EQ(testing::errorOf([&] { SlotFile(path).open(); }), number) << path;
+    }
 }
 
 }  // namespace

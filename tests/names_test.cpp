@@ -42,13 +42,15 @@ TEST(GetName, PairsBecomeCharacters) {
     };
     const std::vector<Case> cases{
         {"all zero", field({}), ""},
-        {"katakana", encodedField("サクラ"), "サクラ"},
-        {"kanji", encodedField("黒鹿毛"), "黒鹿毛"},
+        {"kana and kanji", encodedField("サクラ黒鹿毛"), "サクラ黒鹿毛"},
         {"42 characters fill the field", encodedField(times("ア", 42)), times("ア", 42)},
         {"bytes after the terminator are ignored", field({0x83, 0x54, 0, 0, 0x83, 0x4E}), "サ"},
         {"single-byte pair keeps its first character", field({'A', 'B', 'C', 'D'}), "AC"},
         {"single-byte character before 00", field({'A', 0, 'B', 0}), "AB"},
         {"half-width katakana", field({0xB6, 0xBE, 0xDE, 0xC9}), "ｶﾞ"},
+        // Single bytes the Windows code page maps, read alike on every system.
+        {"0x80 and 0xA0", field({0x80, 'A', 0xA0, 0}), "\u0080\uF8F0"},
+        {"0xFD to 0xFF", field({0xFD, 0xFE, 'A', 0xFE, 0xFF, 0}), "\uF8F1A\uF8F3"},
         {"00 then a byte gives U+0000 and goes on", field({0, 'A', 'B', 0}), "\0B"s},
         {"00 00 across two pairs does not end the name", field({'A', 0, 0, 'B', 'C', 0}), "A\0C"s},
         {"lead byte without a trail byte", field({0x81, 0x00, 'A', 0}), "\uFFFDA"},

@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
+#include "savedata/run_time_error.h"
 #include "tools/slotgen/slot_image.h"
 
 namespace foalix::testing {
@@ -46,6 +48,17 @@ FolderSnapshot snapshot(const std::filesystem::path& folder);
 // the user nobody when the tests run as root) and returns the child's exit status.
 int runWithoutPrivileges(const std::function<int()>& action);
 #endif
+
+// The number of the run-time error `call` raises, or nothing when it returns.
+template <typename F>
+std::optional<int> errorOf(F&& call) {
+    try {
+        call();
+    } catch (const savedata::RunTimeError& e) {
+        return e.number();
+    }
+    return std::nullopt;
+}
 
 // The ability bytes of the two worked examples foals are checked against.
 inline constexpr std::array<savedata::Byte, 8> kExampleOne{0x50, 0x30, 0x18, 0x0A,

@@ -1,6 +1,9 @@
 #include "ui/foal_list.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QToolTip>
 
 #include "savedata/list_order.h"
 
@@ -52,6 +55,30 @@ void FoalList::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+QString FoalList::toolTipFor(const QListWidgetItem* item) const {
+    if (item == nullptr) {
+        return {};
+    }
+    // The room the view gives an entry's text: the viewport less the text margins.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int room = viewport()->width() - 2 * margin;
+    return fontMetrics().horizontalAdvance(item->text()) > room ? item->text() : QString();
+}
+
+bool FoalList::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = toolTipFor(itemAt(help->pos()));
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, viewport());
+        }
+        return true;
+    }
+    return QListWidget::viewportEvent(event);
 }
 
 }  // namespace foalix::ui

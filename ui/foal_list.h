@@ -21,8 +21,12 @@ class FoalList : public QListWidget {
     // The user selected another entry, by mouse or keyboard.
     void foalClicked();
 
+    // The whole name of `item` when the list's width cuts it short, else nothing.
+    QString toolTipFor(const QListWidgetItem* item) const;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 };
 
 }  // namespace foalix::ui

@@ -2,10 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QStyle>
 #include <QStyledItemDelegate>
-#include <algorithm>
 
 #include "savedata/run_time_error.h"
 
@@ -14,21 +12,27 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kDepthRole = Qt::UserRole + 1;
-// Each level is indented a little, and deep trees stop indenting so names stay legible
-// in the narrow list.
+// Each level of the tree is indented this much; a deep tree scrolls sideways rather
+// than flattening, so the indent always shows where a folder lies.
 constexpr int kIndentPixels = 5;
-constexpr int kMaxIndentLevels = 6;
 
-// Indents each entry by its depth in the tree.
+int indentOf(const QModelIndex& index) {
+    return kIndentPixels * index.data(kDepthRole).toInt();
+}
+
+// Indents each entry by its depth, and counts the indent in its width so the list
+// scrolls to whole names instead of cutting them short.
 class IndentDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyleOptionViewItem indented(option);
-        const int levels = std::min(index.data(kDepthRole).toInt(), kMaxIndentLevels);
-        indented.rect.setLeft(option.rect.left() + kIndentPixels * levels);
+        indented.rect.setLeft(option.rect.left() + indentOf(index));
         QStyledItemDelegate::paint(painter, indented, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(indentOf(index), 0);
     }
 };
 
@@ -52,6 +56,8 @@ FolderList::FolderList(platform::Drives& drives, QWidget* parent)
     : QListWidget(parent), drives_(drives) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new IndentDelegate(this));
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::open);
 }
 
@@ -111,23 +117,6 @@ void FolderList::open(QListWidgetItem* item) {
     } catch (const savedata::RunTimeError&) {
         // A folder that cannot be opened (gone, or no permission) is simply not entered.
     }
-}
-
-void FolderList::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    QListWidgetItem* item = currentItem();
-    // Enter opens the highlighted folder. On the folder already open it goes on to
-    // the dialog, whose default button applies it.
-    if (enter && item != nullptr && item->data(kPathRole).toString() != path_) {
-        open(item);
-        event->accept();
-        return;
-    }
-    if (enter) {
-        event->ignore();
-        return;
-    }
-    QListWidget::keyPressEvent(event);
 }
 
 }  // namespace foalix::ui

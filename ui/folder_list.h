@@ -1,6 +1,6 @@
 // A folder list like the classic directory list box: the current folder's ancestors,
-// opened down to it, then its subfolders. A double-click, or Enter, opens the
-// highlighted folder; highlighting alone changes nothing.
+// opened down to it, then its subfolders. A double-click opens a folder; highlighting
+// alone changes nothing, and Enter is left to the dialog's default button.
 #pragma once
 
 #include <QListWidget>
@@ -26,9 +26,6 @@ class FolderList : public QListWidget {
   signals:
     // The path was set, by code or by the user opening a folder.
     void pathChanged();
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void open(QListWidgetItem* item);

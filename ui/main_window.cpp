@@ -1,12 +1,10 @@
 #include "ui/main_window.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include "platform/game_folders.h"
 #include "savedata/roster_loader.h"
@@ -14,6 +12,7 @@
 #include "savedata/slot_path.h"
 #include "ui/error_report.h"
 #include "ui/foal_list.h"
+#include "ui/screen_centre.h"
 #include "ui/select_folder_dialog.h"
 
 namespace foalix::ui {
@@ -67,11 +66,7 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::showCentred() {
-    adjustSize();
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen.center());
-    move(frame.topLeft());
+    centreOnScreen(this);
     show();
 }
 
@@ -106,6 +101,9 @@ void MainWindow::storeRK5Path() {
 
 void MainWindow::showFolderDialog() {
     SelectFolderDialog frmSelectFolder(RK5Path, platform_, this);
+    if (!isVisible()) {
+        centreOnScreen(&frmSelectFolder);
+    }
     frmSelectFolder.exec();
 }
 
@@ -158,6 +156,7 @@ void MainWindow::lstHorse_Click() {
     }
     const HorseEntry& entry = HorseTable.row(row);
     txtHorseName->setText(text(entry.name));
+    txtHorseName->setCursorPosition(0);  // a long name reads from its start
     for (const auto& [field, box] : valueBoxes_) {
         box->setText(text(entry.*field));
     }

@@ -104,6 +104,14 @@ void MainWindow::buildControls() {
             placed<QRadioButton>(QString("optSaveName%1").arg(i),
                                  twipsRect(1450 + 700 * i, 280, 495, 255), digits[i], Frame1);
     }
+    // As in an option group, Tab stops only at the ticked slot button; a click still
+    // focuses any of them and the arrow keys move within the group.
+    for (QRadioButton* button : optSaveName) {
+        button->setFocusPolicy(Qt::ClickFocus);
+        connect(button, &QRadioButton::toggled, button, [button](bool ticked) {
+            button->setFocusPolicy(ticked ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+    }
 
     chkOne = placed<QCheckBox>("chkOne", twipsRect(360, 960, 735, 255), "１歲", client);
     chkTwo = placed<QCheckBox>("chkTwo", twipsRect(1200, 960, 735, 255), "２歲", client);

@@ -32,8 +32,11 @@ QLabel* label(QWidget* parent, const QString& caption, QRect place, QWidget* bud
 
 }  // namespace
 
-QString unreadyDriveMessage(const QString& driveText) {
-    return "無法存取 " + driveText.toUpper() + "\\。\r\n裝置尚未就緒。";
+QString unreadyDriveMessage(const QString& driveText, bool namesIgnoreCase) {
+    // A drive letter reads the same in capitals and names its root with a backslash;
+    // a mount path is shown as it is, since any other spelling names another folder.
+    const QString drive = namesIgnoreCase ? driveText.toUpper() + "\\" : driveText;
+    return "無法存取 " + drive + "。\r\n裝置尚未就緒。";
 }
 
 SelectFolderDialog::SelectFolderDialog(QString& rk5Path, platform::Platform& platform,
@@ -85,6 +88,8 @@ void SelectFolderDialog::buildControls() {
 
     cmdExit = new QPushButton("&Cancel", this);
     cmdExit->setObjectName("cmdExit");
+    // Enter presses "&Apply" wherever the focus is, this button's included.
+    cmdExit->setAutoDefault(false);
     cmdExit->setGeometry(twipsRect(1680, 3525, 975, 375));
     connect(cmdExit, &QPushButton::clicked, this, &SelectFolderDialog::cmdExit_Click);
 
@@ -118,7 +123,12 @@ void SelectFolderDialog::Form_Load() {
 
 void SelectFolderDialog::dirListFolder_Change() {
     txtFullPath->setText(dirListFolder->path());
-    txtFullPath->setCursorPosition(0);
+    showPathEnd();
+}
+
+// A long path shows its end, where the folder's own name is.
+void SelectFolderDialog::showPathEnd() {
+    txtFullPath->setCursorPosition(static_cast<int>(txtFullPath->text().size()));
 }
 
 // Where the file system ignores case, folders are shown in proper case. Elsewhere
@@ -130,7 +140,7 @@ void SelectFolderDialog::txtFullPath_Change() {
     const QString proper = platform::properCase(txtFullPath->text());
     if (proper != txtFullPath->text()) {
         txtFullPath->setText(proper);
-        txtFullPath->setCursorPosition(0);
+        showPathEnd();
     }
 }
 
@@ -163,7 +173,8 @@ void SelectFolderDialog::drvListDrive_Change() {
             return;  // the lists keep the folder last reached
         }
         const platform::Answer answer =
-            platform_.messages.show(this, unreadyDriveMessage(drive.text),
+            platform_.messages.show(this,
+                                    unreadyDriveMessage(drive.text, platform_.files.ignoresCase()),
                                     platform::Buttons::RetryCancel, platform::Icon::Critical);
         if (answer == platform::Answer::Retry) {
             continue;

@@ -31,6 +31,7 @@ class SelectFolderDialog : public QDialog {
     void cmdApply_Click();
     void cmdExit_Click();
 
+    void showPathEnd();
     // Shows `drive` in the drive list, raising its change event when that moves it.
     void showDrive(const platform::Drive& drive);
     platform::Drive chosenDrive() const;
@@ -47,7 +48,8 @@ class SelectFolderDialog : public QDialog {
     QPushButton* cmdExit = nullptr;
 };
 
-// The text of the message for a drive that is not ready.
-QString unreadyDriveMessage(const QString& driveText);
+// The text of the message for a drive that is not ready; `namesIgnoreCase` where the
+// drive is a letter (Windows).
+QString unreadyDriveMessage(const QString& driveText, bool namesIgnoreCase);
 
 }  // namespace foalix::ui

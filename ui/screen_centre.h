@@ -1,0 +1,12 @@
+// Placing a window in the middle of the screen. Qt centres a dialog over its owner,
+// which lands near the top left while the owner is not shown yet (at start-up).
+#pragma once
+
+class QWidget;
+
+namespace foalix::ui {
+
+// Moves the top-level `window` so its frame's centre is the primary screen's.
+void centreOnScreen(QWidget* window);
+
+}  // namespace foalix::ui
