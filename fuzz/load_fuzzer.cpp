@@ -4,13 +4,14 @@
 #include <cstdlib>
 
 #include "fuzz/sparse_slot.h"
+#include "savedata/memory_slot.h"
 #include "savedata/roster_loader.h"
 #include "savedata/run_time_error.h"
 
 using namespace foalix::savedata;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const foalix::fuzz::SparseSlot slot(data, size);
+    const MemorySlot slot("fuzz", foalix::fuzz::fromSparse(data, size));
     HorseTable table;
     const LoadResult result = Load_Horses(slot, {}, table);
     if (result.status != LoadStatus::Loaded) {

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include "platform/game_folders.h"
+
 class QWidget;
 
 namespace foalix::platform {
@@ -71,6 +73,7 @@ struct Platform {
     Drives& drives;
     SettingsStore& settings;
     MessageBoxes& messages;
+    GameFolders folders;
 };
 
 // The running system's services; the settings are those of "Foalix RK5".

@@ -1,24 +1,28 @@
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "platform/system_services.h"
 #include "savedata/run_time_error.h"
 
 namespace foalix::platform {
-namespace {
 
-// HKEY_CURRENT_USER\Software\<application> on Windows; on other systems the INI file
-// $XDG_CONFIG_HOME/<application>.conf.
-QSettings open(const QString& application) {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, application);
+QtSettingsStore::QtSettingsStore(QString location, QSettings::Format format)
+    : location_(std::move(location)), format_(format) {}
+
+QtSettingsStore QtSettingsStore::forUser(const QString& application) {
+#ifdef Q_OS_WIN
+    // Exactly this key: no organisation defaults and no machine-wide fallback.
+    return QtSettingsStore("HKEY_CURRENT_USER\\Software\\" + application, QSettings::NativeFormat);
+#else
+    return QtSettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                               "/" + application + ".conf",
+                           QSettings::IniFormat);
+#endif
 }
-
-}  // namespace
-
-QtSettingsStore::QtSettingsStore(QString application) : application_(std::move(application)) {}
 
 QString QtSettingsStore::get(const QString& section, const QString& key,
                              const QString& defaultValue) const {
-    QSettings settings = open(application_);
+    QSettings settings(location_, format_);
     // A store that cannot be read, or holds no text there, gives the default.
     const QVariant value = settings.value(section + "/" + key);
     if (settings.status() != QSettings::NoError || !value.canConvert<QString>() ||
@@ -29,10 +33,12 @@ QString QtSettingsStore::get(const QString& section, const QString& key,
 }
 
 void QtSettingsStore::save(const QString& section, const QString& key, const QString& value) {
-    QSettings settings = open(application_);
+    QSettings settings(location_, format_);
     settings.setValue(section + "/" + key, value);
     settings.sync();
-    if (settings.status() != QSettings::NoError) {
+    // QSettings replaces a file it could not parse and still reports a format error;
+    // what counts is whether the value can be read back.
+    if (settings.status() == QSettings::AccessError || get(section, key, QString()) != value) {
         throw savedata::RunTimeError(savedata::error::kPathFileAccessError);
     }
 }

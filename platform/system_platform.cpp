@@ -5,9 +5,9 @@ namespace foalix::platform {
 Platform& systemPlatform() {
     static SystemFileSystem files;
     static SystemDrives drives;
-    static QtSettingsStore settings("Foalix RK5");
+    static QtSettingsStore settings = QtSettingsStore::forUser("Foalix RK5");
     static QtMessageBoxes messages;
-    static Platform platform{files, drives, settings, messages};
+    static Platform platform{files, drives, settings, messages, gameFolders()};
     return platform;
 }
 

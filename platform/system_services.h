@@ -24,17 +24,22 @@ class SystemDrives final : public Drives {
     void makeCurrent(const Drive& drive) override;
 };
 
-// Settings kept by QSettings: the user's registry on Windows, an INI file under the
-// user's configuration folder ($XDG_CONFIG_HOME, by default ~/.config) elsewhere.
+// Settings kept by QSettings at one location: a registry key or an INI file.
 class QtSettingsStore final : public SettingsStore {
   public:
-    explicit QtSettingsStore(QString application);
+    QtSettingsStore(QString location, QSettings::Format format);
+    // The user's settings of `application`: the registry key
+    // HKEY_CURRENT_USER\Software\<application> on Windows, the INI file
+    // <application>.conf in the user's configuration folder ($XDG_CONFIG_HOME, by
+    // default ~/.config) elsewhere.
+    static QtSettingsStore forUser(const QString& application);
     QString get(const QString& section, const QString& key,
                 const QString& defaultValue) const override;
     void save(const QString& section, const QString& key, const QString& value) override;
 
   private:
-    QString application_;
+    QString location_;
+    QSettings::Format format_;
 };
 
 class QtMessageBoxes final : public MessageBoxes {

@@ -72,16 +72,17 @@ TEST_F(DumpTest, CsvQuotesAndEndsWithTheTotal) {
 TEST_F(DumpTest, TextIsAnAlignedTableUnderTheWindowsCaptions) {
     const DumpRun run = dump({dir_.str(), "3"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out,
-              "No.  馬名    素質  ＳＰ  ＳＴ  年齡  体力  根性  成長  瞬發  芝適  沙適  性別  精神  "
-              "氣性  賢　\n"
-              "6    A\"\\n\\t  D     D     D     -     D     C     早    C     C     C     牡    D  "
-              "   激    D\n"
-              "5    アオ    D     D     C     2     B     C     早    C     C     A     牡    C  "
-              "   普    B\n"
-              "2    ミドリ  S     A     A     1     C     C     遲    A     A     A     牝    D  "
-              "   荒    A\n"
-              "共有：3頭\n");
+    EXPECT_EQ(
+        run.out,
+        "No.  馬名    素質  ＳＰ  ＳＴ  年齡  体力  根性  成長  瞬發  芝適  沙適  性別  精神  "
+        "氣性  賢　\n"
+        "6    A\"\\n\\t  D     D     D     -     D     C     早    C     C     C     牡    D  "
+        "   激    D\n"
+        "5    アオ    D     D     C     2     B     C     早    C     C     A     牡    C  "
+        "   普    B\n"
+        "2    ミドリ  S     A     A     1     C     C     遲    A     A     A     牝    D  "
+        "   荒    A\n"
+        "共有：3頭\n");
 }
 
 TEST_F(DumpTest, ProblemsGoToStderrWithTheirStatus) {

@@ -17,12 +17,12 @@ class FoalList : public QListWidget {
     // The record number of the selected entry, or 0 when none is selected.
     int selectedRow() const;
 
+    // The whole name of `item` when the list's width cuts it short, else nothing.
+    QString toolTipFor(const QListWidgetItem* item) const;
+
   signals:
     // The user selected another entry, by mouse or keyboard.
     void foalClicked();
-
-    // The whole name of `item` when the list's width cuts it short, else nothing.
-    QString toolTipFor(const QListWidgetItem* item) const;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/game_folders.h"
 #include "savedata/roster_loader.h"
 #include "savedata/slot_file.h"
 #include "savedata/slot_path.h"
@@ -73,7 +72,7 @@ void MainWindow::showCentred() {
 // Start-up: the game's default save folder when it is there (stored for next time),
 // otherwise the stored folder, otherwise the folder the user picks.
 void MainWindow::Init_Path() {
-    const QString defaultFolder = platform::gameFolders().saveFolder;
+    const QString defaultFolder = platform_.folders.saveFolder;
     if (platform_.files.exists(defaultFolder)) {
         reportingErrors(platform_.messages, this, [&] { Save_Reg(kRK5PathKey, defaultFolder); });
     }

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/game_folders.h"
 #include "platform/proper_case.h"
 #include "savedata/run_time_error.h"
 #include "ui/error_report.h"
@@ -114,7 +113,7 @@ void SelectFolderDialog::buildControls() {
 // home folder, so the dialog always opens.
 void SelectFolderDialog::Form_Load() {
     try {
-        dirListFolder->setPath(platform::gameFolders().programFiles);
+        dirListFolder->setPath(platform_.folders.programFiles);
     } catch (const RunTimeError&) {
         reportingErrors(platform_.messages, this,
                         [&] { dirListFolder->setPath(QDir::homePath()); });
@@ -172,10 +171,9 @@ void SelectFolderDialog::drvListDrive_Change() {
         if (failure != savedata::error::kDeviceUnavailable) {
             return;  // the lists keep the folder last reached
         }
-        const platform::Answer answer =
-            platform_.messages.show(this,
-                                    unreadyDriveMessage(drive.text, platform_.files.ignoresCase()),
-                                    platform::Buttons::RetryCancel, platform::Icon::Critical);
+        const platform::Answer answer = platform_.messages.show(
+            this, unreadyDriveMessage(drive.text, platform_.files.ignoresCase()),
+            platform::Buttons::RetryCancel, platform::Icon::Critical);
         if (answer == platform::Answer::Retry) {
             continue;
         }

@@ -1,13 +1,14 @@
-// Stand-ins for the platform in window tests: drives that can be unready, a settings
-// store in memory that can fail, and message boxes answered by script.
+// Stand-ins for the platform in window tests: the game's folders in a temporary folder,
+// drives that can be unready, message boxes answered by script, and the real settings
+// store at a place of the test's own.
 #pragma once
 
 #include <QDir>
-#include <QStringList>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUuid>
 #include <functional>
-#include <map>
 
-#include "platform/platform.h"
 #include "platform/system_services.h"
 #include "savedata/run_time_error.h"
 
@@ -25,49 +26,28 @@ class ScriptedMessages : public platform::MessageBoxes {
                           platform::Icon icon) override {
         shown.push_back({text, buttons, icon});
         if (onShow) {
-            onShow(text);
+            onShow();
         }
-        if (answers.isEmpty()) {
-            return buttons == platform::Buttons::Ok ? platform::Answer::Ok
-                                                    : platform::Answer::Cancel;
+        if (!answers.isEmpty()) {
+            return answers.takeFirst();
         }
-        return answers.takeFirst();
+        return buttons == platform::Buttons::Ok ? platform::Answer::Ok : platform::Answer::Cancel;
     }
-    QStringList texts() const {
+    // Every text shown, joined by "|".
+    QString texts() const {
         QStringList list;
         for (const auto& m : shown) {
             list << m.text;
         }
-        return list;
+        return list.join('|');
     }
 
     QList<platform::Answer> answers;
-    std::function<void(const QString&)> onShow;
+    std::function<void()> onShow;
     std::vector<ShownMessage> shown;
 };
 
-class MemorySettings : public platform::SettingsStore {
-  public:
-    QString get(const QString& section, const QString& key,
-                const QString& defaultValue) const override {
-        const auto found = values.find(section + "/" + key);
-        return found == values.end() ? defaultValue : found->second;
-    }
-    void save(const QString& section, const QString& key, const QString& value) override {
-        ++saves;
-        if (failing) {
-            throw savedata::RunTimeError(savedata::error::kPathFileAccessError);
-        }
-        values[section + "/" + key] = value;
-    }
-    QString stored() const { return get("Setting", "RK5Path", "<none>"); }
-
-    std::map<QString, QString> values;
-    int saves = 0;
-    bool failing = false;
-};
-
-// The real file system, but with a case rule of the test's choosing.
+// The real file system, with a case rule of the test's choosing.
 class CaseFileSystem : public platform::FileSystem {
   public:
     bool exists(const QString& path) const override { return real.exists(path); }
@@ -88,10 +68,9 @@ class FakeDrives : public platform::Drives {
     }
     platform::Drive driveOf(const QString& path) const override {
         platform::Drive best;
-        const QString clean = QDir::cleanPath(path);
         for (const auto& d : drives) {
-            const QString top = d.root.endsWith('/') ? d.root : d.root + "/";
-            if ((clean == d.root || clean.startsWith(top)) && d.root.size() > best.root.size()) {
+            if (QDir::cleanPath(path).startsWith(QDir::cleanPath(d.root)) &&
+                d.root.size() > best.root.size()) {
                 best = d;
             }
         }
@@ -105,17 +84,60 @@ class FakeDrives : public platform::Drives {
         QDir::setCurrent(currentFolder(drive));
     }
 
-    QList<platform::Drive> drives;
+    QList<platform::Drive> drives{{"/", QDir::rootPath()}};
     QStringList unready;
 };
 
-// A platform of fakes; `files` and `drives` may be swapped for real ones.
+// The real settings store, at a place of the test's own that goes with it.
+struct TestSettings {
+#ifdef _WIN32
+    QString location =
+        "HKEY_CURRENT_USER\\Software\\Foalix Tests\\" + QUuid::createUuid().toString(QUuid::Id128);
+    platform::QtSettingsStore store{location, QSettings::NativeFormat};
+    ~TestSettings() {
+        QSettings(location, QSettings::NativeFormat).clear();
+    }
+#else
+    QTemporaryDir dir;
+    platform::QtSettingsStore store{dir.path() + "/Foalix RK5.conf", QSettings::IniFormat};
+    void writeGarbage() {
+        QFile file(dir.path() + "/Foalix RK5.conf");
+        file.open(QIODevice::WriteOnly);
+        file.write("\x00\x01\xfe[Setting\nRK5Path\n=\n\xff\xff", 22);
+    }
+    // Settings in a folder that cannot be made: a file stands in its way.
+    void makeUnwritable() {
+        QFile(dir.path() + "/a-file").open(QIODevice::WriteOnly);
+        store = platform::QtSettingsStore(dir.path() + "/a-file/x/x.conf", QSettings::IniFormat);
+    }
+#endif
+    QString stored() const {
+        return store.get("Setting", "RK5Path", "<none>");
+    }
+};
+
+// A platform of fakes whose game folders lie in a temporary folder: "Program Files"
+// is there, the save folder only once made.
 struct FakePlatform {
+    QTemporaryDir root;
     CaseFileSystem files;
     FakeDrives drives;
-    MemorySettings settings;
+    TestSettings settings;
     ScriptedMessages messages;
-    platform::Platform platform{files, drives, settings, messages};
+    platform::Platform platform{
+        files,
+        drives,
+        settings.store,
+        messages,
+        {QDir::toNativeSeparators(root.path() + "/Program Files/Vantrel/Galvaro/SAVEDATA"),
+         QDir::toNativeSeparators(root.path() + "/Program Files")}};
+
+    FakePlatform() { QDir().mkpath(programFiles()); }
+    QString programFiles() const { return platform.folders.programFiles; }
+    QString makeSaveFolder() const {
+        QDir().mkpath(platform.folders.saveFolder);
+        return platform.folders.saveFolder;
+    }
 };
 
 }  // namespace foalix::testing

@@ -1,17 +1,13 @@
-// The platform layer: proper case, the Wine folders, the settings store and real
-// message boxes.
+// The platform layer: proper case, the Wine folders, the settings store, the drive rules
+// and real message boxes.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QFile>
 #include <QMessageBox>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QTest>
 
-#include "platform/game_folders.h"
+#include "platform/drive_rules.h"
 #include "platform/proper_case.h"
-#include "platform/system_services.h"
+#include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/select_folder_dialog.h"
 
@@ -20,82 +16,84 @@ namespace {
 
 TEST(ProperCase, UpperCasesTheFirstLetterOfEveryBlankSeparatedWord) {
     const std::vector<std::pair<QString, QString>> cases{
-        {"C:\\Program Files", "C:\\program Files"},
-        {"d:\\game saves\\slot", "D:\\game Saves\\slot"},
-        {"C:\\program Files\\games\\old Saves", "C:\\program Files\\games\\old Saves"},
-        {"ALL CAPS", "All Caps"},
-        {"tab\tsep\nline", "Tab\tSep\nLine"},
-        {QString("nul") + QChar(0) + "x", QString("Nul") + QChar(0) + "X"},
-        {"a-b_c.d", "A-b_c.d"},
-        {"ゲーム セーブ 1", "ゲーム セーブ 1"},
-        {"", ""},
+        {"d:\\game saves\\ALL CAPS", "D:\\game Saves\\all Caps"},
+        {QString("tab\tsep\nline nul") + QChar(0) + "x",
+         QString("Tab\tSep\nLine Nul") + QChar(0) + "X"},
+        {"a-b_c.d ゲーム セーブ", "A-b_c.d ゲーム セーブ"},
     };
     for (const auto& [in, out] : cases) {
-        EXPECT_EQ(platform::properCase(in), out) << in.toStdString();
+        EXPECT_EQ(platform::properCase(in), out);
     }
 }
 
-TEST(GameFolders, LiveInTheWinePrefix) {
-    const auto named = platform::wineGameFolders("/games/wine", "/home/p");
-    EXPECT_EQ(named.saveFolder, "/games/wine/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA");
-    EXPECT_EQ(named.programFiles, "/games/wine/drive_c/Program Files");
-    const auto fallback = platform::wineGameFolders("", "/home/p");
-    EXPECT_EQ(fallback.saveFolder, "/home/p/.wine/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA");
+TEST(Platform, GameFoldersAndSettings) {
+    EXPECT_EQ(platform::wineGameFolders("/w", "/h").saveFolder,
+              "/w/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA");
+    EXPECT_EQ(platform::wineGameFolders("", "/h").programFiles, "/h/.wine/drive_c/Program Files");
+    TestSettings settings;
+    EXPECT_EQ(settings.stored(), "<none>");
+    settings.store.save("Setting", "RK5Path", "/saves/ゲーム");
+    EXPECT_EQ(settings.stored(), "/saves/ゲーム");
 }
 
-TEST(SettingsStore, KeepsValuesAndGivesDefaultsForAbsentOrUnreadableEntries) {
-    QTemporaryDir config;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
-    platform::QtSettingsStore store("Foalix RK5");
-    EXPECT_EQ(store.get("Setting", "RK5Path", "dflt"), "dflt");
-    store.save("Setting", "RK5Path", "/saves/ゲーム");
-    EXPECT_EQ(platform::QtSettingsStore("Foalix RK5").get("Setting", "RK5Path", "dflt"),
-              "/saves/ゲーム");
-    QFile file(config.path() + "/Foalix RK5.conf");
-    ASSERT_TRUE(file.exists());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("\x01\xff[[[garbage\n=\n");
-    file.close();
-    EXPECT_EQ(store.get("Setting", "RK5Path", "dflt"), "dflt");
+// Drives: which holds a path, their order and what their state means.
+TEST(DriveRules, HoldOrderAndReadiness) {
+    const std::vector<std::tuple<QString, QString, bool>> within{
+        {"/home/p", "/", true},
+        {"/media/cd", "/media/cd", true},
+        {"/MEDIA/CD/x", "/media/cd", true},
+        {"/media/cdrom", "/media/cd", false},
+        {"c:/games", "c:/", true},
+        {"d:/games", "c:/", false},
+    };
+    for (const auto& [path, root, expected] : within) {
+        EXPECT_EQ(platform::isWithin(path, root), expected) << path.toStdString();
+    }
+    const QList<platform::Drive> drives{
+        {"b", "/media/b"}, {"/", "/"}, {"a", "/media/A"}, {"b", "/media/b"}};
+    EXPECT_EQ(platform::inDriveOrder(drives, "/"),
+              (QList<platform::Drive>{{"/", "/"}, {"a", "/media/A"}, {"b", "/media/b"}}));
+    EXPECT_EQ(platform::deepestDriveOf("/media/b/saves", drives).text, "b");
+    // Mounted and ready, then readable: 0; gone or unready: 68; unreadable: 75.
+    EXPECT_EQ(platform::readinessFrom(true, true, true), 0);
+    EXPECT_EQ(platform::readinessFrom(false, true, true), 68);
+    EXPECT_EQ(platform::readinessFrom(true, false, true), 68);
+    EXPECT_EQ(platform::readinessFrom(true, true, false), 75);
+    EXPECT_TRUE(platform::isPseudoFileSystem("proc"));
+    // A drive letter in capitals with its root's backslash; a mount path as it is.
+    EXPECT_EQ(ui::unreadyDriveMessage("e: [disk]", true),
+              "無法存取 E: [DISK]\\。\r\n裝置尚未就緒。");
+    EXPECT_EQ(ui::unreadyDriveMessage("/media/Cd", false),
+              "無法存取 /media/Cd。\r\n裝置尚未就緒。");
 }
 
-TEST(MessageBoxes, AreTitledFoalixAndAnswerWithTheButtonPressed) {
-    struct Case {
-        platform::Buttons buttons;
-        platform::Icon icon;
-        QMessageBox::StandardButton press;
-        platform::Answer answer;
-    };
-    const std::vector<Case> cases{
-        {platform::Buttons::Ok, platform::Icon::None, QMessageBox::Ok, platform::Answer::Ok},
-        {platform::Buttons::RetryCancel, platform::Icon::Critical, QMessageBox::Retry,
-         platform::Answer::Retry},
-        {platform::Buttons::RetryCancel, platform::Icon::Critical, QMessageBox::Cancel,
-         platform::Answer::Cancel},
-    };
+// Real message boxes: titled "Foalix", in the middle of the screen when their owner is
+// not shown, Enter pressing the default button (Retry) and Escape the other.
+TEST(MessageBoxes, AnswerWithTheButtonPressed) {
+    const std::vector<std::tuple<platform::Buttons, platform::Icon, Qt::Key, platform::Answer>>
+        cases{
+            {platform::Buttons::Ok, platform::Icon::None, Qt::Key_Return, platform::Answer::Ok},
+            {platform::Buttons::RetryCancel, platform::Icon::Critical, Qt::Key_Return,
+             platform::Answer::Retry},
+            {platform::Buttons::RetryCancel, platform::Icon::Critical, Qt::Key_Escape,
+             platform::Answer::Cancel},
+        };
     platform::QtMessageBoxes messages;
-    const QString text = ui::unreadyDriveMessage("e: [disk]");
-    EXPECT_EQ(text, "無法存取 E: [DISK]\\。\r\n裝置尚未就緒。");
-    for (const auto& c : cases) {
-        QString title;
-        QString shownText;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        int buttonCount = 0;
-        whenModal([&](QWidget* modal) {
+    QWidget unshownOwner;
+    for (const auto& [buttons, icon, key, answer] : cases) {
+        QString seen;
+        whenModal([&, key = key](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            title = box->windowTitle();
-            shownText = box->text();
-            icon = box->icon();
-            buttonCount = static_cast<int>(box->buttons().size());
-            box->button(c.press)->click();
+            seen = QString("%1 %2 %3 %4 %5")
+                       .arg(box->windowTitle(), box->text())
+                       .arg(box->icon())
+                       .arg(box->buttons().size())
+                       .arg(offCentre(box) < 40);
+            QTest::keyClick(box, key);
         });
-        EXPECT_EQ(messages.show(nullptr, text, c.buttons, c.icon), c.answer);
-        EXPECT_EQ(title, "Foalix");
-        EXPECT_EQ(shownText, text);
-        EXPECT_EQ(icon,
-                  c.icon == platform::Icon::None ? QMessageBox::NoIcon : QMessageBox::Critical);
-        EXPECT_EQ(buttonCount, c.buttons == platform::Buttons::Ok ? 1 : 2);
+        EXPECT_EQ(messages.show(&unshownOwner, "text", buttons, icon), answer);
+        EXPECT_EQ(seen,
+                  buttons == platform::Buttons::Ok ? "Foalix text 0 1 1" : "Foalix text 3 2 1");
     }
 }
 

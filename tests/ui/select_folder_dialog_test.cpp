@@ -3,206 +3,156 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/proper_case.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
-#include "tests/ui/wine_prefix.h"
 #include "ui/folder_list.h"
 #include "ui/select_folder_dialog.h"
 
 namespace foalix::testing {
 namespace {
 
-using ui::FolderList;
-using ui::SelectFolderDialog;
-
 class SelectFolderDialogTest : public ::testing::Test {
   public:
     void SetUp() override {
-        programFiles_ = prefix_.programFiles();
-        QDir().mkpath(programFiles_ + "/Games/Old Saves");
-        QDir().mkpath(programFiles_ + "/Vantrel");
-        QDir().mkpath(other_.path() + "/slots");
-        fake_.drives.drives = {{"/", "/"}, {"e:", other_.path()}};
-        QDir::setCurrent(prefix_.path());
+        QDir().mkpath(fake_.programFiles() + "/Games/Old Saves");
+        QDir().mkpath(fake_.programFiles() + "/Vantrel");
+        fake_.drives.drives.append({"e:", other_.path()});
+        QDir::setCurrent(fake_.root.path());
     }
 
-    SelectFolderDialog& open() {
-        dialog_ = std::make_unique<SelectFolderDialog>(rk5Path_, fake_.platform, nullptr);
+    void open() {
+        dialog_ = std::make_unique<ui::SelectFolderDialog>(rk5Path_, fake_.platform, nullptr);
         dialog_->show();
         QApplication::setActiveWindow(dialog_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
-        return *dialog_;
     }
-    FolderList* folders() { return control<FolderList>(dialog_.get(), "dirListFolder"); }
-    QComboBox* drives() { return control<QComboBox>(dialog_.get(), "drvListDrive"); }
-    QString pathBox() { return control<QLineEdit>(dialog_.get(), "txtFullPath")->text(); }
-    int entry(const QString& name) {
-        for (int i = 0; i < folders()->count(); ++i) {
-            if (folders()->item(i)->text() == name) {
-                return i;
-            }
+    template <typename T = QWidget>
+    T* get(const char* name) {
+        return control<T>(dialog_.get(), name);
+    }
+    ui::FolderList* folders() { return get<ui::FolderList>("dirListFolder"); }
+    QString pathBox() { return get<QLineEdit>("txtFullPath")->text(); }
+    // The entries of the folder list, from the `from`th last.
+    QString entries(int from) {
+        QStringList names;
+        for (int i = folders()->count() - from; i < folders()->count(); ++i) {
+            names << folders()->item(i)->text();
         }
-        ADD_FAILURE() << "no entry " << name.toStdString();
-        return 0;
+        return names.join(' ');
     }
-    void clickEntry(const QString& name) {
-        const QRect place = folders()->visualItemRect(folders()->item(entry(name)));
-        QTest::mouseClick(folders()->viewport(), Qt::LeftButton, {}, place.center());
+    QPoint entryCentre(const QString& name) {
+        return folders()->visualItemRect(folders()->findItems(name, Qt::MatchExactly)[0]).center();
     }
-    void doubleClickEntry(const QString& name) {
-        clickEntry(name);
-        const QRect place = folders()->visualItemRect(folders()->item(entry(name)));
-        QTest::mouseDClick(folders()->viewport(), Qt::LeftButton, {}, place.center());
+    void enterOn(QWidget* widget) {
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Return);
+    }
+    void doubleClick(const QString& name) {
+        QTest::mouseClick(folders()->viewport(), Qt::LeftButton, {}, entryCentre(name));
+        QTest::mouseDClick(folders()->viewport(), Qt::LeftButton, {}, entryCentre(name));
     }
 
-    TestWinePrefix prefix_;
-    QTemporaryDir other_;
-    QString programFiles_;
-    QString rk5Path_ = "/unchanged";
     FakePlatform fake_;
-    std::unique_ptr<SelectFolderDialog> dialog_;
+    QTemporaryDir other_;
+    QString rk5Path_ = "unchanged";
+    std::unique_ptr<ui::SelectFolderDialog> dialog_;
 };
 
-TEST_F(SelectFolderDialogTest, OpensAtProgramFilesWithTheFolderListFocused) {
-    rk5Path_ = other_.path();
+TEST_F(SelectFolderDialogTest, OpensAtProgramFilesElseAtHome) {
     open();
-    EXPECT_EQ(dialog_->windowTitle(), "Select Folder");
-    EXPECT_EQ(dialog_->size(), QSize(212, 278));
-    EXPECT_EQ(folders()->path(), programFiles_);
-    EXPECT_EQ(pathBox(), programFiles_);  // case kept where names are case-sensitive
+    EXPECT_EQ(pathBox(), fake_.programFiles());  // case kept where names are case-sensitive
     EXPECT_EQ(QApplication::focusWidget(), folders());
-    EXPECT_EQ(folders()->toolTip(), "選擇資料夾");
-    EXPECT_EQ(drives()->toolTip(), "選擇磁碟機");
-    EXPECT_EQ(drives()->currentText(), "/");
+    EXPECT_EQ(get<QComboBox>("drvListDrive")->currentIndex(), 0);
     // The ancestors down to the folder, then its subfolders.
-    const QStringList tail{"drive_c", "Program Files", "Games", "Vantrel"};
-    QStringList shown;
-    for (int i = folders()->count() - 4; i < folders()->count(); ++i) {
-        shown << folders()->item(i)->text();
-    }
-    EXPECT_EQ(shown, tail);
-    EXPECT_EQ(folders()->item(0)->text(), "/");
-}
-
-TEST_F(SelectFolderDialogTest, MissingStartFolderOpensAtHome) {
-    QDir(prefix_.path() + "/drive_c").removeRecursively();
+    EXPECT_EQ(entries(3), "Program Files Games Vantrel");
+    QDir(fake_.programFiles()).removeRecursively();
     open();
-    EXPECT_EQ(folders()->path(), QDir::toNativeSeparators(QDir::homePath()));
-    EXPECT_TRUE(fake_.messages.shown.empty());
+    EXPECT_EQ(pathBox(), QDir::toNativeSeparators(QDir::homePath()));
+    EXPECT_EQ(fake_.messages.texts(), "");
 }
 
+// Enter presses "&Apply" wherever the focus is; the other ways out leave the folder.
 TEST_F(SelectFolderDialogTest, WaysOutAndWhatTheyWrite) {
-    struct Case {
-        const char* what;
-        std::function<void(SelectFolderDialogTest&)> act;
-        bool applies;
-    };
-    const std::vector<Case> cases{
-        {"Apply",
-         [](auto& t) {
-             QTest::mouseClick(control<QPushButton>(t.dialog_.get(), "cmdApply"), Qt::LeftButton);
-         },
-         true},
-        {"Enter", [](auto& t) { QTest::keyClick(t.folders(), Qt::Key_Return); }, true},
-        {"Alt+A",
-         [](auto& t) {
-             // A mnemonic presses its button with a short animation.
-             QTest::keyClick(t.dialog_.get(), Qt::Key_A, Qt::AltModifier);
-             EXPECT_TRUE(QTest::qWaitFor([&t] { return !t.dialog_->isVisible(); }));
-         },
-         true},
-        {"Cancel",
-         [](auto& t) {
-             QTest::mouseClick(control<QPushButton>(t.dialog_.get(), "cmdExit"), Qt::LeftButton);
-         },
-         false},
-        {"Escape", [](auto& t) { QTest::keyClick(t.folders(), Qt::Key_Escape); }, false},
-        {"title bar", [](auto& t) { t.dialog_->close(); }, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        rk5Path_ = "/unchanged";
+    const std::vector<std::tuple<const char*, std::function<void(SelectFolderDialogTest&)>, bool>>
+        cases{
+            {"Apply", [](auto& t) { QTest::mouseClick(t.get("cmdApply"), Qt::LeftButton); }, true},
+            {"Enter on a highlighted folder",
+             [](auto& t) {
+                 QTest::mouseClick(t.folders()->viewport(), Qt::LeftButton, {},
+                                   t.entryCentre("Games"));
+                 t.enterOn(t.folders());
+             },
+             true},
+            {"Enter on the drive list", [](auto& t) { t.enterOn(t.get("drvListDrive")); }, true},
+            {"Enter on Cancel", [](auto& t) { t.enterOn(t.get("cmdExit")); }, true},
+            {"Enter on the path box", [](auto& t) { t.enterOn(t.get("txtFullPath")); }, true},
+            {"Cancel", [](auto& t) { QTest::mouseClick(t.get("cmdExit"), Qt::LeftButton); }, false},
+            {"Escape", [](auto& t) { QTest::keyClick(t.folders(), Qt::Key_Escape); }, false},
+            {"title bar", [](auto& t) { t.dialog_->close(); }, false},
+        };
+    for (const auto& [what, act, applies] : cases) {
+        rk5Path_ = "unchanged";
         open();
-        c.act(*this);
-        EXPECT_FALSE(dialog_->isVisible()) << c.what;
-        EXPECT_EQ(rk5Path_, c.applies ? programFiles_ : "/unchanged") << c.what;
+        act(*this);
+        EXPECT_FALSE(dialog_->isVisible()) << what;
+        EXPECT_EQ(rk5Path_, applies ? fake_.programFiles() : "unchanged") << what;
     }
 }
 
-TEST_F(SelectFolderDialogTest, OpeningFoldersByMouseAndKeyboard) {
+TEST_F(SelectFolderDialogTest, OpeningFolders) {
     open();
-    clickEntry("Games");  // highlighting alone changes nothing
-    EXPECT_EQ(pathBox(), programFiles_);
-    doubleClickEntry("Games");
-    EXPECT_EQ(pathBox(), programFiles_ + "/Games");
-    folders()->setCurrentRow(entry("Old Saves"));
-    QTest::keyClick(folders(), Qt::Key_Return);
-    EXPECT_EQ(pathBox(), programFiles_ + "/Games/Old Saves");
-    EXPECT_TRUE(dialog_->isVisible());
-    doubleClickEntry("drive_c");  // an ancestor opens too
-    EXPECT_EQ(pathBox(), prefix_.path() + "/drive_c");
-    QTest::mouseClick(control<QPushButton>(dialog_.get(), "cmdApply"), Qt::LeftButton);
-    EXPECT_EQ(rk5Path_, prefix_.path() + "/drive_c");
+    QTest::mouseClick(folders()->viewport(), Qt::LeftButton, {}, entryCentre("Games"));
+    QTest::keyClick(folders(), Qt::Key_Down);
+    EXPECT_EQ(pathBox(), fake_.programFiles());  // highlighting alone changes nothing
+    doubleClick("Games");
+    doubleClick("Old Saves");
+    EXPECT_EQ(pathBox(), QDir::toNativeSeparators(fake_.programFiles() + "/Games/Old Saves"));
+    // A long path shows its end, where the folder's own name is.
+    EXPECT_EQ(get<QLineEdit>("txtFullPath")->cursorPosition(), pathBox().size());
+    doubleClick("Program Files");  // an ancestor opens too
+    EXPECT_EQ(entries(2), "Games Vantrel");
+    fake_.files.ignoring = true;  // where names ignore case, the path is proper-cased
+    doubleClick("Vantrel");
+    QTest::mouseClick(get("cmdApply"), Qt::LeftButton);
+    EXPECT_EQ(rk5Path_,
+              platform::properCase(QDir::toNativeSeparators(fake_.programFiles() + "/Vantrel")));
 }
 
-TEST_F(SelectFolderDialogTest, ProperCaseWhereNamesIgnoreCase) {
-    fake_.files.ignoring = true;
-    open();
-    EXPECT_EQ(pathBox(), platform::properCase(programFiles_));
-    QTest::mouseClick(control<QPushButton>(dialog_.get(), "cmdApply"), Qt::LeftButton);
-    EXPECT_EQ(rk5Path_, platform::properCase(programFiles_));
-}
-
-TEST_F(SelectFolderDialogTest, ChoosingADriveMovesTheFolderList) {
-    open();
-    drives()->setCurrentIndex(1);
-    EXPECT_EQ(folders()->path(), other_.path());
-    EXPECT_EQ(pathBox(), other_.path());
-    EXPECT_EQ(QDir::currentPath(), other_.path());  // the chosen drive became current
-    EXPECT_TRUE(fake_.messages.shown.empty());
-}
-
-TEST_F(SelectFolderDialogTest, UnreadyDriveAsksUntilCancelledThenReturns) {
-    fake_.drives.unready = {"e:"};
-    fake_.messages.answers = {platform::Answer::Retry, platform::Answer::Cancel};
-    open();
-    drives()->setCurrentIndex(1);
-    const QString message = "無法存取 E:\\。\r\n裝置尚未就緒。";
-    EXPECT_EQ(fake_.messages.texts(), (QStringList{message, message}));
+// Choosing drive e:, by the answers given to the unready-drive message and whether the
+// drive is ready after the first: the messages shown and the drive the lists end on.
+TEST_F(SelectFolderDialogTest, ChoosingADrive) {
+    const QString message = "無法存取 e:。\r\n裝置尚未就緒。";  // a mount path as it is
+    const std::vector<std::tuple<QList<platform::Answer>, bool, int, int>> cases{
+        {{}, true, 0, 1},
+        {{platform::Answer::Retry, platform::Answer::Cancel}, false, 2, 0},
+        {{platform::Answer::Retry}, true, 1, 1},
+    };
+    for (const auto& [answers, readyAfterFirst, messages, driveAfter] : cases) {
+        fake_.drives.unready = answers.isEmpty() ? QStringList{} : QStringList{"e:"};
+        fake_.messages = {};
+        fake_.messages.answers = answers;
+        fake_.messages.onShow = [this, ready = readyAfterFirst] {
+            fake_.drives.unready.clear();
+            if (!ready) {
+                fake_.drives.unready << "e:";
+            }
+        };
+        QDir::setCurrent(fake_.root.path());
+        open();
+        get<QComboBox>("drvListDrive")->setCurrentIndex(1);
+        EXPECT_EQ(fake_.messages.texts(), QStringList(messages, message).join('|'));
+        EXPECT_EQ(get<QComboBox>("drvListDrive")->currentIndex(), driveAfter);
+        const QString folder = driveAfter == 1 ? other_.path() : fake_.root.path();
+        EXPECT_EQ(pathBox(), QDir::toNativeSeparators(folder));
+        EXPECT_EQ(QDir::currentPath(), folder);  // the drive reached became current
+    }
     EXPECT_EQ(fake_.messages.shown[0].buttons, platform::Buttons::RetryCancel);
     EXPECT_EQ(fake_.messages.shown[0].icon, platform::Icon::Critical);
-    EXPECT_EQ(drives()->currentIndex(), 0);
-    EXPECT_EQ(folders()->path(), QDir::toNativeSeparators(prefix_.path()));
-    EXPECT_EQ(pathBox(), QDir::toNativeSeparators(prefix_.path()));
-}
-
-TEST_F(SelectFolderDialogTest, RetryAfterTheDriveBecomesReady) {
-    fake_.drives.unready = {"e:"};
-    fake_.messages.answers = {platform::Answer::Retry};
-    fake_.messages.onShow = [this](const QString&) { fake_.drives.unready.clear(); };
-    open();
-    drives()->setCurrentIndex(1);
-    EXPECT_EQ(fake_.messages.shown.size(), 1u);
-    EXPECT_EQ(folders()->path(), other_.path());
-    EXPECT_EQ(drives()->currentIndex(), 1);
-}
-
-TEST_F(SelectFolderDialogTest, AcceleratorsLeadToTheLists) {
-    open();
-    const std::vector<std::pair<Qt::Key, QWidget*>> keys{
-        {Qt::Key_D, drives()}, {Qt::Key_N, folders()}, {Qt::Key_F, folders()}};
-    for (const auto& [key, target] : keys) {
-        control<QPushButton>(dialog_.get(), "cmdExit")->setFocus();
-        QTest::keyClick(dialog_.get(), key, Qt::AltModifier);
-        EXPECT_EQ(QApplication::focusWidget(), target) << key;
-    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tests/ui/ui_test_support.h"
 
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QTimer>
 
 namespace foalix::testing {
@@ -22,6 +23,11 @@ void whenModal(std::function<void(QWidget*)> act) {
         }
     });
     timer->start(10);
+}
+
+int offCentre(const QWidget* window) {
+    const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().center();
+    return (window->geometry().center() - screen).manhattanLength();
 }
 
 }  // namespace foalix::testing

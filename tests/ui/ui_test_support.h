@@ -18,12 +18,15 @@ namespace foalix::testing {
 // the event loop that shows it.
 void whenModal(std::function<void(QWidget*)> act);
 
-// The control `name` of `parent`; fails the test when there is none.
+// How far the centre of `window` lies from the centre of the screen, in pixels.
+int offCentre(const QWidget* window);
+
+// The control `name` of `parent`; ends the tests when there is none.
 template <typename T>
-T* control(QObject* parent, const char* name) {
+T* control(QObject* parent, const QString& name) {
     T* found = parent->findChild<T*>(name);
     if (found == nullptr) {
-        qFatal("no control %s", name);
+        qFatal("no control %s", qPrintable(name));
     }
     return found;
 }
