@@ -12,7 +12,7 @@ struct DumpRun {
     std::string err;
 };
 
-// foalix-dump with `args`; a run that hangs past 10 s fails the test run.
+// foalix-dump with `args`. A run that hangs is caught by the test's time limit.
 DumpRun dump(std::vector<std::string> args);
 
 }  // namespace foalix::testing

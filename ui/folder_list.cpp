@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include "savedata/run_time_error.h"
+#include "ui/folder_icons.h"
 
 namespace foalix::ui {
 namespace {
@@ -87,8 +87,8 @@ void FolderList::setDrive(const platform::Drive& drive) {
 
 void FolderList::fill() {
     clear();
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon openIcon = folderIcon(true);
+    const QIcon closedIcon = folderIcon(false);
     int depth = 0;
     QListWidgetItem* current = nullptr;
     for (const auto& [path, name] : ancestry(path_)) {

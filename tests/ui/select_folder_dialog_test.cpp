@@ -10,6 +10,7 @@
 #include "platform/proper_case.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/folder_icons.h"
 #include "ui/folder_list.h"
 #include "ui/select_folder_dialog.h"
 
@@ -116,6 +117,13 @@ TEST_F(SelectFolderDialogTest, OpeningFolders) {
     EXPECT_EQ(get<QLineEdit>("txtFullPath")->cursorPosition(), pathBox().size());
     doubleClick("Program Files");  // an ancestor opens too
     EXPECT_EQ(entries(2), "Games Vantrel");
+    // Where you are looks opened: the open folder and its ancestors, not its subfolders.
+    const auto opened = [this](int row) {
+        return folders()->item(row)->icon().pixmap(16).toImage() ==
+               ui::folderIcon(true).pixmap(16).toImage();
+    };
+    EXPECT_TRUE(opened(0) && opened(folders()->count() - 3));
+    EXPECT_FALSE(opened(folders()->count() - 1));
     fake_.files.ignoring = true;  // where names ignore case, the path is proper-cased
     doubleClick("Vantrel");
     QTest::mouseClick(get("cmdApply"), Qt::LeftButton);

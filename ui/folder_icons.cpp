@@ -1,0 +1,46 @@
+#include "ui/folder_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace foalix::ui {
+
+QIcon folderIcon(bool opened) {
+    constexpr int kSize = 16;
+    const QColor paper(0xE8, 0xC0, 0x4A);
+    const QColor edge(0x8A, 0x6A, 0x18);
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(edge, 1));
+    // The back with its tab.
+    QPainterPath back;
+    back.moveTo(1.5, 3.5);
+    back.lineTo(6.5, 3.5);
+    back.lineTo(7.5, 5.5);
+    back.lineTo(13.5, 5.5);
+    back.lineTo(13.5, 13.5);
+    back.lineTo(1.5, 13.5);
+    back.closeSubpath();
+    painter.setBrush(paper.darker(115));
+    painter.drawPath(back);
+    // The front: flat when closed, tilted open with the inside showing when opened.
+    QPainterPath front;
+    if (opened) {
+        front.moveTo(4.5, 7.5);
+        front.lineTo(15.5, 7.5);
+        front.lineTo(12.5, 13.5);
+        front.lineTo(1.5, 13.5);
+    } else {
+        front.addRect(QRectF(1.5, 6.5, 12, 7));
+    }
+    front.closeSubpath();
+    painter.setBrush(paper);
+    painter.drawPath(front);
+    painter.end();
+    return QIcon(pixmap);
+}
+
+}  // namespace foalix::ui
