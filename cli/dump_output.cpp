@@ -16,15 +16,6 @@ constexpr const char* kRowCaption = "No.";
 constexpr const char* kNameCaption = "馬名";
 constexpr const char* kTotalCaption = "共有：";
 
-// The cells of one line of the table or of the CSV: row, name, the fourteen fields.
-std::vector<std::string> cells(int row, const HorseEntry& entry) {
-    std::vector<std::string> line{std::to_string(row), entry.name};
-    for (const auto& field : kHorseFields) {
-        line.push_back(entry.*field.member);
-    }
-    return line;
-}
-
 // A name as one line of the text table: control characters (line breaks, tabs, NUL)
 // are shown escaped, so a name never breaks the table's lines or columns.
 std::string escapedForText(const std::string& text) {
@@ -47,27 +38,6 @@ std::string escapedForText(const std::string& text) {
     return shown;
 }
 
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
-}
-
-void writeCsvRecord(std::ostream& out, const std::vector<std::string>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        out << (i ? "," : "") << csvField(fields[i]);
-    }
-    out << "\r\n";
-}
-
 }  // namespace
 
 void writeText(std::ostream& out, const Roster& roster) {
@@ -78,7 +48,7 @@ void writeText(std::ostream& out, const Roster& roster) {
     }
     lines.push_back(header);
     for (int row : roster.rows) {
-        lines.push_back(cells(row, roster.table->row(row)));
+        lines.push_back(savedata::rosterCells(row, roster.table->row(row)));
         lines.back()[1] = escapedForText(lines.back()[1]);
     }
     std::vector<std::size_t> widths(header.size(), 0);
@@ -96,21 +66,6 @@ void writeText(std::ostream& out, const Roster& roster) {
         out << text << '\n';
     }
     out << kTotalCaption << roster.total << '\n';
-}
-
-void writeCsv(std::ostream& out, const Roster& roster) {
-    std::vector<std::string> header{"row", "name"};
-    for (const auto& field : kHorseFields) {
-        header.emplace_back(field.key);
-    }
-    writeCsvRecord(out, header);
-    for (int row : roster.rows) {
-        writeCsvRecord(out, cells(row, roster.table->row(row)));
-    }
-    std::vector<std::string> total(header.size());
-    total[0] = "total";
-    total[1] = roster.total;
-    writeCsvRecord(out, total);
 }
 
 void writeJson(std::ostream& out, const Roster& roster) {
@@ -140,7 +95,7 @@ void write(std::ostream& out, Format format, const Roster& roster) {
             writeText(out, roster);
             break;
         case Format::Csv:
-            writeCsv(out, roster);
+            savedata::writeCsv(out, roster);
             break;
         case Format::Json:
             writeJson(out, roster);

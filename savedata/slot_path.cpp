@@ -1,6 +1,8 @@
 #include "savedata/slot_path.h"
 
 #include "savedata/format.h"
+#include "savedata/run_time_error.h"
+#include "savedata/slot_file.h"
 
 namespace foalix::savedata {
 
@@ -8,8 +10,31 @@ std::string slotFileName(int slot) {
     return std::string(kSlotFilePrefix) + std::to_string(slot) + std::string(kSlotFileSuffix);
 }
 
+int slotOfFileName(std::string_view name) {
+    for (int slot = kFirstSlot; slot < kFirstSlot + kSlotCount; ++slot) {
+        if (name == slotFileName(slot)) {
+            return slot;
+        }
+    }
+    return 0;
+}
+
 std::string composeSlotFile(const std::string& rk5Path, int slot) {
     return rk5Path + kPathSeparator + slotFileName(slot);
+}
+
+std::vector<int> slotsHeldIn(const std::string& folder) {
+    std::vector<int> slots;
+    try {
+        for (int slot = kFirstSlot; slot < kFirstSlot + kSlotCount; ++slot) {
+            if (SlotFile(composeSlotFile(folder, slot)).exists()) {
+                slots.push_back(slot);
+            }
+        }
+    } catch (const RunTimeError&) {
+        // A path longer than the system allows holds no slot files.
+    }
+    return slots;
 }
 
 }  // namespace foalix::savedata

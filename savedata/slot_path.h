@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace foalix::savedata {
 
@@ -15,9 +17,16 @@ inline constexpr char kPathSeparator = '/';
 // "Svdata" + slot + "a.rk5" (slot 1 to 5).
 std::string slotFileName(int slot);
 
+// The slot whose file is named `name` ("Svdata3a.rk5" gives 3), or 0 for any other name.
+int slotOfFileName(std::string_view name);
+
 // RK5Path + separator + slotFileName(slot). Nothing is added to or removed from the
 // folder, so a folder that already ends in a separator gives a doubled one, which
 // every file system reads as a single one.
 std::string composeSlotFile(const std::string& rk5Path, int slot);
+
+// The slots whose files are in `folder`, in order. Never raises: a folder that cannot
+// be read holds none.
+std::vector<int> slotsHeldIn(const std::string& folder);
 
 }  // namespace foalix::savedata

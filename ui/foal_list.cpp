@@ -46,6 +46,17 @@ int FoalList::selectedRow() const {
     return selected.isEmpty() ? 0 : selected.first()->data(kRowRole).toInt();
 }
 
+bool FoalList::selectRecord(int record) {
+    for (int i = 0; i < count(); ++i) {
+        if (item(i)->data(kRowRole).toInt() == record) {
+            setCurrentItem(item(i));
+            scrollToItem(item(i));
+            return true;
+        }
+    }
+    return false;
+}
+
 void FoalList::keyPressEvent(QKeyEvent* event) {
     // With nothing selected yet, the first arrow press selects the entry that has the
     // cursor (the first one) instead of stepping past it.

@@ -16,6 +16,8 @@ class FoalList : public QListWidget {
     void addFoal(const QString& name, int row);
     // The record number of the selected entry, or 0 when none is selected.
     int selectedRow() const;
+    // Selects the entry of `record`, as a click would; false when it is not listed.
+    bool selectRecord(int record);
 
     // The whole name of `item` when the list's width cuts it short, else nothing.
     QString toolTipFor(const QListWidgetItem* item) const;

@@ -6,7 +6,7 @@
 
 namespace foalix::ui {
 
-QIcon folderIcon(bool opened) {
+QIcon folderIcon(bool opened, bool holdsSaves) {
     constexpr int kSize = 16;
     const QColor paper(0xE8, 0xC0, 0x4A);
     const QColor edge(0x8A, 0x6A, 0x18);
@@ -39,6 +39,15 @@ QIcon folderIcon(bool opened) {
     front.closeSubpath();
     painter.setBrush(paper);
     painter.drawPath(front);
+    if (holdsSaves) {
+        // A green disc with a light centre, like a saved game's token.
+        painter.setPen(QPen(QColor(0x1E, 0x6B, 0x2E), 1));
+        painter.setBrush(QColor(0x3C, 0xB0, 0x4E));
+        painter.drawEllipse(QRectF(8.5, 8.5, 7, 7));
+        painter.setBrush(Qt::white);
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QRectF(11, 11, 2, 2));
+    }
     painter.end();
     return QIcon(pixmap);
 }

@@ -5,6 +5,7 @@
 #include <QStyledItemDelegate>
 
 #include "savedata/run_time_error.h"
+#include "savedata/slot_path.h"
 #include "ui/folder_icons.h"
 
 namespace foalix::ui {
@@ -87,25 +88,36 @@ void FolderList::setDrive(const platform::Drive& drive) {
 
 void FolderList::fill() {
     clear();
-    const QIcon openIcon = folderIcon(true);
-    const QIcon closedIcon = folderIcon(false);
     int depth = 0;
     QListWidgetItem* current = nullptr;
     for (const auto& [path, name] : ancestry(path_)) {
-        current = new QListWidgetItem(openIcon, name, this);
-        current->setData(kPathRole, path);
-        current->setData(kDepthRole, depth++);
+        current = addFolder(name, path, depth++, true);
     }
     const QDir dir(path_);
     const QStringList subfolders =
         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : subfolders) {
-        auto* item = new QListWidgetItem(closedIcon, name, this);
-        item->setData(kPathRole, QDir::toNativeSeparators(dir.filePath(name)));
-        item->setData(kDepthRole, depth);
+        addFolder(name, QDir::toNativeSeparators(dir.filePath(name)), depth, false);
     }
     setCurrentItem(current);
     scrollToItem(current);
+}
+
+// An entry; a folder that holds save slots is marked and names them in its tooltip.
+QListWidgetItem* FolderList::addFolder(const QString& name, const QString& path, int depth,
+                                       bool opened) {
+    const std::vector<int> held = savedata::slotsHeldIn(path.toStdString());
+    auto* item = new QListWidgetItem(folderIcon(opened, !held.empty()), name, this);
+    item->setData(kPathRole, path);
+    item->setData(kDepthRole, depth);
+    if (!held.empty()) {
+        QStringList numbers;
+        for (int slot : held) {
+            numbers << QString::number(slot);
+        }
+        item->setToolTip("Save slots " + numbers.join(", "));
+    }
+    return item;
 }
 
 void FolderList::open(QListWidgetItem* item) {

@@ -30,6 +30,7 @@ class FolderList : public QListWidget {
   private:
     void open(QListWidgetItem* item);
     void fill();
+    QListWidgetItem* addFolder(const QString& name, const QString& path, int depth, bool opened);
 
     platform::Drives& drives_;
     QString path_;

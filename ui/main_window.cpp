@@ -1,18 +1,23 @@
 #include "ui/main_window.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "savedata/roster_loader.h"
+#include "savedata/list_order.h"
 #include "savedata/slot_file.h"
 #include "savedata/slot_path.h"
+#include "ui/dropped_save_folder.h"
 #include "ui/error_report.h"
 #include "ui/foal_list.h"
+#include "ui/roster_table_window.h"
 #include "ui/screen_centre.h"
 #include "ui/select_folder_dialog.h"
+#include "ui/slot_watcher.h"
 
 namespace foalix::ui {
 
@@ -52,6 +57,9 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
     buildControls();
     buildMenu();
     setTabOrder();
+    setAcceptDrops(true);
+    watcher_ = new SlotWatcher(this);
+    connect(watcher_, &SlotWatcher::settled, this, &MainWindow::reloadSlot);
     // Nothing follows a change of size: the window keeps the size of its controls.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -116,42 +124,138 @@ int MainWindow::chosenSlot() const {
 }
 
 void MainWindow::cmdApply_Click() {
+    watcher_->stop();
     lstHorse->clear();
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->clear();
     }
+    loadedSlot_ = 0;
+    listedRecords_.clear();
     const bool inFolder = reportingErrors(platform_.messages, this,
                                           [&] { platform_.files.setCurrentDirectory(RK5Path); });
     if (inFolder) {
         SlotFile = composeSlotFile(RK5Path.toStdString(), chosenSlot());
-        Load_Horses();
+        const AgeBoxes ages{boxValue(chkOne), boxValue(chkTwo)};
+        if (Load_Horses(ages, false)) {
+            loadedSlot_ = chosenSlot();
+            loadedAges_ = ages;
+            followSlot();
+        }
     }
+    updateRosterTable();
     lstHorse->setFocus();
 }
 
-void MainWindow::Load_Horses() {
-    const AgeBoxes ages{boxValue(chkOne), boxValue(chkTwo)};
+bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet) {
     LoadResult result;
-    const bool read = reportingErrors(platform_.messages, this, [&] {
+    const auto load = [&] {
         result = savedata::Load_Horses(savedata::SlotFile(SlotFile), ages, HorseTable);
-    });
-    if (!read) {
-        return;
+    };
+    if (quiet) {
+        try {
+            load();
+        } catch (const std::exception&) {
+            return false;
+        }
+    } else if (!reportingErrors(platform_.messages, this, load)) {
+        return false;
     }
     if (const char* message = statusMessage(result.status)) {
-        platform_.messages.show(this, message, platform::Buttons::Ok, platform::Icon::None);
-        return;
+        if (!quiet) {
+            platform_.messages.show(this, message, platform::Buttons::Ok, platform::Icon::None);
+        }
+        return false;
     }
-    for (int row : result.listedRows) {
-        lstHorse->addFoal(text(HorseTable.row(row).name), row);
+    const int selected = lstHorse->selectedRow();
+    {
+        const QSignalBlocker quietList(lstHorse);
+        lstHorse->clear();
+        for (int row : result.listedRows) {
+            lstHorse->addFoal(text(HorseTable.row(row).name), row);
+        }
     }
     txtTotal->setText(text(result.total));
+    listedRecords_ = inListOrder(HorseTable, result.listedRows);
+    // The foal selected before a reload stays selected, with its new values.
+    if (selected != 0 && !lstHorse->selectRecord(selected)) {
+        for (const auto& [field, box] : valueBoxes_) {
+            box->clear();
+        }
+        txtHorseName->clear();
+    }
+    return true;
+}
+
+void MainWindow::reloadSlot() {
+    if (loadedSlot_ != 0 && Load_Horses(loadedAges_, true)) {
+        updateRosterTable();
+    }
+}
+
+void MainWindow::followSlot() {
+    if (mnuFollowSaveFile->isChecked() && loadedSlot_ != 0) {
+        watcher_->watch(QString::fromStdString(SlotFile));
+    } else {
+        watcher_->stop();
+    }
+}
+
+RosterTableWindow* MainWindow::showRosterTable() {
+    if (rosterTable_ == nullptr) {
+        rosterTable_ = new RosterTableWindow(platform_, this);
+        connect(rosterTable_, &RosterTableWindow::foalSelected, this,
+                [this](int record) { lstHorse->selectRecord(record); });
+        updateRosterTable();
+    }
+    rosterTable_->show();
+    rosterTable_->raise();
+    rosterTable_->activateWindow();
+    return rosterTable_;
+}
+
+void MainWindow::updateRosterTable() {
+    if (rosterTable_ != nullptr) {
+        rosterTable_->setRoster(HorseTable, listedRecords_, loadedSlot_);
+        rosterTable_->selectRecord(lstHorse->selectedRow());
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (rosterTable_ != nullptr) {
+        rosterTable_->close();  // keeps its layout for next time
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedSaveFolder(event->mimeData()).folder.isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+// A dropped folder becomes the save folder, as the menu command makes it, and is
+// applied; a dropped slot file does the same with its folder and chooses its slot.
+void MainWindow::dropEvent(QDropEvent* event) {
+    const DroppedSaveFolder dropped = droppedSaveFolder(event->mimeData());
+    if (dropped.folder.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    RK5Path = dropped.folder;
+    storeRK5Path();
+    if (dropped.slot != 0) {
+        optSaveName[static_cast<std::size_t>(dropped.slot - kFirstSlot)]->setChecked(true);
+    }
+    cmdApply_Click();
 }
 
 void MainWindow::lstHorse_Click() {
     const int row = lstHorse->selectedRow();
     if (row == 0) {
         return;
+    }
+    if (rosterTable_ != nullptr) {
+        rosterTable_->selectRecord(row);
     }
     const HorseEntry& entry = HorseTable.row(row);
     txtHorseName->setText(text(entry.name));

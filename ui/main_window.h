@@ -11,6 +11,7 @@
 
 #include "platform/platform.h"
 #include "savedata/horse_table.h"
+#include "savedata/roster_loader.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -24,6 +25,8 @@ class QMenu;
 namespace foalix::ui {
 
 class FoalList;
+class RosterTableWindow;
+class SlotWatcher;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -43,6 +46,17 @@ class MainWindow : public QMainWindow {
 
     void showCentred();
 
+    // The roster table, created and shown on first use, raised after that.
+    RosterTableWindow* showRosterTable();
+    // Reads the slot of the last apply again with its age boxes, keeping the selected
+    // foal. Reports nothing: a file that cannot be read now keeps what is shown.
+    void reloadSlot();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
   private:
     void buildControls();
     void buildMenu();
@@ -54,7 +68,11 @@ class MainWindow : public QMainWindow {
     void mnuExit_Click();
 
     void Init_Path();
-    void Load_Horses();
+    // Loads SlotFile with `ages` and lists it; true when it loaded. A quiet load shows
+    // no message for a slot that cannot be read.
+    bool Load_Horses(savedata::AgeBoxes ages, bool quiet);
+    void followSlot();
+    void updateRosterTable();
     void showFolderDialog();
     // Stores RK5Path; a store that fails is reported.
     void storeRK5Path();
@@ -79,6 +97,16 @@ class MainWindow : public QMainWindow {
     QMenu* mnuFile = nullptr;
     QAction* mnuSelectFolder = nullptr;
     QAction* mnuExit = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuRosterTable = nullptr;
+    QAction* mnuFollowSaveFile = nullptr;
+
+    // The last apply that loaded: its slot (0: none), age boxes and listed records.
+    int loadedSlot_ = 0;
+    savedata::AgeBoxes loadedAges_;
+    std::vector<int> listedRecords_;
+    RosterTableWindow* rosterTable_ = nullptr;
+    SlotWatcher* watcher_ = nullptr;
 };
 
 }  // namespace foalix::ui

@@ -140,6 +140,15 @@ void MainWindow::buildMenu() {
     mnuExit = mnuFile->addAction("E&xit");
     connect(mnuSelectFolder, &QAction::triggered, this, &MainWindow::mnuSelectFolder_Click);
     connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+
+    mnuView = menuBar()->addMenu("&View");
+    mnuRosterTable = mnuView->addAction("&Roster Table");
+    mnuRosterTable->setShortcut(QKeySequence("Ctrl+T"));
+    mnuFollowSaveFile = mnuView->addAction("&Follow Save File");
+    mnuFollowSaveFile->setCheckable(true);
+    mnuFollowSaveFile->setChecked(true);
+    connect(mnuRosterTable, &QAction::triggered, this, &MainWindow::showRosterTable);
+    connect(mnuFollowSaveFile, &QAction::toggled, this, &MainWindow::followSlot);
 }
 
 void MainWindow::setTabOrder() {

@@ -1,0 +1,52 @@
+#include "savedata/roster_csv.h"
+
+namespace foalix::savedata {
+namespace {
+
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+void writeCsvRecord(std::ostream& out, const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        out << (i ? "," : "") << csvField(fields[i]);
+    }
+    out << "\r\n";
+}
+
+}  // namespace
+
+std::vector<std::string> rosterCells(int row, const HorseEntry& entry) {
+    std::vector<std::string> line{std::to_string(row), entry.name};
+    for (const auto& field : kHorseFields) {
+        line.push_back(entry.*field.member);
+    }
+    return line;
+}
+
+void writeCsv(std::ostream& out, const Roster& roster) {
+    std::vector<std::string> header{"row", "name"};
+    for (const auto& field : kHorseFields) {
+        header.emplace_back(field.key);
+    }
+    writeCsvRecord(out, header);
+    for (int row : roster.rows) {
+        writeCsvRecord(out, rosterCells(row, roster.table->row(row)));
+    }
+    std::vector<std::string> total(header.size());
+    total[0] = "total";
+    total[1] = roster.total;
+    writeCsvRecord(out, total);
+}
+
+}  // namespace foalix::savedata

@@ -1,0 +1,28 @@
+// A roster as CSV, the one CSV writer of the tool: foalix-dump prints it and the
+// window's roster table exports it, so a spreadsheet reads both alike.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "savedata/horse_table.h"
+
+namespace foalix::savedata {
+
+// Foals of one load, in the order they are shown.
+struct Roster {
+    std::string file;
+    std::string total;      // "12頭"
+    std::vector<int> rows;  // record numbers
+    const HorseTable* table = nullptr;
+};
+
+// The cells of one foal: record number, name, the fourteen fields in display order.
+std::vector<std::string> rosterCells(int row, const HorseEntry& entry);
+
+// RFC 4180 CSV in UTF-8 with CRLF line ends: a header row of field names, a record per
+// foal, then a record "total" with the total text.
+void writeCsv(std::ostream& out, const Roster& roster);
+
+}  // namespace foalix::savedata
