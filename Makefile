@@ -58,6 +58,7 @@ fuzz: deps
 
 bench: build
 	@$(BUILD)/bench/foalix_bench --benchmark_min_time=0.5
+	@$(BUILD)/bench/foalix_reload_bench --benchmark_min_time=0.5
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -53,6 +53,7 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->verticalHeader()->hide();
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->horizontalHeader()->setStretchLastSection(false);
 
     auto* bar = new QHBoxLayout;

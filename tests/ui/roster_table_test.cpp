@@ -99,6 +99,9 @@ TEST_F(RosterTableTest, SortsByMeaningAndFilters) {
 }
 
 TEST_F(RosterTableTest, SelectionFollowsBothWays) {
+    table_->close();
+    control<ui::FoalList>(&window_, "lstHorse")->selectRecord(4);
+    EXPECT_EQ(window_.showRosterTable()->selectedRecord(), 4);  // a table opened later too
     view()->selectRow(1);
     EXPECT_EQ(nameBox(), "アカ");
     control<ui::FoalList>(&window_, "lstHorse")->selectRecord(9);
