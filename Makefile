@@ -9,7 +9,8 @@ FUZZ_HEX_SECONDS ?= 15
 CMAKE_FLAGS ?=
 GENERATOR := -G Ninja
 
-.PHONY: all deps configure build run dump test test-sanitize fuzz bench format clean windows-deps test-windows
+.PHONY: all deps configure build run dump test test-sanitize fuzz bench format clean windows-deps \
+	windows test-windows package test-package
 
 all: build
 
@@ -64,21 +65,52 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) build-package dist
 
-# The reader, foalix-dump and their tests built for Windows with mingw-w64 and run under
-# Wine in a Japanese locale, whose ANSI code page is 932 as on the players' systems.
+# Everything built for Windows with mingw-w64 against a Qt for Windows built from Debian's
+# sources (scripts/build-qt-windows: cached outside the work tree, about 40 minutes the
+# first time), then staged in $(WINDOWS_STAGE): a folder a player runs as it is.
 WINDOWS_BUILD ?= build-windows
+WINDOWS_STAGE = $(WINDOWS_BUILD)/Foalix
+VERSION := $(shell grep -o 'Foalix VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
+
 windows-deps:
 	@scripts/install-deps --windows
 
-test-windows: windows-deps
-	@mkdir -p $(WINDOWS_BUILD)/headers
-	@cp -r /usr/include/CLI /usr/include/nlohmann $(WINDOWS_BUILD)/headers/
-	@cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-		-DCMAKE_BUILD_TYPE=Release -DFOALIX_WERROR=ON -DFOALIX_GUI=OFF -DFOALIX_BENCH=OFF \
-		-DFOALIX_SAMPLES=OFF -DFOALIX_GTEST_SOURCE=/usr/src/googletest \
-		-DFOALIX_HEADER_ONLY_DIR=$(CURDIR)/$(WINDOWS_BUILD)/headers >/dev/null
-	@cmake --build $(WINDOWS_BUILD)
+windows: windows-deps
+	@qt="$$(scripts/build-qt-windows | tail -n 1)" && \
+	mkdir -p $(WINDOWS_BUILD)/headers && \
+	cp -r /usr/include/CLI /usr/include/nlohmann $(WINDOWS_BUILD)/headers/ && \
+	cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DFOALIX_QT_WINDOWS="$$qt" -DCMAKE_BUILD_TYPE=Release -DFOALIX_WERROR=ON \
+		-DFOALIX_BENCH=OFF -DFOALIX_SAMPLES=OFF -DFOALIX_GTEST_SOURCE=/usr/src/googletest \
+		-DFOALIX_HEADER_ONLY_DIR=$(CURDIR)/$(WINDOWS_BUILD)/headers >/dev/null && \
+	cmake --build $(WINDOWS_BUILD) && \
+	rm -rf $(WINDOWS_STAGE) && \
+	scripts/stage-windows --licences "$$qt" $(WINDOWS_STAGE) \
+		$(WINDOWS_BUILD)/app/foalix.exe $(WINDOWS_BUILD)/cli/foalix-dump.exe && \
+	scripts/stage-windows "$$qt" $(WINDOWS_BUILD)/tests
+
+# Every suite, the window's included, under Wine in a Japanese locale (ANSI code page 932,
+# as on the players' systems), then the real foalix.exe under Wine in a virtual display.
+test-windows: windows
 	@scripts/wine-japanese $(CURDIR)/$(WINDOWS_BUILD)/wineprefix \
 		ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
+	@scripts/windows-smoke $(CURDIR)/$(WINDOWS_STAGE) $(CURDIR)/$(WINDOWS_BUILD)/smoke
+
+# dist/: the Debian package, and for Windows the staged folder zipped and an installer.
+package: deps windows
+	@cmake -S . -B build-package $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DFOALIX_TESTS=OFF \
+		-DFOALIX_BENCH=OFF -DFOALIX_SAMPLES=OFF -DFOALIX_WERROR=ON >/dev/null
+	@cmake --build build-package
+	@rm -rf dist && mkdir -p dist
+	@cd build-package && cpack -B $(CURDIR)/dist >/dev/null && rm -rf $(CURDIR)/dist/_CPack_Packages
+	@cd $(WINDOWS_BUILD) && zip -qr $(CURDIR)/dist/Foalix-$(VERSION)-win64.zip Foalix
+	@makensis -V2 -DVERSION=$(VERSION) -DSTAGE=$(CURDIR)/$(WINDOWS_STAGE) \
+		-DOUTFILE=$(CURDIR)/dist/Foalix-$(VERSION)-setup.exe packaging/windows/foalix.nsi
+	@ls -1 dist
+
+# The packages checked: lintian and AppStream on the .deb, installed here and started;
+# the installer run silently under Wine, the installed program started, uninstalled.
+test-package: package
+	@scripts/check-packages $(CURDIR)/dist $(CURDIR)/build-package/check
