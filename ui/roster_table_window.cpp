@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -11,7 +12,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <fstream>
+#include <sstream>
 
 #include "savedata/roster_csv.h"
 #include "ui/error_report.h"
@@ -147,10 +148,14 @@ bool RosterTableWindow::exportCsv(const QString& path) const {
     const std::vector<int> records = shownRecords();
     const savedata::Roster roster{path.toStdString(), listedTotal(records.size()).toStdString(),
                                   records, &model_->table()};
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    savedata::writeCsv(out, roster);
-    out.close();
-    return static_cast<bool>(out);
+    std::ostringstream csv;
+    savedata::writeCsv(csv, roster);
+    const std::string bytes = csv.str();
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size()) &&
+           file.flush();
 }
 
 void RosterTableWindow::chooseExportFile() {
