@@ -31,7 +31,6 @@ struct StartCase {
 
 TEST(InitPath, SettlesTheSaveFolder) {
     const char* notFound = "Sava Data Path not found";
-    const char* cannotStore = "Run-time error '75':\n\nPath/File access error";
     const std::vector<StartCase> cases{
         {"first start, default present", true, Store::Nothing, "", User::NotAsked, "default",
          "default", ""},
@@ -51,7 +50,7 @@ TEST(InitPath, SettlesTheSaveFolder) {
         {"a garbage settings file is replaced", true, Store::Garbage, "", User::NotAsked, "default",
          "default", ""},
         {"a settings folder that cannot be made", true, Store::Unwritable, "", User::NotAsked,
-         "default", "", cannotStore},
+         "default", "", "Run-time error '75':\n\nPath/File access error"},
 #endif
     };
     for (const auto& c : cases) {
