@@ -89,7 +89,8 @@ windows: windows-deps
 	rm -rf $(WINDOWS_STAGE) && \
 	scripts/stage-windows --licences "$$qt" $(WINDOWS_STAGE) \
 		$(WINDOWS_BUILD)/app/foalix.exe $(WINDOWS_BUILD)/cli/foalix-dump.exe && \
-	scripts/stage-windows "$$qt" $(WINDOWS_BUILD)/tests
+	scripts/stage-windows "$$qt" $(WINDOWS_BUILD)/tests && \
+	cp "$$qt/bin/Qt6Test.dll" $(WINDOWS_BUILD)/tests/
 
 # Every suite, the window's included, under Wine in a Japanese locale (ANSI code page 932,
 # as on the players' systems), then the real foalix.exe under Wine in a virtual display.

@@ -17,6 +17,12 @@ namespace foalix::savedata {
 // follows it; a pair that is not text in the code page gives U+FFFD.
 std::string firstCharacterOfPair(Byte first, Byte second);
 
+// The single bytes of code page 932 that Windows maps but glibc's and Wine's converters
+// reject, as UTF-8: 0x80 is U+0080, 0xA0 U+F8F0 and 0xFD to 0xFF U+F8F1 to U+F8F3. Empty
+// for any other byte. Both converters take these first, so a name reads the same on
+// every system.
+std::string_view windowsSingleByte(Byte b);
+
 // UTF-8 text in the code page, or nothing when a character has no encoding there.
 std::optional<std::string> encodeToCodePage(std::string_view utf8);
 

@@ -11,26 +11,6 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
-// Single bytes that glibc's CP932 rejects but the Windows code page 932 maps (0x80 to
-// U+0080, 0xA0 and 0xFD to 0xFF to private-use characters), as UTF-8. A name must read
-// the same on every system the save is opened on.
-std::string_view windowsOnlySingleByte(Byte b) {
-    switch (b) {
-        case 0x80:
-            return "\xC2\x80";
-        case 0xA0:
-            return "\xEF\xA3\xB0";
-        case 0xFD:
-            return "\xEF\xA3\xB1";
-        case 0xFE:
-            return "\xEF\xA3\xB2";
-        case 0xFF:
-            return "\xEF\xA3\xB3";
-        default:
-            return {};
-    }
-}
-
 // One converter per thread and direction, opened on first use: opening is far
 // dearer than converting two bytes.
 class Converter {
@@ -97,7 +77,7 @@ std::size_t utf8SequenceLength(unsigned char lead) {
 }  // namespace
 
 std::string firstCharacterOfPair(Byte first, Byte second) {
-    if (const std::string_view single = windowsOnlySingleByte(first); !single.empty()) {
+    if (const std::string_view single = windowsSingleByte(first); !single.empty()) {
         return std::string(single);
     }
     Converter& converter = decoder();

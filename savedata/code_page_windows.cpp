@@ -27,6 +27,11 @@ std::wstring fromAnsi(const char* bytes, int length) {
 }  // namespace
 
 std::string firstCharacterOfPair(Byte first, Byte second) {
+    // Only where the system's code page is 932: elsewhere these bytes are other letters.
+    static const bool japanese = GetACP() == 932;
+    if (const std::string_view single = windowsSingleByte(first); japanese && !single.empty()) {
+        return std::string(single);
+    }
     const char pair[2] = {static_cast<char>(first), static_cast<char>(second)};
     std::wstring wide = fromAnsi(pair, 2);
     if (wide.empty()) {
