@@ -70,6 +70,8 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
         showCount();
     });
     connect(exportButton, &QPushButton::clicked, this, &RosterTableWindow::chooseExportFile);
+    // Ctrl+C in the table copies whole rows (by itself the table would copy one cell).
+    view_->installEventFilter(this);
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (const int record = selectedRecord(); record != 0) {
             emit foalSelected(record);
@@ -167,12 +169,13 @@ void RosterTableWindow::chooseExportFile() {
     }
 }
 
-void RosterTableWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy)) {
+bool RosterTableWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         QApplication::clipboard()->setText(selectionAsText());
-        return;
+        return true;
     }
-    QWidget::keyPressEvent(event);
+    return QWidget::eventFilter(watched, event);
 }
 
 void RosterTableWindow::showCount() {

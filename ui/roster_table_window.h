@@ -40,7 +40,7 @@ class RosterTableWindow : public QWidget {
     void foalSelected(int record);
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:

@@ -2,6 +2,7 @@
 // drops on the main window.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,7 +107,8 @@ TEST_F(RosterTableTest, SelectionFollowsBothWays) {
     EXPECT_EQ(nameBox(), "アカ");
     control<ui::FoalList>(&window_, "lstHorse")->selectRecord(9);
     EXPECT_EQ(table_->selectedRecord(), 9);
-    EXPECT_EQ(table_->selectionAsText(),
+    QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
               "No."
               "\t馬名\t年齡\t素質\tＳＰ\tＳＴ\t根性\t体力\t精神\t性別\t成長\t芝適\t沙適\t瞬發\t氣性"
               "\t賢　\n"
