@@ -115,6 +115,16 @@ TEST_F(RosterTableTest, SelectionFollowsBothWays) {
               "9\tオナジ\t2\tA\tA\tA\tC\tD\tD\t牡\t晚\tA\tA\tA\t荒\tA\n");
 }
 
+TEST_F(RosterTableTest, KeepsItsSizeAndColumnWidths) {
+    view()->setColumnWidth(1, 123);
+    table_->resize(700, 300);
+    table_->close();
+    ui::MainWindow again(fake_.platform);
+    ui::RosterTableWindow* table = again.showRosterTable();
+    EXPECT_EQ(control<QTableView>(table, "tblRoster")->columnWidth(1), 123);
+    EXPECT_EQ(table->size(), QSize(700, 300));
+}
+
 TEST_F(RosterTableTest, ExportIsFoalixDumpsCsv) {
     testing::TempDir dir;
     const QString file = QString::fromStdString((dir.path() / "roster.csv").string());
