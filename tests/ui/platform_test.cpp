@@ -67,6 +67,29 @@ TEST(DriveRules, HoldOrderAndReadiness) {
               "無法存取 /media/Cd。\r\n裝置尚未就緒。");
 }
 
+#ifdef _WIN32
+// The system's drives on Windows (under Wine in the tests, whose drive x: is mapped to a
+// folder that does not exist): letters, the current folder of each, an unready drive.
+TEST(SystemDrives, LettersCurrentFoldersAndUnreadyDrives) {
+    platform::SystemDrives drives;
+    platform::SystemFileSystem files;
+    const QList<platform::Drive> list = drives.list();
+    ASSERT_FALSE(list.isEmpty());
+    EXPECT_TRUE(list.first().text.startsWith("c:")) << list.first().text.toStdString();
+    EXPECT_EQ(list.first().root, "c:\\");
+    EXPECT_TRUE(files.ignoresCase());
+    const platform::Drive c = drives.driveOf("C:\\windows\\system32");
+    EXPECT_EQ(c, list.first());
+    files.setCurrentDirectory("C:\\windows");
+    EXPECT_EQ(drives.currentFolder(c).toLower(), "c:\\windows");
+    EXPECT_EQ(drives.readiness(c), 0);
+    const platform::Drive x{"x:", "x:\\"};
+    EXPECT_EQ(drives.readiness(x), 68);
+    EXPECT_EQ(ui::unreadyDriveMessage(x.text, files.ignoresCase()),
+              "無法存取 X:\\。\r\n裝置尚未就緒。");
+}
+#endif
+
 // Real message boxes: titled "Foalix", in the middle of the screen when their owner is
 // not shown, Enter pressing the default button (Retry) and Escape the other.
 TEST(MessageBoxes, AnswerWithTheButtonPressed) {
