@@ -34,9 +34,6 @@ std::size_t displayWidth(std::string_view utf8) {
             c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         }
         i += length;
-        if (c < 0x20 || c == 0x7F) {
-            continue;
-        }
         width += isWide(c) ? 2 : 1;
     }
     return width;

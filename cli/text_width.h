@@ -1,5 +1,6 @@
 // How many terminal columns UTF-8 text takes: East Asian wide and full-width
-// characters take two, control characters none, everything else one.
+// characters take two, everything else one. Control characters are escaped before they
+// reach a table, so they are not measured apart.
 #pragma once
 
 #include <string>

@@ -26,7 +26,7 @@ class DumpTest : public ::testing::Test {
         slotgen::SlotImage image;
         image.foal(2, 11, "ミドリ", 1, 0x09, testing::kExampleOne)
             .foal(5, 12, "アオ", 2, 0xF7, testing::kExampleTwo)
-            .recordRaw(6, 13, std::vector<savedata::Byte>{'A', ',', '"', 'x', '\n', 0, '\t', 0})
+            .recordRaw(6, 13, std::vector<savedata::Byte>{'A', 0, '"', 0, '\t', 0, 0x1F, 0})
             .link(13, 3, 0x00);
         file_ = dir_.writeSlot(3, image);
     }
@@ -52,7 +52,7 @@ TEST_F(DumpTest, CsvQuotesAndEndsWithTheTotal) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian\r\n"
-              "6,\"A\"\"\n\t\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D\r\n"
+              "6,\"A\"\"\t\x1F\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D\r\n"
               "5,アオ,D,D,C,2,B,C,早,C,C,A,牡,C,普,B\r\n"
               "total,2頭,,,,,,,,,,,,,,\r\n");
     EXPECT_EQ(dump({"--format", "csv", "--ages", "1", "--file", file_}).out.find("\r\n5,"),
@@ -66,13 +66,13 @@ TEST_F(DumpTest, TextIsAnAlignedTableUnderTheWindowsCaptions) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(
         run.out,
-        "No.  馬名    素質  ＳＰ  ＳＴ  年齡  体力  根性  成長  瞬發  芝適  沙適  性別  精神  "
+        "No.  馬名      素質  ＳＰ  ＳＴ  年齡  体力  根性  成長  瞬發  芝適  沙適  性別  精神  "
         "氣性  賢　\n"
-        "6    A\"\\n\\t  D     D     D     -     D     C     早    C     C     C     牡    D  "
+        "6    A\"\\t\\x1F  D     D     D     -     D     C     早    C     C     C     牡    D  "
         "   激    D\n"
-        "5    アオ    D     D     C     2     B     C     早    C     C     A     牡    C  "
+        "5    アオ      D     D     C     2     B     C     早    C     C     A     牡    C  "
         "   普    B\n"
-        "2    ミドリ  S     A     A     1     C     C     遲    A     A     A     牝    D  "
+        "2    ミドリ    S     A     A     1     C     C     遲    A     A     A     牝    D  "
         "   荒    A\n"
         "共有：3頭\n");
 }

@@ -54,6 +54,7 @@ TEST(DriveRules, HoldOrderAndReadiness) {
     EXPECT_EQ(platform::inDriveOrder(drives, "/"),
               (QList<platform::Drive>{{"/", "/"}, {"a", "/media/A"}, {"b", "/media/b"}}));
     EXPECT_EQ(platform::deepestDriveOf("/media/b/saves", drives).text, "b");
+    EXPECT_EQ(platform::deepestDriveOf("/media/A/x", {drives[2], drives[1]}).text, "a");
     // Mounted and ready, then readable: 0; gone or unready: 68; unreadable: 75.
     EXPECT_EQ(platform::readinessFrom(true, true, true), 0);
     EXPECT_EQ(platform::readinessFrom(false, true, true), 68);

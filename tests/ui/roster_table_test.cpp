@@ -156,6 +156,9 @@ TEST_F(RosterTableTest, FollowsTheSaveFile) {
     EXPECT_EQ(nameBox(), "ミドリ３");
     EXPECT_EQ(grade(), "D");
     EXPECT_EQ(table_->selectedRecord(), 2);
+    roster("ミドリ４").writeTo(slot_);  // in place again: the new file is followed too
+    settle();
+    EXPECT_EQ(nameBox(), "ミドリ４");
     EXPECT_EQ(fake_.messages.texts(), "");
 }
 
@@ -182,6 +185,7 @@ TEST_F(RosterTableTest, DropsChooseTheSaveFolder) {
         static_cast<QObject&>(window_).event(&event);  // as the drop reaches the window
         return event.isAccepted();
     };
+    QFile(other + "/Svdata3a.rk5.bak").open(QIODevice::WriteOnly);
     EXPECT_FALSE(drop(other + "/Svdata3a.rk5.bak"));
     EXPECT_TRUE(drop(other + "/Svdata3a.rk5"));
     EXPECT_EQ(window_.RK5Path, QDir::toNativeSeparators(other));
