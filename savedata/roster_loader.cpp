@@ -87,8 +87,12 @@ LoadResult Load_Horses(const SlotSource& slot, AgeBoxes ages, HorseTable& table)
     }
     table = std::move(loaded);
     result.status = LoadStatus::Loaded;
-    result.total = std::to_string(result.listedRows.size()) + "頭";
+    result.total = totalText(result.listedRows.size());
     return result;
+}
+
+std::string totalText(std::size_t count) {
+    return std::to_string(count) + "頭";
 }
 
 const char* statusMessage(LoadStatus status) {

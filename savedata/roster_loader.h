@@ -46,6 +46,9 @@ void Get_Ability(const SlotSource& slot, int r, std::int32_t rosterId, HorseTabl
 // True when row r's age box is ticked: "1" goes by `one`, any other age by `two`.
 bool Add_To_List(const HorseTable& table, int r, AgeBoxes ages);
 
+// The total text of `count` listed foals: the number followed by "頭".
+std::string totalText(std::size_t count);
+
 // The message a player sees for a slot that did not load, or nothing.
 const char* statusMessage(LoadStatus status);
 

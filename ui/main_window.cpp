@@ -40,10 +40,6 @@ BoxValue boxValue(const QCheckBox* box) {
     }
 }
 
-QString text(const std::string& utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 }  // namespace
 
 MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
@@ -171,10 +167,10 @@ bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet) {
         const QSignalBlocker quietList(lstHorse);
         lstHorse->clear();
         for (int row : result.listedRows) {
-            lstHorse->addFoal(text(HorseTable.row(row).name), row);
+            lstHorse->addFoal(QString::fromStdString(HorseTable.row(row).name), row);
         }
     }
-    txtTotal->setText(text(result.total));
+    txtTotal->setText(QString::fromStdString(result.total));
     listedRecords_ = inListOrder(HorseTable, result.listedRows);
     // The foal selected before a reload stays selected, with its new values.
     if (selected != 0 && !lstHorse->selectRecord(selected)) {
@@ -258,10 +254,10 @@ void MainWindow::lstHorse_Click() {
         rosterTable_->selectRecord(row);
     }
     const HorseEntry& entry = HorseTable.row(row);
-    txtHorseName->setText(text(entry.name));
+    txtHorseName->setText(QString::fromStdString(entry.name));
     txtHorseName->setCursorPosition(0);  // a long name reads from its start
     for (const auto& [field, box] : valueBoxes_) {
-        box->setText(text(entry.*field));
+        box->setText(QString::fromStdString(entry.*field));
     }
 }
 

@@ -34,10 +34,6 @@ const std::array<const HorseField*, 14>& readingOrder() {
     return order;
 }
 
-QString text(const std::string& utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 // A quiet tint per grade, mixed into the palette's own background so it reads on light
 // and dark palettes alike; the letter stays, so nothing depends on the colour alone.
 QVariant gradeBackground(const QString& grade) {
@@ -92,9 +88,10 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const {
     const QString value =
         column == 0 ? QString::number(record)
         : column == 1
-            ? text(entry.name)
-            : text(entry.*
-                   readingOrder()[static_cast<std::size_t>(column - kLeadingColumns)]->member);
+            ? QString::fromStdString(entry.name)
+            : QString::fromStdString(
+                  entry.*
+                  readingOrder()[static_cast<std::size_t>(column - kLeadingColumns)]->member);
     switch (role) {
         case Qt::DisplayRole:
             return value;

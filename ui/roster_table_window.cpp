@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "savedata/roster_csv.h"
+#include "savedata/roster_loader.h"
 #include "ui/error_report.h"
 #include "ui/roster_model.h"
 
@@ -26,7 +27,7 @@ constexpr const char* kSection = "RosterTable";
 constexpr const char* kTitle = "Roster Table";
 
 QString listedTotal(std::size_t count) {
-    return QString::number(count) + "頭";
+    return QString::fromStdString(savedata::totalText(count));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QUuid>
 #include <functional>
 
+#include "platform/drive_rules.h"
 #include "platform/system_services.h"
 #include "savedata/run_time_error.h"
 
@@ -67,14 +68,7 @@ class FakeDrives : public platform::Drives {
         return unready.contains(drive.text) ? savedata::error::kDeviceUnavailable : 0;
     }
     platform::Drive driveOf(const QString& path) const override {
-        platform::Drive best;
-        for (const auto& d : drives) {
-            if (QDir::cleanPath(path).startsWith(QDir::cleanPath(d.root)) &&
-                d.root.size() > best.root.size()) {
-                best = d;
-            }
-        }
-        return best;
+        return platform::deepestDriveOf(path, drives);
     }
     QString currentFolder(const platform::Drive& drive) const override {
         const QString current = QDir::currentPath();
