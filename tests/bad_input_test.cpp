@@ -82,17 +82,6 @@ TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
     }
 }
 
-TEST(BadInput, UnreadableFileIsReportedWithItsErrorNumber) {
-    TempDir dir;
-    fs::permissions(dir.writeSlot(1, oneFoal()), fs::perms::none);
-    const int dumpStatus = runWithoutPrivileges([&] {
-        const DumpRun run = dump({dir.str(), "1"});
-        return run.err.ends_with("Run-time error '75': Path/File access error\n") ? run.status
-                                                                                  : 100;
-    });
-    EXPECT_EQ(dumpStatus, cli::kExitOtherError);
-}
-
 // A slot file that changes under the reader: `change` runs before the open numbered
 // `at` (1 is the roster's, 2 the first lookup's).
 class ChangingSlot final : public savedata::SlotSource {

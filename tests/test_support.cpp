@@ -1,11 +1,5 @@
 #include "tests/test_support.h"
 
-#ifndef _WIN32
-#include <grp.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-
 #include <atomic>
 #include <fstream>
 #include <iterator>
@@ -51,23 +45,5 @@ FolderSnapshot snapshot(const std::filesystem::path& folder) {
     }
     return result;
 }
-
-#ifndef _WIN32
-int runWithoutPrivileges(const std::function<int()>& action) {
-    const pid_t child = fork();
-    if (child == 0) {
-        constexpr uid_t kNobody = 65534;
-        if (geteuid() == 0 &&
-            (setgroups(0, nullptr) != 0 || setresgid(kNobody, kNobody, kNobody) != 0 ||
-             setresuid(kNobody, kNobody, kNobody) != 0)) {
-            _exit(125);
-        }
-        _exit(action());
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 126;
-}
-#endif
 
 }  // namespace foalix::testing

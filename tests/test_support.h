@@ -2,7 +2,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -42,12 +41,6 @@ struct FolderSnapshot {
     bool operator==(const FolderSnapshot&) const = default;
 };
 FolderSnapshot snapshot(const std::filesystem::path& folder);
-
-#ifndef _WIN32
-// Runs `action` in a child process that cannot override file permissions (dropping to
-// the user nobody when the tests run as root) and returns the child's exit status.
-int runWithoutPrivileges(const std::function<int()>& action);
-#endif
 
 // The number of the run-time error `call` raises, or nothing when it returns.
 template <typename F>

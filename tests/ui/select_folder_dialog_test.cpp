@@ -22,6 +22,9 @@ class SelectFolderDialogTest : public ::testing::Test {
     void SetUp() override {
         QDir().mkpath(fake_.programFiles() + "/Games/Old Saves");
         QDir().mkpath(fake_.programFiles() + "/Vantrel");
+        for (const char* slot : {"/Games/Svdata1a.rk5", "/Games/Svdata5a.rk5"}) {
+            QFile(fake_.programFiles() + slot).open(QIODevice::WriteOnly);
+        }
         fake_.drives.drives.append({"e:", other_.path()});
         QDir::setCurrent(fake_.root.path());
     }
@@ -71,6 +74,9 @@ TEST_F(SelectFolderDialogTest, OpensAtProgramFilesElseAtHome) {
     EXPECT_EQ(get<QComboBox>("drvListDrive")->currentIndex(), 0);
     // The ancestors down to the folder, then its subfolders.
     EXPECT_EQ(entries(3), "Program Files Games Vantrel");
+    // A folder that holds save slots names them.
+    EXPECT_EQ(folders()->item(folders()->count() - 2)->toolTip(), "Save slots 1, 5");
+    EXPECT_EQ(folders()->item(folders()->count() - 1)->toolTip(), "");
     QDir(fake_.programFiles()).removeRecursively();
     open();
     EXPECT_EQ(pathBox(), QDir::toNativeSeparators(QDir::homePath()));
