@@ -211,8 +211,7 @@ RosterTableWindow* MainWindow::showRosterTable() {
 
 void MainWindow::updateRosterTable() {
     if (rosterTable_ != nullptr) {
-        rosterTable_->setRoster(HorseTable, listedRecords_, loadedSlot_);
-        rosterTable_->selectRecord(lstHorse->selectedRow());
+        rosterTable_->setRoster(HorseTable, listedRecords_, loadedSlot_, lstHorse->selectedRow());
     }
 }
 

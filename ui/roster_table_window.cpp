@@ -84,8 +84,7 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
 }
 
 void RosterTableWindow::setRoster(const savedata::HorseTable& table, std::vector<int> rows,
-                                  int slot) {
-    const int selected = selectedRecord();
+                                  int slot, int selected) {
     const QSignalBlocker quiet(view_->selectionModel());
     model_->setRoster(table, std::move(rows));
     if (fitColumns_ && model_->rowCount() > 0) {

@@ -23,9 +23,10 @@ class RosterTableWindow : public QWidget {
   public:
     RosterTableWindow(platform::Platform& platform, QWidget* owner);
 
-    // The foals `rows` (record numbers, in list order) of slot `slot`'s load; slot 0
-    // with no rows when nothing is loaded. The selected foal stays selected.
-    void setRoster(const savedata::HorseTable& table, std::vector<int> rows, int slot);
+    // The foals `rows` (record numbers, in list order) of slot `slot`'s load, the row of
+    // `selected` selected; slot 0 with no rows when nothing is loaded.
+    void setRoster(const savedata::HorseTable& table, std::vector<int> rows, int slot,
+                   int selected);
     // Selects the row of `record`, or nothing when it is not shown.
     void selectRecord(int record);
     // The record number of the selected row, or 0.
