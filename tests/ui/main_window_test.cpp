@@ -1,20 +1,30 @@
-// The main window on generated slot files: apply, the age filter, the total, clicking
-// foals, slots that do not load, the File menu, layout and tab order.
+// The main window and its roster table on generated slot files: apply, the age filter,
+// the total, clicking foals, slots that do not load, the File menu, layout and tab order;
+// the table's sorting, filter, selection, copy and export; following the save file and
+// drops on the window.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QTableView>
 #include <QTest>
+#include <QUrl>
+#include <filesystem>
+#include <fstream>
 
 #include "savedata/slot_path.h"
+#include "tests/dump_runner.h"
 #include "tests/test_support.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/foal_list.h"
 #include "ui/main_window.h"
+#include "ui/roster_table_window.h"
+#include "ui/slot_watcher.h"
 
 namespace foalix::testing {
 namespace {
@@ -30,28 +40,36 @@ const std::string kLongName = [] {
     return name;
 }();
 
-std::array<savedata::Byte, 8> aged(savedata::Byte age, savedata::Byte grade = 0x50) {
-    auto bytes = kExampleOne;
-    bytes[0] = grade;
-    bytes[3] = age;
-    return bytes;
+// Five foals, two of one name: record, name, then the grade (0), growth (5), age (3) and
+// sex bytes.
+SlotImage fiveFoals(const std::string& firstName = "ミドリ") {
+    const std::vector<std::tuple<int, std::string, int, int, int, int>> foals{
+        {1, firstName, 0x50, 0x41, 0x08, 0x00},    // S 遲 1 牡
+        {2, "アオ", 0x2C, 0x05, 0x10, 0x08},       // D 早 2 牝
+        {5, "オナジ", 0x46, 0x25, 0x11, 0x00},     // A 普 2 牡
+        {9, "オナジ", 0x3C, 0x65, 0x12, 0x08},     // B 晚 2 牝
+        {12, "トシウエ", 0x50, 0x25, 0x18, 0x00},  // S 普 - 牡
+    };
+    SlotImage image;
+    for (const auto& [record, name, grade, growth, age, sex] : foals) {
+        auto bytes = kExampleOne;
+        bytes[0] = static_cast<savedata::Byte>(grade);
+        bytes[5] = static_cast<savedata::Byte>(growth);
+        bytes[3] = static_cast<savedata::Byte>(age);
+        image.foal(record, 10 + record, name, record, static_cast<savedata::Byte>(sex), bytes);
+    }
+    return image;
 }
 
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         saveDir_ = fake_.makeSaveFolder();
-        SlotImage one;
-        one.foal(1, 11, "ミドリ", 1, 0x00, aged(0x08))
-            .foal(2, 12, "アオ", 2, 0x08, aged(0x10, 0x2C))
-            .foal(5, 13, "オナジ", 3, 0x00, aged(0x11, 0x46))
-            .foal(9, 14, "オナジ", 4, 0x08, aged(0x12, 0x3C))
-            .foal(12, 15, "トシウエ", 5, 0x00, aged(0x18));
-        writeSlot(1, one);
+        fiveFoals().writeTo(slot(1));
         SlotImage two;
-        two.foal(3, 21, "カゼ", 1, 0x00, aged(0x09)).foal(4, 22, kLongName, 2, 0, aged(0x10));
-        writeSlot(2, two);
-        writeSlot(4, SlotImage().resize(535343));
+        two.foal(3, 21, "カゼ", 1, 0x00, kExampleOne).foal(4, 22, kLongName, 2, 0, kExampleTwo);
+        two.writeTo(slot(2));
+        SlotImage().resize(535343).writeTo(slot(4));
         window_ = std::make_unique<ui::MainWindow>(fake_.platform);
         window_->Form_Load();
         window_->show();
@@ -59,9 +77,7 @@ class MainWindowTest : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
 
-    void writeSlot(int slot, const SlotImage& image) {
-        image.writeTo(savedata::composeSlotFile(saveDir_.toStdString(), slot));
-    }
+    std::string slot(int n) { return savedata::composeSlotFile(saveDir_.toStdString(), n); }
     template <typename T>
     T* get(const QString& name) {
         return control<T>(window_.get(), name);
@@ -93,10 +109,25 @@ class MainWindowTest : public ::testing::Test {
     QAction* fileMenu(int index) {
         return window_->menuBar()->actions()[0]->menu()->actions()[index];
     }
+    // Slot 1 applied and its roster table open.
+    void openTable() {
+        click("cmdApply");
+        table_ = window_->showRosterTable();
+    }
+    QTableView* view() { return control<QTableView>(table_, "tblRoster"); }
+    // The record numbers of the table's rows, top to bottom.
+    QString records() {
+        QStringList shown;
+        for (int row = 0; row < view()->model()->rowCount(); ++row) {
+            shown << view()->model()->index(row, 0).data().toString();
+        }
+        return shown.join(' ');
+    }
 
     FakePlatform fake_;
     QString saveDir_;
     std::unique_ptr<ui::MainWindow> window_;
+    ui::RosterTableWindow* table_ = nullptr;
 };
 
 TEST_F(MainWindowTest, StartsReadyAndApplyListsTheFoalsByName) {
@@ -111,9 +142,9 @@ TEST_F(MainWindowTest, StartsReadyAndApplyListsTheFoalsByName) {
     QTest::keyClick(list(), Qt::Key_Down);  // the first arrow selects the first entry
     EXPECT_EQ(box("txtHorseName"), "アオ");
     QTest::keyClick(list(), Qt::Key_Down);
-    EXPECT_EQ(shown(), "オナジ A A A 2 D 遲 C A A A 牡 D 荒 A");
+    EXPECT_EQ(shown(), "オナジ A A A 2 D 普 C A A A 牡 D 荒 A");
     clickFoal(2);  // the other オナジ, of record 9
-    EXPECT_EQ(shown(), "オナジ B A A 2 C 遲 C A A A 牝 D 荒 A");
+    EXPECT_EQ(shown(), "オナジ B A A 2 C 晚 C A A A 牝 D 荒 A");
     clickFoal(4);
     EXPECT_EQ(shown(), "ミドリ S A A 1 D 遲 C A A A 牡 D 荒 A");
     EXPECT_TRUE(fake_.messages.shown.empty());
@@ -200,6 +231,118 @@ TEST_F(MainWindowTest, TabOrder) {
               "cmdApply lstHorse chkOne chkTwo txtTotal txtHorseName txtAge txtGrade txtSP txtST "
               "txtStrong txtWin txtWhen txtGrass txtMud txtBurst optSaveName2 txtSex txtTemper "
               "txtMind txtBrian");
+}
+
+TEST_F(MainWindowTest, TableSortsByMeaningAndFilters) {
+    openTable();
+    EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 1");
+    EXPECT_EQ(records(), "2 5 9 12 1");  // the list's order
+    EXPECT_EQ(view()->model()->headerData(2, Qt::Horizontal).toString(), "年齡");
+    // Column, direction, rows; ties keep the record order both ways.
+    const std::vector<std::tuple<int, Qt::SortOrder, QString>> sorts{
+        {3, Qt::DescendingOrder, "1 12 5 9 2"},  // 素質: S S A B D
+        {3, Qt::AscendingOrder, "2 9 5 1 12"},
+        {10, Qt::AscendingOrder, "2 5 12 1 9"},  // 成長: 早 普 普 遲 晚
+        {2, Qt::AscendingOrder, "1 2 5 9 12"},   // 年齡: 1 2 2 2 -
+        {0, Qt::DescendingOrder, "12 9 5 2 1"},
+    };
+    for (const auto& [column, order, expected] : sorts) {
+        view()->sortByColumn(column, order);
+        EXPECT_EQ(records(), expected) << column;
+    }
+    control<QLineEdit>(table_, "txtFilter")->setText("オ");
+    EXPECT_EQ(records(), "9 5 2");
+    EXPECT_EQ(control<QLabel>(table_, "lblCount")->text(), "3 / 5頭");
+}
+
+TEST_F(MainWindowTest, TableSelectionFollowsBothWays) {
+    openTable();
+    table_->close();
+    list()->selectRecord(2);
+    EXPECT_EQ(window_->showRosterTable()->selectedRecord(), 2);  // a table opened later too
+    view()->selectRow(4);
+    EXPECT_EQ(box("txtHorseName"), "ミドリ");
+    list()->selectRecord(9);
+    EXPECT_EQ(table_->selectedRecord(), 9);
+    QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "No."
+              "\t馬名\t年齡\t素質\tＳＰ\tＳＴ\t根性\t体力\t精神\t性別\t成長\t芝適\t沙適\t瞬發\t氣性"
+              "\t賢　\n"
+              "9\tオナジ\t2\tB\tA\tA\tC\tC\tD\t牝\t晚\tA\tA\tA\t荒\tA\n");
+}
+
+TEST_F(MainWindowTest, TableKeepsItsSizeAndColumnWidths) {
+    openTable();
+    view()->setColumnWidth(1, 123);
+    table_->resize(700, 300);
+    table_->close();
+    ui::MainWindow again(fake_.platform);
+    ui::RosterTableWindow* table = again.showRosterTable();
+    EXPECT_EQ(control<QTableView>(table, "tblRoster")->columnWidth(1), 123);
+    EXPECT_EQ(table->size(), QSize(700, 300));
+}
+
+TEST_F(MainWindowTest, TableExportIsFoalixDumpsCsv) {
+    openTable();
+    testing::TempDir dir;
+    const QString file = QString::fromStdString((dir.path() / "roster.csv").string());
+    ASSERT_TRUE(table_->exportCsv(file));
+    std::ifstream in(file.toStdString(), std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(written, dump({"--format", "csv", "--file", slot(1)}).out);
+    EXPECT_FALSE(table_->exportCsv(QString::fromStdString(dir.str()) + "/no/such/folder.csv"));
+}
+
+// The game rewriting the slot: in place, by a new file renamed over it, and caught
+// mid-write, short. The window reloads once the writes settle, keeps the selected foal
+// with its new values, and never shows a message.
+TEST_F(MainWindowTest, FollowsTheSaveFile) {
+    openTable();
+    list()->selectRecord(1);
+    const auto settle = [] { QTest::qWait(ui::SlotWatcher::kSettleMs * 3); };
+    fiveFoals("ミドリ２").writeTo(slot(1));
+    settle();
+    EXPECT_EQ(box("txtHorseName"), "ミドリ２");
+    SlotImage().resize(1000).writeTo(slot(1));
+    settle();
+    EXPECT_EQ(box("txtHorseName"), "ミドリ２");
+    const std::string fresh = slot(1) + ".new";
+    SlotImage changed = fiveFoals("ミドリ３");
+    changed.put(1876 + 1 * 10, std::array<savedata::Byte, 1>{0x2C});  // record 1's grade: D
+    changed.writeTo(fresh);
+    std::filesystem::rename(fresh, slot(1));
+    settle();
+    EXPECT_EQ(box("txtHorseName"), "ミドリ３");
+    EXPECT_EQ(box("txtGrade"), "D");
+    EXPECT_EQ(table_->selectedRecord(), 1);
+    fiveFoals("ミドリ４").writeTo(slot(1));  // in place again: the new file is followed too
+    settle();
+    EXPECT_EQ(box("txtHorseName"), "ミドリ４");
+    EXPECT_EQ(fake_.messages.texts(), "");
+}
+
+TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
+    openTable();
+    const QString other = fake_.root.path() + "/Other";
+    QDir().mkpath(other);
+    fiveFoals("ホカ").writeTo(savedata::composeSlotFile(other.toStdString(), 3));
+    const auto drop = [this](const QString& path) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        event.ignore();
+        static_cast<QObject&>(*window_).event(&event);  // as the drop reaches the window
+        return event.isAccepted();
+    };
+    QFile(other + "/Svdata3a.rk5.bak").open(QIODevice::WriteOnly);
+    EXPECT_FALSE(drop(other + "/Svdata3a.rk5.bak"));
+    EXPECT_TRUE(drop(other + "/Svdata3a.rk5"));
+    EXPECT_EQ(window_->RK5Path, QDir::toNativeSeparators(other));
+    EXPECT_EQ(fake_.settings.stored(), window_->RK5Path);
+    EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 3");
+    EXPECT_TRUE(drop(fake_.platform.folders.saveFolder));
+    EXPECT_EQ(fake_.messages.texts(), "Save Data not found");  // slot 3 of the save folder
 }
 
 }  // namespace
