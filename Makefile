@@ -42,18 +42,17 @@ test-sanitize: deps
 	@cmake --build $(SANITIZE_BUILD)
 	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j2
 
-# The libFuzzer targets, each for a bounded time, the load fuzzer seeded with the sample
+# The libFuzzer targets, each for a bounded time; the load fuzzer changes the sample
 # saves. A crash stops the run and leaves its input in $(FUZZ_BUILD)/.
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DFOALIX_FUZZ=ON -DFOALIX_GUI=OFF -DFOALIX_TESTS=OFF -DFOALIX_BENCH=OFF -DFOALIX_DUMP=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD)
-	@mkdir -p $(FUZZ_BUILD)/seeds/load $(FUZZ_BUILD)/seeds/hex $(FUZZ_BUILD)/corpus/load $(FUZZ_BUILD)/corpus/hex
-	@$(FUZZ_BUILD)/fuzz/foalix_fuzz_seeds $(FUZZ_BUILD)/seeds/load $(FUZZ_BUILD)/sample/wineprefix/drive_c/Program\ Files/Vantrel/Galvaro/SAVEDATA/*.rk5
+	@mkdir -p $(FUZZ_BUILD)/seeds/hex $(FUZZ_BUILD)/corpus/load $(FUZZ_BUILD)/corpus/hex
 	@printf '8FC' > $(FUZZ_BUILD)/seeds/hex/word; printf '7fffffff' > $(FUZZ_BUILD)/seeds/hex/largest
 	@printf '80000000' > $(FUZZ_BUILD)/seeds/hex/overflow; printf '1g' > $(FUZZ_BUILD)/seeds/hex/mismatch
 	$(FUZZ_BUILD)/fuzz/foalix_load_fuzzer -max_total_time=$(FUZZ_LOAD_SECONDS) -max_len=16384 \
-		-artifact_prefix=$(FUZZ_BUILD)/ -print_final_stats=1 $(FUZZ_BUILD)/corpus/load $(FUZZ_BUILD)/seeds/load
+		-artifact_prefix=$(FUZZ_BUILD)/ -print_final_stats=1 $(FUZZ_BUILD)/corpus/load
 	$(FUZZ_BUILD)/fuzz/foalix_hex_fuzzer -max_total_time=$(FUZZ_HEX_SECONDS) -max_len=512 \
 		-artifact_prefix=$(FUZZ_BUILD)/ -print_final_stats=1 $(FUZZ_BUILD)/corpus/hex $(FUZZ_BUILD)/seeds/hex
 

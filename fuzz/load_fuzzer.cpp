@@ -1,17 +1,74 @@
 // The whole load — roster, link and ability lookups, decoders, names — on arbitrary
 // slot contents. Only a finished load may come out, or the reader's own errors.
+//
+// An input is a change to one of the sample saves, so every run starts from full rosters
+// and a fuzzer's few bytes land where the reader looks: a byte choosing the sample, then
+// chunks of a region byte, a 2-byte little-endian number N, a length byte L and L bytes
+// written at N's place in the region: the roster (N is a byte offset in it), the link or
+// the ability table (N is an entry). Region 3 takes no bytes: it cuts or pads the file
+// to N * 16 + L % 16 bytes.
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
-#include "fuzz/sparse_slot.h"
+#include "savedata/format.h"
 #include "savedata/memory_slot.h"
 #include "savedata/roster_loader.h"
 #include "savedata/run_time_error.h"
 
 using namespace foalix::savedata;
 
+namespace {
+
+std::vector<std::vector<Byte>> samples;
+
+std::vector<Byte> changedSample(const Byte* data, std::size_t size) {
+    std::size_t at = 0;
+    const auto take = [&](std::size_t n) {
+        std::size_t value = 0;
+        for (std::size_t i = 0; i < n && at < size; ++i, ++at) {
+            value |= std::size_t{data[at]} << (8 * i);
+        }
+        return value;
+    };
+    std::vector<Byte> file = samples[take(1) % samples.size()];
+    while (at < size) {
+        const std::size_t region = take(1) % 4;
+        const std::size_t n = take(2);
+        const std::size_t length = take(1);
+        const std::size_t starts[] = {kRosterOffset + n % (kRosterStride * kRosterRecords),
+                                      kLinkOffset + n * kLinkStride,
+                                      kAbilityOffset + n * kAbilityStride};
+        if (region == 3) {
+            file.resize(n * 16 + length % 16, 0);
+            continue;
+        }
+        for (std::size_t i = 0; i < length && at < size; ++i, ++at) {
+            if (starts[region] + i < file.size()) {
+                file[starts[region] + i] = data[at];
+            }
+        }
+    }
+    return file;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    for (const auto& entry : std::filesystem::directory_iterator(FOALIX_SAMPLE_SAVEDATA)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        samples.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    if (samples.empty()) {
+        std::abort();
+    }
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const MemorySlot slot("fuzz", foalix::fuzz::fromSparse(data, size));
+    const MemorySlot slot("fuzz", changedSample(data, size));
     HorseTable table;
     const LoadResult result = Load_Horses(slot, {}, table);
     if (result.status != LoadStatus::Loaded) {

@@ -1,6 +1,6 @@
 // Builds slot files from parts: roster records, link entries and ability entries at
-// the offsets the game uses. Tests, the fuzzer's seeds and the sample saves are made
-// with it.
+// the offsets the game uses. Tests and the sample saves (which the load fuzzer changes)
+// are made with it.
 #pragma once
 
 #include <array>
