@@ -32,13 +32,7 @@ namespace {
 using slotgen::SlotImage;
 using ui::FoalList;
 
-const std::string kLongName = [] {
-    std::string name;
-    for (int i = 0; i < 15; ++i) {
-        name += "ウマ";
-    }
-    return name;
-}();
+const std::string kLongName = "ウマウマウマウマウマウマウマウマウマウマウマウマウマウマウマ";
 
 // Five foals, two of one name: record, name, then the grade (0), growth (5), age (3) and
 // sex bytes.
