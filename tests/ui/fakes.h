@@ -12,6 +12,7 @@
 #include "platform/drive_rules.h"
 #include "platform/system_services.h"
 #include "savedata/run_time_error.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace foalix::testing {
 
@@ -36,11 +37,8 @@ class ScriptedMessages : public platform::MessageBoxes {
     }
     // Every text shown, joined by "|".
     QString texts() const {
-        QStringList list;
-        for (const auto& m : shown) {
-            list << m.text;
-        }
-        return list.join('|');
+        return joined(
+            0, static_cast<int>(shown.size()), [this](int i) { return shown[i].text; }, '|');
     }
 
     QList<platform::Answer> answers;

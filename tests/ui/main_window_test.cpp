@@ -76,14 +76,11 @@ class MainWindowTest : public ::testing::Test {
     T* get(const QString& name) {
         return control<T>(window_.get(), name);
     }
-    QString box(const char* name) { return get<QLineEdit>(name)->text(); }
+    QString box(const QString& name) { return get<QLineEdit>(name)->text(); }
     FoalList* list() { return get<FoalList>("lstHorse"); }
     QString listed() {
-        QStringList names;
-        for (int i = 0; i < list()->count(); ++i) {
-            names << list()->item(i)->text();
-        }
-        return names.join(' ') + " / " + box("txtTotal");
+        return joined(0, list()->count(), [this](int i) { return list()->item(i)->text(); }) +
+               " / " + box("txtTotal");
     }
     void click(const QString& name) { QTest::mouseClick(get<QWidget>(name), Qt::LeftButton); }
     void clickFoal(int index) {
@@ -92,13 +89,11 @@ class MainWindowTest : public ::testing::Test {
     }
     // The name box and the fourteen value boxes in the order the loader fills them.
     QString shown() {
-        QStringList texts;
-        for (const char* name : {"txtHorseName", "txtGrade", "txtSP", "txtST", "txtAge",
-                                 "txtStrong", "txtWhen", "txtWin", "txtBurst", "txtGrass", "txtMud",
-                                 "txtSex", "txtMind", "txtTemper", "txtBrian"}) {
-            texts << box(name);
-        }
-        return texts.join(' ').trimmed();
+        static const QStringList boxes{"txtHorseName", "txtGrade",  "txtSP",   "txtST",
+                                       "txtAge",       "txtStrong", "txtWhen", "txtWin",
+                                       "txtBurst",     "txtGrass",  "txtMud",  "txtSex",
+                                       "txtMind",      "txtTemper", "txtBrian"};
+        return joined(0, boxes.size(), [this](int i) { return box(boxes[i]); }).trimmed();
     }
     QAction* fileMenu(int index) {
         return window_->menuBar()->actions()[0]->menu()->actions()[index];
@@ -111,11 +106,8 @@ class MainWindowTest : public ::testing::Test {
     QTableView* view() { return control<QTableView>(table_, "tblRoster"); }
     // The record numbers of the table's rows, top to bottom.
     QString records() {
-        QStringList shown;
-        for (int row = 0; row < view()->model()->rowCount(); ++row) {
-            shown << view()->model()->index(row, 0).data().toString();
-        }
-        return shown.join(' ');
+        return joined(0, view()->model()->rowCount(),
+                      [this](int row) { return view()->model()->index(row, 0).data().toString(); });
     }
 
     FakePlatform fake_;

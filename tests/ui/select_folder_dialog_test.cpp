@@ -43,11 +43,8 @@ class SelectFolderDialogTest : public ::testing::Test {
     QString pathBox() { return get<QLineEdit>("txtFullPath")->text(); }
     // The entries of the folder list, from the `from`th last.
     QString entries(int from) {
-        QStringList names;
-        for (int i = folders()->count() - from; i < folders()->count(); ++i) {
-            names << folders()->item(i)->text();
-        }
-        return names.join(' ');
+        return joined(folders()->count() - from, folders()->count(),
+                      [this](int i) { return folders()->item(i)->text(); });
     }
     QPoint entryCentre(const QString& name) {
         return folders()->visualItemRect(folders()->findItems(name, Qt::MatchExactly)[0]).center();

@@ -1,6 +1,6 @@
 #include "tests/ui/ui_test_support.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QScreen>
 #include <QTimer>
 
@@ -8,18 +8,14 @@ namespace foalix::testing {
 
 void whenModal(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, act] {
+    QObject::connect(timer, &QTimer::timeout, [timer, act, deadline = QDeadlineTimer(5000)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr && clock->elapsed() < 5000) {
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-        if (modal != nullptr) {
-            act(modal);
+        if (modal != nullptr || deadline.hasExpired()) {
+            timer->stop();
+            timer->deleteLater();
+            if (modal != nullptr) {
+                act(modal);
+            }
         }
     });
     timer->start(10);

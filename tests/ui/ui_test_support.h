@@ -1,8 +1,10 @@
-// Helpers for window tests: acting on the next modal window, finding controls.
+// Helpers for window tests: acting on the next modal window, finding controls, reading
+// lists.
 #pragma once
 
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <ostream>
@@ -29,6 +31,16 @@ T* control(QObject* parent, const QString& name) {
         qFatal("no control %s", qPrintable(name));
     }
     return found;
+}
+
+// The texts `text(i)` gives for i from `from` up to `end`, joined by `separator`.
+template <typename F>
+QString joined(int from, int end, F text, QChar separator = ' ') {
+    QStringList texts;
+    for (int i = from; i < end; ++i) {
+        texts << text(i);
+    }
+    return texts.join(separator);
 }
 
 }  // namespace foalix::testing
