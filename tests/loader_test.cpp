@@ -4,8 +4,6 @@
 #include "savedata/memory_slot.h"
 #include "savedata/roster_loader.h"
 #include "savedata/run_time_error.h"
-#include "savedata/slot_file.h"
-#include "savedata/slot_path.h"
 #include "tests/test_support.h"
 
 namespace foalix::savedata {
@@ -89,17 +87,6 @@ TEST(AddToList, RowOutsideTheTableRaisesSubscriptOutOfRange) {
     HorseTable table;
     EXPECT_EQ(testing::errorOf([&] { Add_To_List(table, 0, kBoth); }), 9);
     EXPECT_EQ(testing::errorOf([&] { Add_To_List(table, 41, kBoth); }), 9);
-}
-
-TEST(SlotFile, OpenFailuresCarryTheFileErrorNumbers) {
-    testing::TempDir dir;
-    const std::vector<std::pair<std::string, int>> cases{
-        {(dir.path() / "missing").string(), 53},
-        {(dir.path() / "no-such-folder" / "Svdata1a.rk5").string(), 76},
-    };
-    for (const auto& [path, number] : cases) {
-        EXPECT_EQ(testing::errorOf([&] { SlotFile(path).open(); }), number) << path;
-    }
 }
 
 }  // namespace

@@ -64,22 +64,6 @@ class SelectFolderDialogTest : public ::testing::Test {
     std::unique_ptr<ui::SelectFolderDialog> dialog_;
 };
 
-TEST_F(SelectFolderDialogTest, OpensAtProgramFilesElseAtHome) {
-    open();
-    EXPECT_EQ(pathBox(), fake_.programFiles());  // case kept where names are case-sensitive
-    EXPECT_EQ(QApplication::focusWidget(), folders());
-    EXPECT_EQ(get<QComboBox>("drvListDrive")->currentIndex(), 0);
-    // The ancestors down to the folder, then its subfolders.
-    EXPECT_EQ(entries(3), "Program Files Games Vantrel");
-    // A folder that holds save slots names them.
-    EXPECT_EQ(folders()->item(folders()->count() - 2)->toolTip(), "Save slots 1, 5");
-    EXPECT_EQ(folders()->item(folders()->count() - 1)->toolTip(), "");
-    QDir(fake_.programFiles()).removeRecursively();
-    open();
-    EXPECT_EQ(pathBox(), QDir::toNativeSeparators(QDir::homePath()));
-    EXPECT_EQ(fake_.messages.texts(), "");
-}
-
 // Enter presses "&Apply" wherever the focus is, a folder highlighted by a click and an
 // arrow key but not opened; the other ways out leave the folder as it was.
 TEST_F(SelectFolderDialogTest, WaysOutAndWhatTheyWrite) {
@@ -103,8 +87,16 @@ TEST_F(SelectFolderDialogTest, WaysOutAndWhatTheyWrite) {
     }
 }
 
-TEST_F(SelectFolderDialogTest, OpeningFolders) {
+TEST_F(SelectFolderDialogTest, OpensAtProgramFilesAndOpensFolders) {
     open();
+    EXPECT_EQ(pathBox(), fake_.programFiles());  // case kept where names are case-sensitive
+    EXPECT_EQ(QApplication::focusWidget(), folders());
+    EXPECT_EQ(get<QComboBox>("drvListDrive")->currentIndex(), 0);
+    // The ancestors down to the folder, then its subfolders; a folder holding save slots
+    // names them.
+    EXPECT_EQ(entries(3), "Program Files Games Vantrel");
+    EXPECT_EQ(folders()->item(folders()->count() - 2)->toolTip(), "Save slots 1, 5");
+    EXPECT_EQ(folders()->item(folders()->count() - 1)->toolTip(), "");
     doubleClick("Games");
     doubleClick("Old Saves");
     EXPECT_EQ(pathBox(), QDir::toNativeSeparators(fake_.programFiles() + "/Games/Old Saves"));
@@ -124,6 +116,11 @@ TEST_F(SelectFolderDialogTest, OpeningFolders) {
     QTest::mouseClick(get("cmdApply"), Qt::LeftButton);
     EXPECT_EQ(rk5Path_,
               platform::properCase(QDir::toNativeSeparators(fake_.programFiles() + "/Vantrel")));
+    QDir(fake_.programFiles()).removeRecursively();  // without Program Files: at home
+    fake_.files.ignoring = false;
+    open();
+    EXPECT_EQ(pathBox(), QDir::toNativeSeparators(QDir::homePath()));
+    EXPECT_EQ(fake_.messages.texts(), "");
 }
 
 // Choosing drive e:, by the answers given to the unready-drive message and whether the
