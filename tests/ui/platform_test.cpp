@@ -14,19 +14,12 @@
 namespace foalix::testing {
 namespace {
 
-TEST(ProperCase, UpperCasesTheFirstLetterOfEveryBlankSeparatedWord) {
-    const std::vector<std::pair<QString, QString>> cases{
-        {"d:\\game saves\\ALL CAPS", "D:\\game Saves\\all Caps"},
-        {QString("tab\tsep\nline nul") + QChar(0) + "x",
-         QString("Tab\tSep\nLine Nul") + QChar(0) + "X"},
-        {"a-b_c.d ゲーム セーブ", "A-b_c.d ゲーム セーブ"},
-    };
-    for (const auto& [in, out] : cases) {
-        EXPECT_EQ(platform::properCase(in), out);
-    }
-}
-
-TEST(Platform, GameFoldersInTheWinePrefix) {
+// Proper case: the first letter of every word upper-cased (words are separated by blanks,
+// tabs, line breaks and NULs), the rest lower-cased; the Wine prefix's game folders.
+TEST(Platform, ProperCaseAndWineFolders) {
+    EXPECT_EQ(platform::properCase(QString("d:\\game saves\\ALL CAPS\tsep\nline nul") + QChar(0) +
+                                   "x a-b_c.d ゲーム"),
+              QString("D:\\game Saves\\all Caps\tSep\nLine Nul") + QChar(0) + "X A-b_c.d ゲーム");
     EXPECT_EQ(platform::wineGameFolders("/w", "/h").saveFolder,
               "/w/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA");
     EXPECT_EQ(platform::wineGameFolders("", "/h").programFiles, "/h/.wine/drive_c/Program Files");
@@ -105,10 +98,9 @@ TEST(MessageBoxes, AnswerWithTheButtonPressed) {
         whenModal([&, key = key](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             seen = QString("%1 %2 %3 %4 %5")
-                       .arg(box->windowTitle(), box->text())
-                       .arg(box->icon())
-                       .arg(box->buttons().size())
-                       .arg(offCentre(box) < 40);
+                       .arg(box->windowTitle(), box->text(), QString::number(box->icon()),
+                            QString::number(box->buttons().size()),
+                            QString::number(offCentre(box) < 40));
             QTest::keyClick(box, key);
         });
         EXPECT_EQ(messages.show(&unshownOwner, "text", buttons, icon), answer);
