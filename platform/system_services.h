@@ -7,7 +7,7 @@
 
 namespace foalix::platform {
 
-class SystemFileSystem final : public FileSystem {
+class SystemFileSystem : public FileSystem {
   public:
     bool exists(const QString& path) const override;
     void setCurrentDirectory(const QString& path) override;

@@ -7,7 +7,7 @@
 
 namespace foalix::savedata {
 
-class SlotFile final : public SlotSource {
+class SlotFile : public SlotSource {
   public:
     explicit SlotFile(std::string path) : path_(std::move(path)) {}
 

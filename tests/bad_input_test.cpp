@@ -84,24 +84,18 @@ TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
 
 // A slot file that changes under the reader: `change` runs before the open numbered
 // `at` (1 is the roster's, 2 the first lookup's).
-class ChangingSlot final : public savedata::SlotSource {
-  public:
+struct ChangingSlot final : savedata::SlotFile {
     ChangingSlot(std::string path, int at, std::function<void()> change)
-        : file_(std::move(path)), at_(at), change_(std::move(change)) {}
-    bool exists() const override { return file_.exists(); }
-    const std::string& path() const override { return file_.path(); }
+        : SlotFile(std::move(path)), at(at), change(std::move(change)) {}
     std::unique_ptr<savedata::SlotHandle> open() const override {
-        if (++opens_ == at_) {
-            change_();
+        if (++opens == at) {
+            change();
         }
-        return file_.open();
+        return SlotFile::open();
     }
-
-  private:
-    savedata::SlotFile file_;
-    int at_;
-    std::function<void()> change_;
-    mutable int opens_ = 0;
+    int at;
+    std::function<void()> change;
+    mutable int opens = 0;
 };
 
 // Each case: when the file changes, to what size (0: deleted), and the error raised or

@@ -47,14 +47,8 @@ class ScriptedMessages : public platform::MessageBoxes {
 };
 
 // The real file system, with a case rule of the test's choosing.
-class CaseFileSystem : public platform::FileSystem {
-  public:
-    bool exists(const QString& path) const override { return real.exists(path); }
-    void setCurrentDirectory(const QString& path) override { real.setCurrentDirectory(path); }
-    QString currentDirectory() const override { return real.currentDirectory(); }
+struct CaseFileSystem final : platform::SystemFileSystem {
     bool ignoresCase() const override { return ignoring; }
-
-    platform::SystemFileSystem real;
     bool ignoring = false;
 };
 
