@@ -12,18 +12,15 @@
 namespace foalix::testing {
 namespace {
 
-// What the settings hold at start: nothing, a folder ("stored", "missing" or "file"),
-// a file the store cannot read, or a place where no file can be made.
-enum class Store { Nothing, Holds, Garbage, Unwritable };
-enum class User { NotAsked, Applies, Cancels };
-
+// Each case: whether the default save folder exists; what the settings hold at start:
+// nothing (""), a folder ("stored", "missing" or "file"), a file the store cannot read
+// ("garbage") or a place where no file can be made ("unwritable"); the button pressed in
+// the folder dialog ("" when it is not shown); then the folder the window works with, the
+// one stored afterwards ("" for none) and the message shown.
 struct StartCase {
-    const char* what;
     bool defaultExists;
-    Store store;
-    const char* held;  // what the settings hold, for Store::Holds
-    User user;
-    // The folder the window works with and the one stored afterwards ("" for none).
+    const char* held;
+    const char* button;
     const char* path;
     const char* storedAfter;
     const char* message;
@@ -32,29 +29,20 @@ struct StartCase {
 TEST(InitPath, SettlesTheSaveFolder) {
     const char* notFound = "Sava Data Path not found";
     const std::vector<StartCase> cases{
-        {"first start, default present", true, Store::Nothing, "", User::NotAsked, "default",
-         "default", ""},
-        {"default replaces the stored folder", true, Store::Holds, "stored", User::NotAsked,
-         "default", "default", ""},
-        {"stored folder without the default", false, Store::Holds, "stored", User::NotAsked,
-         "stored", "stored", ""},
-        {"a file at the stored path passes", false, Store::Holds, "file", User::NotAsked, "file",
-         "file", ""},
-        {"nothing anywhere, user applies", false, Store::Nothing, "", User::Applies, "applied",
-         "applied", notFound},
-        {"nothing anywhere, user cancels", false, Store::Nothing, "", User::Cancels, "default",
-         "default", notFound},
-        {"stored folder missing, user cancels", false, Store::Holds, "missing", User::Cancels,
-         "missing", "missing", notFound},
+        {true, "", "", "default", "default", ""},                 // first start
+        {true, "stored", "", "default", "default", ""},           // the default wins
+        {false, "stored", "", "stored", "stored", ""},            // else the stored folder
+        {false, "file", "", "file", "file", ""},                  // which may be a file
+        {false, "", "cmdApply", "applied", "applied", notFound},  // nothing anywhere
+        {false, "", "cmdExit", "default", "default", notFound},
+        {false, "missing", "cmdExit", "missing", "missing", notFound},
 #ifndef _WIN32
-        {"a garbage settings file is replaced", true, Store::Garbage, "", User::NotAsked, "default",
-         "default", ""},
-        {"a settings folder that cannot be made", true, Store::Unwritable, "", User::NotAsked,
-         "default", "", "Run-time error '75':\n\nPath/File access error"},
+        {true, "garbage", "", "default", "default", ""},  // the unreadable file is replaced
+        {true, "unwritable", "", "default", "", "Run-time error '75':\n\nPath/File access error"},
 #endif
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const StartCase& c : cases) {
+        SCOPED_TRACE(std::string(c.held) + " " + c.button + " " + c.path);
         FakePlatform fake;
         QTemporaryDir elsewhere;
         if (c.defaultExists) {
@@ -67,21 +55,18 @@ TEST(InitPath, SettlesTheSaveFolder) {
                                                {"applied", fake.programFiles()},
                                                {"", "<none>"}};
         QFile(paths.at("file")).open(QIODevice::WriteOnly);
-        if (c.store == Store::Holds) {
-            fake.settings.store.save("Setting", "RK5Path", paths.at(c.held));
-        }
+        const QString held = c.held;
+        if (held == "garbage" || held == "unwritable") {
 #ifndef _WIN32
-        if (c.store == Store::Garbage) {
-            fake.settings.writeGarbage();
-        } else if (c.store == Store::Unwritable) {
-            fake.settings.makeUnwritable();
-        }
+            held == "garbage" ? fake.settings.writeGarbage() : fake.settings.makeUnwritable();
 #endif
+        } else if (!held.isEmpty()) {
+            fake.settings.store.save("Setting", "RK5Path", paths.at(held));
+        }
         // The dialog appears in the middle of the screen, though the window is not shown.
         int dialogOffCentre = -1;
-        if (c.user != User::NotAsked) {
-            const char* button = c.user == User::Applies ? "cmdApply" : "cmdExit";
-            whenModal([&dialogOffCentre, button](QWidget* dialog) {
+        if (*c.button != 0) {
+            whenModal([&dialogOffCentre, button = c.button](QWidget* dialog) {
                 dialogOffCentre = offCentre(dialog);
                 QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
             });
@@ -92,7 +77,7 @@ TEST(InitPath, SettlesTheSaveFolder) {
         EXPECT_EQ(window.RK5Path, paths.at(c.path));
         EXPECT_EQ(fake.settings.stored(), paths.at(c.storedAfter));
         EXPECT_EQ(fake.messages.texts(), c.message);
-        EXPECT_EQ(dialogOffCentre >= 0 && dialogOffCentre < 40, c.user != User::NotAsked);
+        EXPECT_EQ(dialogOffCentre >= 0 && dialogOffCentre < 40, *c.button != 0);
     }
 }
 
