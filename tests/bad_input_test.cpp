@@ -72,7 +72,7 @@ TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
         const fs::path folder = dir.path() / c.subfolder;
         fs::create_directories(folder);
         c.put(savedata::composeSlotFile(folder.string(), 1));
-        const FolderSnapshot before = snapshot(dir.path());
+        const auto before = snapshot(dir.path());
         const DumpRun run = dump({"--format", "json", folder.string() + c.suffix, "1"});
         EXPECT_EQ(run.status, c.status);
         EXPECT_TRUE(run.err.ends_with(c.err)) << run.err;

@@ -28,20 +28,20 @@ std::string TempDir::writeSlot(int slot, const slotgen::SlotImage& image) const 
     return file;
 }
 
-FolderSnapshot snapshot(const std::filesystem::path& folder) {
+std::map<std::string, std::string> snapshot(const std::filesystem::path& folder) {
     namespace fs = std::filesystem;
-    FolderSnapshot result;
+    std::map<std::string, std::string> result;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        const fs::file_status status = entry.symlink_status();
-        FolderSnapshot::Entry item{status.type(), {}, {}};
-        if (status.type() == fs::file_type::regular) {
+        const fs::file_type type = entry.symlink_status().type();
+        std::string& item = result[fs::relative(entry.path(), folder).string()];
+        item = std::to_string(static_cast<int>(type)) + " ";
+        if (type == fs::file_type::regular) {
             std::ifstream in(entry.path(), std::ios::binary);
-            item.bytes.assign(std::istreambuf_iterator<char>(in), {});
-            item.modified = fs::last_write_time(entry.path());
-        } else if (status.type() == fs::file_type::symlink) {
-            item.bytes = fs::read_symlink(entry.path()).string();
+            item.append(std::istreambuf_iterator<char>(in), {});
+            item += std::to_string(fs::last_write_time(entry.path()).time_since_epoch().count());
+        } else if (type == fs::file_type::symlink) {
+            item += fs::read_symlink(entry.path()).string();
         }
-        result.entries[fs::relative(entry.path(), folder).string()] = item;
     }
     return result;
 }

@@ -123,29 +123,26 @@ TEST_F(SelectFolderDialogTest, OpensAtProgramFilesAndOpensFolders) {
     EXPECT_EQ(fake_.messages.texts(), "");
 }
 
-// Choosing drive e:, by the answers given to the unready-drive message and whether the
-// drive is ready after the first: the messages shown and the drive the lists end on.
+// Choosing drive e:, by the answers given to the unready-drive message (one message per
+// answer) and whether the drive is ready after the first: the drive the lists end on.
 TEST_F(SelectFolderDialogTest, ChoosingADrive) {
     const QString message = "無法存取 e:。\r\n裝置尚未就緒。";  // a mount path as it is
-    const std::vector<std::tuple<QList<platform::Answer>, bool, int, int>> cases{
-        {{}, true, 0, 1},
-        {{platform::Answer::Retry, platform::Answer::Cancel}, false, 2, 0},
-        {{platform::Answer::Retry}, true, 1, 1},
+    const std::vector<std::tuple<QList<platform::Answer>, bool, int>> cases{
+        {{}, true, 1},
+        {{platform::Answer::Retry, platform::Answer::Cancel}, false, 0},
+        {{platform::Answer::Retry}, true, 1},
     };
-    for (const auto& [answers, readyAfterFirst, messages, driveAfter] : cases) {
+    for (const auto& [answers, readyAfterFirst, driveAfter] : cases) {
         fake_.drives.unready = answers.isEmpty() ? QStringList{} : QStringList{"e:"};
         fake_.messages = {};
         fake_.messages.answers = answers;
         fake_.messages.onShow = [this, ready = readyAfterFirst] {
-            fake_.drives.unready.clear();
-            if (!ready) {
-                fake_.drives.unready << "e:";
-            }
+            fake_.drives.unready = ready ? QStringList{} : QStringList{"e:"};
         };
         QDir::setCurrent(fake_.root.path());
         open();
         get<QComboBox>("drvListDrive")->setCurrentIndex(1);
-        EXPECT_EQ(fake_.messages.texts(), QStringList(messages, message).join('|'));
+        EXPECT_EQ(fake_.messages.texts(), QStringList(answers.size(), message).join('|'));
         EXPECT_EQ(get<QComboBox>("drvListDrive")->currentIndex(), driveAfter);
         const QString folder = driveAfter == 1 ? other_.path() : fake_.root.path();
         EXPECT_EQ(pathBox(), QDir::toNativeSeparators(folder));
