@@ -43,10 +43,10 @@ TEST(LoadHorses, EveryUsedRecordFollowedToItsValues) {
     // Id bytes 00 00 are roster id 0, a used record linked at the region's start.
     image.recordRaw(3, 0, {}).link(0, 5, 0x08).ability(5, kExampleOne);
     image.record(4, 2301, "フタ").link(2301, 6, 0).ability(6, kExampleTwo);
-    // Roster id 1's link entry at 237616 names ability index 0x1234, at 48476.
+    // Roster id 1's link entry at 237616 names ability index 0x1034, at 43356.
     image.record(40, 1, "イチ")
-        .put(237616, std::array<Byte, 2>{0x34, 0x12})
-        .put(48476, kExampleTwo);
+        .put(237616, std::array<Byte, 2>{0x34, 0x10})
+        .put(43356, kExampleTwo);
     // Id 65535's link entry lies far past the end of the file: index 0, sex byte 0.
     image.record(6, 65535, "トオク").ability(0, kExampleOne);
     // Index 65535's ability entry at 657226 is cut short by the end of the file.

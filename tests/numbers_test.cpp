@@ -12,15 +12,6 @@ namespace {
 
 using testing::errorOf;
 
-TEST(GetWord, IsLittleEndianForEveryPair) {
-    for (int b1 = 0; b1 < 256; ++b1) {
-        for (int b0 = 0; b0 < 256; ++b0) {
-            const Byte bytes[2] = {static_cast<Byte>(b0), static_cast<Byte>(b1)};
-            ASSERT_EQ(Get_Word(bytes), b0 + 256 * b1) << b0 << " " << b1;
-        }
-    }
-}
-
 TEST(HexToDec, ConvertsOrRaises) {
     // Text, then the value or the error number (6 overflow, 13 type mismatch).
     const std::vector<std::tuple<std::string, std::int32_t, std::optional<int>>> cases{
@@ -45,13 +36,6 @@ TEST(HexToDec, ConvertsOrRaises) {
         }
     }
     EXPECT_STREQ(RunTimeError(13).what(), "Run-time error '13': Type mismatch");
-}
-
-TEST(CheckedMulAdd, ComputesFileOffsetsAndRaisesOverflow) {
-    EXPECT_EQ(checkedMulAdd(65535, 10, 237606), 892956);
-    EXPECT_EQ(errorOf([] { checkedMulAdd(214748365, 10, 0); }), 6);
-    EXPECT_EQ(errorOf([] { checkedMulAdd(214748364, 10, 8); }), 6);
-    EXPECT_EQ(errorOf([] { checkedMulAdd(214748364, 10, 7); }), std::nullopt);
 }
 
 }  // namespace
