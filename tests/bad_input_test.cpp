@@ -19,12 +19,6 @@ using savedata::HorseTable;
 using savedata::LoadStatus;
 using slotgen::SlotImage;
 
-SlotImage oneFoal() {
-    SlotImage image;
-    image.foal(1, 1, "イチ", 1, 0x00, kExampleOne);
-    return image;
-}
-
 // What is put at a slot file's name (in `subfolder` of a fresh folder), the exit status
 // and the end of stderr, and what is added to the folder foalix-dump is given.
 struct BadInput {
@@ -37,7 +31,9 @@ struct BadInput {
 };
 
 TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
-    const auto write = [](const fs::path& slot) { oneFoal().writeTo(slot.string()); };
+    const auto write = [](const fs::path& slot) {
+        SlotImage().foal(1, 1, "イチ", 1, 0x00, kExampleOne).writeTo(slot.string());
+    };
     const auto linkTo = [](const fs::path& target) {
         return [target](const fs::path& slot) { fs::create_symlink(target, slot); };
     };

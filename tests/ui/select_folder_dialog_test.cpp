@@ -49,10 +49,6 @@ class SelectFolderDialogTest : public ::testing::Test {
     QPoint entryCentre(const QString& name) {
         return folders()->visualItemRect(folders()->findItems(name, Qt::MatchExactly)[0]).center();
     }
-    void enterOn(QWidget* widget) {
-        widget->setFocus();
-        QTest::keyClick(widget, Qt::Key_Return);
-    }
     void doubleClick(const QString& name) {
         QTest::mouseClick(folders()->viewport(), Qt::LeftButton, {}, entryCentre(name));
         QTest::mouseDClick(folders()->viewport(), Qt::LeftButton, {}, entryCentre(name));
@@ -71,7 +67,8 @@ TEST_F(SelectFolderDialogTest, WaysOutAndWhatTheyWrite) {
         open();
         QTest::mouseClick(folders()->viewport(), Qt::LeftButton, {}, entryCentre("Games"));
         QTest::keyClick(folders(), Qt::Key_Down);
-        enterOn(get(focus));
+        get(focus)->setFocus();
+        QTest::keyClick(get(focus), Qt::Key_Return);
         EXPECT_FALSE(dialog_->isVisible()) << focus;
         EXPECT_EQ(rk5Path_, fake_.programFiles()) << focus;
         rk5Path_ = "unchanged";
