@@ -267,25 +267,24 @@ TEST_F(MainWindowTest, TableExportIsFoalixDumpsCsv) {
 TEST_F(MainWindowTest, FollowsTheSaveFile) {
     openTable();
     list()->selectRecord(1);
-    const auto settle = [] { QTest::qWait(ui::SlotWatcher::kSettleMs * 3); };
+    const auto settledName = [this] {
+        QTest::qWait(ui::SlotWatcher::kSettleMs * 3);
+        return box("txtHorseName");
+    };
     fiveFoals("ミドリ２").writeTo(slot(1));
-    settle();
-    EXPECT_EQ(box("txtHorseName"), "ミドリ２");
+    EXPECT_EQ(settledName(), "ミドリ２");
     SlotImage().resize(1000).writeTo(slot(1));
-    settle();
-    EXPECT_EQ(box("txtHorseName"), "ミドリ２");
+    EXPECT_EQ(settledName(), "ミドリ２");
     const std::string fresh = slot(1) + ".new";
-    SlotImage changed = fiveFoals("ミドリ３");
-    changed.put(1876 + 1 * 10, std::array<savedata::Byte, 1>{0x2C});  // record 1's grade: D
-    changed.writeTo(fresh);
+    fiveFoals("ミドリ３")  // and record 1's grade D
+        .put(1876 + 1 * 10, std::array<savedata::Byte, 1>{0x2C})
+        .writeTo(fresh);
     std::filesystem::rename(fresh, slot(1));
-    settle();
-    EXPECT_EQ(box("txtHorseName"), "ミドリ３");
+    EXPECT_EQ(settledName(), "ミドリ３");
     EXPECT_EQ(box("txtGrade"), "D");
     EXPECT_EQ(table_->selectedRecord(), 1);
     fiveFoals("ミドリ４").writeTo(slot(1));  // in place again: the new file is followed too
-    settle();
-    EXPECT_EQ(box("txtHorseName"), "ミドリ４");
+    EXPECT_EQ(settledName(), "ミドリ４");
     EXPECT_EQ(fake_.messages.texts(), "");
 }
 

@@ -83,14 +83,12 @@ TEST(SystemDrives, LettersCurrentFoldersAndUnreadyDrives) {
 // Real message boxes: titled "Foalix", in the middle of the screen when their owner is
 // not shown, Enter pressing the default button (Retry) and Escape the other.
 TEST(MessageBoxes, AnswerWithTheButtonPressed) {
-    const std::vector<std::tuple<platform::Buttons, platform::Icon, Qt::Key, platform::Answer>>
-        cases{
-            {platform::Buttons::Ok, platform::Icon::None, Qt::Key_Return, platform::Answer::Ok},
-            {platform::Buttons::RetryCancel, platform::Icon::Critical, Qt::Key_Return,
-             platform::Answer::Retry},
-            {platform::Buttons::RetryCancel, platform::Icon::Critical, Qt::Key_Escape,
-             platform::Answer::Cancel},
-        };
+    using platform::Answer, platform::Buttons, platform::Icon;
+    const std::vector<std::tuple<Buttons, Icon, Qt::Key, Answer>> cases{
+        {Buttons::Ok, Icon::None, Qt::Key_Return, Answer::Ok},
+        {Buttons::RetryCancel, Icon::Critical, Qt::Key_Return, Answer::Retry},
+        {Buttons::RetryCancel, Icon::Critical, Qt::Key_Escape, Answer::Cancel},
+    };
     platform::QtMessageBoxes messages;
     QWidget unshownOwner;
     for (const auto& [buttons, icon, key, answer] : cases) {
@@ -104,8 +102,7 @@ TEST(MessageBoxes, AnswerWithTheButtonPressed) {
             QTest::keyClick(box, key);
         });
         EXPECT_EQ(messages.show(&unshownOwner, "text", buttons, icon), answer);
-        EXPECT_EQ(seen,
-                  buttons == platform::Buttons::Ok ? "Foalix text 0 1 1" : "Foalix text 3 2 1");
+        EXPECT_EQ(seen, buttons == Buttons::Ok ? "Foalix text 0 1 1" : "Foalix text 3 2 1");
     }
 }
 
