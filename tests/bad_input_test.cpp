@@ -15,7 +15,6 @@ namespace foalix::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using savedata::HorseTable;
 using savedata::LoadStatus;
 using slotgen::SlotImage;
 
@@ -110,7 +109,7 @@ TEST(BadInput, FileThatChangesWhileItIsRead) {
         const ChangingSlot slot(file, at, [&file, size = size] {
             size == 0 ? (void)fs::remove(file) : fs::resize_file(file, size);
         });
-        HorseTable table;
+        savedata::HorseTable table;
         table.row(5).name = "マエ";
         LoadStatus status{};
         const auto error = errorOf([&] { status = savedata::Load_Horses(slot, {}, table).status; });

@@ -10,12 +10,10 @@
 namespace foalix::decode {
 namespace {
 
-using OneByte = std::function<std::string(Byte)>;
-
 // The text every byte must give: that of the last band starting at or below the
 // byte's low bits (the byte modulo `period`).
-void expectBands(const char* name, const OneByte& decoder, const std::map<int, std::string>& starts,
-                 int period = 256) {
+void expectBands(const char* name, const std::function<std::string(Byte)>& decoder,
+                 const std::map<int, std::string>& starts, int period = 256) {
     for (int b = 0; b < 256; ++b) {
         EXPECT_EQ(decoder(static_cast<Byte>(b)), std::prev(starts.upper_bound(b % period))->second)
             << name << "(" << b << ")";

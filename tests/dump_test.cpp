@@ -71,12 +71,10 @@ TEST_F(DumpTest, OutputForms) {
 
 // Wrong use: a usage message on stderr, nothing on stdout, status 64.
 TEST_F(DumpTest, WrongUseAndHelp) {
-    const std::vector<std::vector<std::string>> wrong{
-        {dir_.str(), "6"},
-        {dir_.str()},
-        {"--ages", "3", dir_.str(), "3"},
-        {"--file", file_, dir_.str(), "3"},
-    };
+    const std::vector<std::vector<std::string>> wrong{{dir_.str(), "6"},
+                                                      {dir_.str()},
+                                                      {"--ages", "3", dir_.str(), "3"},
+                                                      {"--file", file_, dir_.str(), "3"}};
     for (const auto& args : wrong) {
         const DumpRun run = dump(args);
         EXPECT_EQ(run.status, 64) << ::testing::PrintToString(args);

@@ -10,8 +10,6 @@
 namespace foalix::savedata {
 namespace {
 
-using testing::errorOf;
-
 TEST(HexToDec, ConvertsOrRaises) {
     // Text, then the value or the error number (6 overflow, 13 type mismatch).
     const std::vector<std::tuple<std::string, std::int32_t, std::optional<int>>> cases{
@@ -30,7 +28,7 @@ TEST(HexToDec, ConvertsOrRaises) {
     };
     for (const auto& [text, value, error] : cases) {
         std::int32_t got = -1;
-        EXPECT_EQ(errorOf([&] { got = Hex_To_Dec(text); }), error) << text;
+        EXPECT_EQ(testing::errorOf([&] { got = Hex_To_Dec(text); }), error) << text;
         if (!error) {
             EXPECT_EQ(got, value) << text;
         }

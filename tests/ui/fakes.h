@@ -30,10 +30,9 @@ class ScriptedMessages : public platform::MessageBoxes {
         if (onShow) {
             onShow();
         }
-        if (!answers.isEmpty()) {
-            return answers.takeFirst();
-        }
-        return buttons == platform::Buttons::Ok ? platform::Answer::Ok : platform::Answer::Cancel;
+        const platform::Answer unscripted =
+            buttons == platform::Buttons::Ok ? platform::Answer::Ok : platform::Answer::Cancel;
+        return answers.isEmpty() ? unscripted : answers.takeFirst();
     }
     // Every text shown, joined by "|".
     QString texts() const {

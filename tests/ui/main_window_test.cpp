@@ -87,9 +87,6 @@ class MainWindowTest : public ::testing::Test {
                                        "txtMind",      "txtTemper", "txtBrian"};
         return joined(0, boxes.size(), [this](int i) { return box(boxes[i]); }).trimmed();
     }
-    QAction* fileMenu(int index) {
-        return window_->menuBar()->actions()[0]->menu()->actions()[index];
-    }
     // Slot 1 applied and its roster table open.
     void openTable() {
         click("cmdApply");
@@ -172,19 +169,18 @@ TEST_F(MainWindowTest, LongNamesReadFromTheirStartAndShowWhole) {
     EXPECT_EQ(list()->toolTipFor(list()->item(1)), "");
 }
 
-TEST_F(MainWindowTest, SelectFolderStoresTheFolderHoweverTheDialogCloses) {
-    ASSERT_EQ(fileMenu(0)->text(), "&Select Folder");
-    for (const char* button : {"cmdExit", "cmdApply"}) {
-        whenModal([button](QWidget* dialog) {
-            QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
-        });
-        fileMenu(0)->trigger();
-        const QString expected = QString(button) == "cmdExit" ? saveDir_ : fake_.programFiles();
-        EXPECT_EQ(window_->RK5Path, expected);
-        EXPECT_EQ(fake_.settings.stored(), expected);
-    }
-    ASSERT_EQ(fileMenu(2)->text(), "E&xit");
-    fileMenu(2)->trigger();
+// File > Select Folder: the folder applied in the dialog is the one worked with and
+// stored; File > Exit closes the window.
+TEST_F(MainWindowTest, FileMenu) {
+    const QList<QAction*> file = window_->menuBar()->actions()[0]->menu()->actions();
+    ASSERT_EQ(file[0]->text() + file[2]->text(), "&Select FolderE&xit");
+    whenModal([](QWidget* dialog) {
+        QTest::mouseClick(control<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
+    });
+    file[0]->trigger();
+    EXPECT_EQ(window_->RK5Path, fake_.programFiles());
+    EXPECT_EQ(fake_.settings.stored(), fake_.programFiles());
+    file[2]->trigger();
     EXPECT_FALSE(window_->isVisible());
 }
 
@@ -204,10 +200,18 @@ TEST_F(MainWindowTest, TabOrder) {
               "txtMind txtBrian cmdApply");
 }
 
-TEST_F(MainWindowTest, TableSortsByMeaningAndFilters) {
+TEST_F(MainWindowTest, TableSortsFiltersAndExports) {
     openTable();
     EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 1");
     EXPECT_EQ(records(), "2 5 9 12 1");  // the list's order
+    // The rows shown exported: foalix-dump's CSV.
+    testing::TempDir dir;
+    const QString csv = QString::fromStdString((dir.path() / "roster.csv").string());
+    ASSERT_TRUE(table_->exportCsv(csv));
+    std::ifstream in(csv.toStdString(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              dump({"--format", "csv", "--file", slot(1)}).out);
+    EXPECT_FALSE(table_->exportCsv(csv + "/no/such/folder.csv"));
     EXPECT_EQ(view()->model()->headerData(2, Qt::Horizontal).toString(), "年齡");
     // Column, direction, rows; ties keep the record order both ways.
     const std::vector<std::tuple<int, Qt::SortOrder, QString>> sorts{
@@ -248,17 +252,6 @@ TEST_F(MainWindowTest, TableSelectionCopyAndSize) {
               "\t馬名\t年齡\t素質\tＳＰ\tＳＴ\t根性\t体力\t精神\t性別\t成長\t芝適\t沙適\t瞬發\t氣性"
               "\t賢　\n"
               "9\tオナジ\t2\tB\tA\tA\tC\tC\tD\t牝\t晚\tA\tA\tA\t荒\tA\n");
-}
-
-TEST_F(MainWindowTest, TableExportIsFoalixDumpsCsv) {
-    openTable();
-    testing::TempDir dir;
-    const QString file = QString::fromStdString((dir.path() / "roster.csv").string());
-    ASSERT_TRUE(table_->exportCsv(file));
-    std::ifstream in(file.toStdString(), std::ios::binary);
-    const std::string written((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(written, dump({"--format", "csv", "--file", slot(1)}).out);
-    EXPECT_FALSE(table_->exportCsv(QString::fromStdString(dir.str()) + "/no/such/folder.csv"));
 }
 
 // The game rewriting the slot: in place, by a new file renamed over it, and caught
