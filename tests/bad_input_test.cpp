@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "cli/dump_command.h"
 #include "savedata/roster_loader.h"
-#include "savedata/run_time_error.h"
 #include "savedata/slot_file.h"
 #include "savedata/slot_path.h"
 #include "tests/dump_runner.h"

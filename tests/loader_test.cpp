@@ -6,7 +6,6 @@
 #include "savedata/memory_slot.h"
 #include "savedata/roster_csv.h"
 #include "savedata/roster_loader.h"
-#include "savedata/run_time_error.h"
 #include "tests/test_support.h"
 
 namespace foalix::savedata {
