@@ -189,12 +189,12 @@ TEST_F(MainWindowTest, TabOrder) {
     // Tab stops at the ticked slot button only, at that button's own place.
     click("optSaveName2");
     get<QWidget>("cmdApply")->setFocus();
-    const QString stops = joined(0, 22, [](int) {
-        QWidget* at = QApplication::focusWidget();
-        QTest::keyClick(at, Qt::Key_Tab);
-        return at->objectName();
-    });
-    EXPECT_EQ(stops,
+    QStringList stops;
+    for (int i = 0; i < 22; ++i) {
+        stops << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(stops.join(' '),
               "cmdApply lstHorse chkOne chkTwo txtTotal txtHorseName txtAge txtGrade txtSP txtST "
               "txtStrong txtWin txtWhen txtGrass txtMud txtBurst optSaveName2 txtSex txtTemper "
               "txtMind txtBrian cmdApply");
