@@ -69,18 +69,12 @@ TEST_F(DumpTest, OutputForms) {
     }
 }
 
-// Wrong use: a usage message on stderr, nothing on stdout, status 64.
+// Wrong use (here a slot beyond 5) is a usage message on stderr and status 64; --help
+// shows the age choices plainly.
 TEST_F(DumpTest, WrongUseAndHelp) {
-    const std::vector<std::vector<std::string>> wrong{{dir_.str(), "6"},
-                                                      {dir_.str()},
-                                                      {"--ages", "3", dir_.str(), "3"},
-                                                      {"--file", file_, dir_.str(), "3"}};
-    for (const auto& args : wrong) {
-        const DumpRun run = dump(args);
-        EXPECT_EQ(run.status, 64) << ::testing::PrintToString(args);
-        EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err, "");
-    }
+    const DumpRun wrong = dump({dir_.str(), "6"});
+    EXPECT_EQ(wrong.status, 64);
+    EXPECT_TRUE(wrong.out.empty() && !wrong.err.empty());
     const DumpRun help = dump({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--ages 1|2|1,2"), std::string::npos) << help.out;

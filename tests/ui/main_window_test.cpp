@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
@@ -167,21 +166,6 @@ TEST_F(MainWindowTest, LongNamesReadFromTheirStartAndShowWhole) {
     EXPECT_EQ(get<QLineEdit>("txtHorseName")->cursorPosition(), 0);
     EXPECT_EQ(list()->toolTipFor(list()->item(0)), QString::fromStdString(kLongName));
     EXPECT_EQ(list()->toolTipFor(list()->item(1)), "");
-}
-
-// File > Select Folder: the folder applied in the dialog is the one worked with and
-// stored; File > Exit closes the window.
-TEST_F(MainWindowTest, FileMenu) {
-    const QList<QAction*> file = window_->menuBar()->actions()[0]->menu()->actions();
-    ASSERT_EQ(file[0]->text() + file[2]->text(), "&Select FolderE&xit");
-    whenModal([](QWidget* dialog) {
-        QTest::mouseClick(control<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
-    });
-    file[0]->trigger();
-    EXPECT_EQ(window_->RK5Path, fake_.programFiles());
-    EXPECT_EQ(fake_.settings.stored(), fake_.programFiles());
-    file[2]->trigger();
-    EXPECT_FALSE(window_->isVisible());
 }
 
 TEST_F(MainWindowTest, TabOrder) {

@@ -66,17 +66,12 @@ TEST(SystemDrives, LettersCurrentFoldersAndUnreadyDrives) {
     const QList<platform::Drive> list = drives.list();
     ASSERT_FALSE(list.isEmpty());
     EXPECT_TRUE(list.first().text.startsWith("c:")) << list.first().text.toStdString();
-    EXPECT_EQ(list.first().root, "c:\\");
-    EXPECT_TRUE(files.ignoresCase());
     const platform::Drive c = drives.driveOf("C:\\windows\\system32");
     EXPECT_EQ(c, list.first());
     files.setCurrentDirectory("C:\\windows");
     EXPECT_EQ(drives.currentFolder(c).toLower(), "c:\\windows");
     EXPECT_EQ(drives.readiness(c), 0);
-    const platform::Drive x{"x:", "x:\\"};
-    EXPECT_EQ(drives.readiness(x), 68);
-    EXPECT_EQ(ui::unreadyDriveMessage(x.text, files.ignoresCase()),
-              "無法存取 X:\\。\r\n裝置尚未就緒。");
+    EXPECT_EQ(drives.readiness({"x:", "x:\\"}), 68);
 }
 #endif
 
