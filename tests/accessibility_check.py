@@ -1,0 +1,118 @@
+#!/usr/bin/python3
+"""Reads the running window through AT-SPI, as a screen reader does: every control of the
+main window and the roster table has a name, the table reports its rows, columns and cell
+texts, and focusing the table before any row is current leaves the program running.
+Usage: accessibility_check.py PID ROSTER (the program, started with the bridge on, and
+foalix-dump's table of the slot it opens with)."""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+pid = int(sys.argv[1])
+with open(sys.argv[2], encoding="utf-8") as dump:
+    # The dump's header and rows, its last line (the total) left out; "賢　" splits to "賢".
+    header, *rows = [line.split() for line in dump.read().splitlines()[:-1]]
+expected = [dict(zip(header, row)) for row in rows]
+failures = []
+
+
+def wait_for(find, what, seconds=20):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = find()
+        if found is not None:
+            return found
+        time.sleep(0.1)
+    sys.exit(f"timed out waiting for {what}")
+
+
+def app():
+    for candidate in pyatspi.Registry.getDesktop(0):
+        if candidate is not None and candidate.get_process_id() == pid:
+            return candidate
+    return None
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def find(root, role, name=None):
+    for node in walk(root):
+        if node.getRole() == role and (name is None or node.name == name):
+            return node
+    return None
+
+
+def frame(title):
+    return lambda: next((w for w in app() or [] if w.name.startswith(title)), None)
+
+
+def press(root, role, name):
+    control = wait_for(lambda: find(root, role, name), name)
+    action = control.queryAction()
+    action.doAction(0)
+
+
+def expect(what, got, wanted):
+    if got != wanted:
+        failures.append(f"{what}: {got!r}, expected {wanted!r}")
+
+
+main = wait_for(frame("Foalix for RK5"), "the main window")
+press(main, pyatspi.ROLE_PUSH_BUTTON, "實行")
+press(main, pyatspi.ROLE_MENU_ITEM, "Roster Table")
+table_window = wait_for(frame("Roster Table"), "the roster table")
+
+# Every control that takes the focus, and every text box, has a name.
+for window in (main, table_window):
+    for node in walk(window):
+        states = node.getState()
+        focusable = states.contains(pyatspi.STATE_FOCUSABLE)
+        text_box = node.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)
+        if (focusable or text_box) and node.getRole() != pyatspi.ROLE_TABLE_CELL and not node.name:
+            failures.append(f"a {node.getRoleName()} of {window.name} has no name")
+
+names = {node.name for node in walk(main)}
+for name in ("ＳＰ", "賢", "素質", "共有", "馬名"):
+    if name not in names:
+        failures.append(f"no control named {name}")
+sp = find(main, pyatspi.ROLE_TEXT, "ＳＰ")
+if sp is None or "S" not in sp.description:
+    failures.append("the box ＳＰ does not say what its letters mean")
+
+grid = wait_for(lambda: find(table_window, pyatspi.ROLE_TABLE, "Roster Table"), "the table")
+table = grid.queryTable()
+expect("columns", table.nColumns, len(header))
+captions = [table.getColumnDescription(column).strip() for column in range(table.nColumns)]
+shown = [
+    {captions[column]: table.getAccessibleAt(row, column).name for column in range(table.nColumns)}
+    for row in range(table.nRows)
+]
+expect("the rows", shown, expected)
+
+# Focused with no current row, by a click below the last row: a screen reader asks the
+# table which cell has the focus.
+box = grid.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height - 8),
+                "click", "1"], check=True)
+wait_for(lambda: grid.getState().contains(pyatspi.STATE_FOCUSED) or None, "the table's focus")
+# The program handles our calls in order: one answered after the focus means the focus
+# event was handled too.
+for node in walk(grid):
+    node.getState()
+try:
+    os.kill(pid, 0)
+    expect("the program after focusing the table", app() is not None, True)
+except ProcessLookupError:
+    failures.append("the program ended when the table took the focus")
+
+for failure in failures:
+    print(failure, file=sys.stderr)
+sys.exit(1 if failures else 0)
