@@ -103,16 +103,16 @@ shown = [
 ]
 expect("the rows", shown, expected)
 
-# Focused with no current row, by a click below the last row: a screen reader asks the
+# Focused with no row current: filtered to none, then clicked. A screen reader asks the
 # table which cell has the focus.
+find(table_window, pyatspi.ROLE_TEXT, "Filter by name").queryEditableText().setTextContents("#")
+wait_for(lambda: table.nRows == 0 or None, "the filter")
 box = grid.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height - 8),
+subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
                 "click", "1"], check=True)
 wait_for(lambda: grid.getState().contains(pyatspi.STATE_FOCUSED) or None, "the table's focus")
-# The program handles our calls in order: one answered after the focus means the focus
-# event was handled too.
-for node in walk(grid):
-    node.getState()
+# The program answers in order: an answer after the focus means the focus was handled.
+expect("rows selected", table.nSelectedRows, 0)
 try:
     os.kill(pid, 0)
     expect("the program after focusing the table", app() is not None, True)
