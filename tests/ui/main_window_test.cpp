@@ -401,7 +401,7 @@ TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
 }
 
 // What a screen reader reads: a name for every control that takes the focus or shows a
-// value, and what the letters of the value boxes mean.
+// value (read through the real bridge by accessibility_test.sh).
 TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
     openTable();
     const auto name = [](QWidget* widget) {
@@ -422,21 +422,7 @@ TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
         }
     }
     EXPECT_EQ(nameless.join(' '), "");
-    const std::vector<std::pair<QWidget*, QString>> named{
-        {get<QWidget>("txtSP"), "ＳＰ"},
-        {get<QWidget>("txtBrian"), "賢"},
-        {get<QWidget>("txtTotal"), "共有"},
-        {list(), "馬名"},
-        {get<QWidget>("txtHorseName"), "Selected foal"},
-        {view(), "Roster Table"},
-        {control<QWidget>(table_, "txtFilter"), "Filter by name"},
-    };
-    for (const auto& [widget, expected] : named) {
-        EXPECT_EQ(name(widget), expected);
-    }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(get<QWidget>("txtGrass"))
-                  ->text(QAccessible::Description),
-              "Grade: S best, then A, B, C, D lowest");
+    EXPECT_EQ(name(get<QWidget>("txtBrian")), "賢");  // its caption less the spacing
 }
 
 // WCAG's contrast ratio of two colours, 1 to 21.
@@ -467,10 +453,10 @@ TEST_F(MainWindowTest, BothPalettesKeepTextReadable) {
         const QColor text = view()->palette().color(QPalette::Text);
         for (int row = 0; row < model->rowCount(); ++row) {
             for (int column = 0; column < model->columnCount(); ++column) {
-                const QVariant tint = model->index(row, column).data(Qt::BackgroundRole);
-                const QColor back = tint.isValid() ? tint.value<QColor>() : text;
-                EXPECT_TRUE(!tint.isValid() || contrast(back, text) >= 4.5)
-                    << back.name().toStdString() << " on " << text.name().toStdString();
+                if (const QVariant tint = model->index(row, column).data(Qt::BackgroundRole);
+                    tint.isValid()) {
+                    EXPECT_GE(contrast(tint.value<QColor>(), text), 4.5) << row << " " << column;
+                }
             }
         }
         QLineEdit* box = get<QLineEdit>("txtSP");
