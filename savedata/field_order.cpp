@@ -22,9 +22,6 @@ int placeIn(std::string_view text, std::initializer_list<std::string_view> order
 }  // namespace
 
 int meaningRank(std::string_view key, const std::string& text) {
-    if (isGraded(key)) {
-        return placeIn(text, {"D", "C", "B", "A", "S"});
-    }
     if (key == "row") {
         int number = 0;
         std::from_chars(text.data(), text.data() + text.size(), number);
@@ -45,9 +42,10 @@ int meaningRank(std::string_view key, const std::string& text) {
     if (key == "Temper") {
         return placeIn(text, {"激", "荒", "普", "大"});
     }
-    return 0;
+    return placeIn(text, {"D", "C", "B", "A", "S"});  // the graded fields
 }
 
+// Every field but those ranked by a scale of their own above.
 bool isGraded(std::string_view key) {
     static constexpr std::string_view kOther[] = {"row", "name", "Age", "When", "Sex", "Temper"};
     return std::find(std::begin(kOther), std::end(kOther), key) == std::end(kOther);
