@@ -7,7 +7,10 @@ namespace foalix::platform {
 
 GameFolders wineGameFolders(const QString& winePrefix, const QString& home) {
     const QString prefix = winePrefix.isEmpty() ? home + "/.wine" : winePrefix;
-    const QString programFiles = QDir::cleanPath(prefix + "/drive_c/Program Files");
+    // Absolute: applying a slot makes the save folder the current directory, after which
+    // a relative path would lead elsewhere.
+    const QString programFiles =
+        QDir::cleanPath(QDir(prefix).absoluteFilePath("drive_c/Program Files"));
     return {programFiles + "/Vantrel/Galvaro/SAVEDATA", programFiles};
 }
 

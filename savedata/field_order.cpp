@@ -1,5 +1,6 @@
 #include "savedata/field_order.h"
 
+#include <algorithm>
 #include <charconv>
 #include <initializer_list>
 
@@ -41,7 +42,13 @@ int meaningRank(std::string_view key, const std::string& text) {
     if (key == "Temper") {
         return placeIn(text, {"激", "荒", "普", "大"});
     }
-    return placeIn(text, {"D", "C", "B", "A", "S"});
+    return placeIn(text, {"D", "C", "B", "A", "S"});  // the graded fields
+}
+
+// Every field but those ranked by a scale of their own above.
+bool isGraded(std::string_view key) {
+    static constexpr std::string_view kOther[] = {"row", "name", "Age", "When", "Sex", "Temper"};
+    return std::find(std::begin(kOther), std::end(kOther), key) == std::end(kOther);
 }
 
 }  // namespace foalix::savedata

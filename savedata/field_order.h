@@ -12,4 +12,8 @@ namespace foalix::savedata {
 // the caller. Record numbers rank by number; names do not rank (0).
 int meaningRank(std::string_view key, const std::string& text);
 
+// Whether the field named `key` holds a grade or an aptitude (S best … D lowest), which a
+// player reads best first.
+bool isGraded(std::string_view key);
+
 }  // namespace foalix::savedata

@@ -6,14 +6,18 @@
 
 namespace foalix::ui {
 
-QIcon folderIcon(bool opened, bool holdsSaves) {
+namespace {
+
+// The picture drawn on a 16-unit grid, at `scale` device pixels a unit.
+QPixmap folderPixmap(bool opened, bool holdsSaves, int scale) {
     constexpr int kSize = 16;
     const QColor paper(0xE8, 0xC0, 0x4A);
     const QColor edge(0x8A, 0x6A, 0x18);
-    QPixmap pixmap(kSize, kSize);
+    QPixmap pixmap(kSize * scale, kSize * scale);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     painter.setPen(QPen(edge, 1));
     // The back with its tab.
     QPainterPath back;
@@ -49,7 +53,18 @@ QIcon folderIcon(bool opened, bool holdsSaves) {
         painter.drawEllipse(QRectF(11, 11, 2, 2));
     }
     painter.end();
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+}  // namespace
+
+// Drawn again for each scale, so the lines stay sharp at 150% and 200% (and 300%).
+QIcon folderIcon(bool opened, bool holdsSaves) {
+    QIcon icon;
+    for (int scale = 1; scale <= 3; ++scale) {
+        icon.addPixmap(folderPixmap(opened, holdsSaves, scale));
+    }
+    return icon;
 }
 
 }  // namespace foalix::ui

@@ -18,6 +18,7 @@
 #include "ui/screen_centre.h"
 #include "ui/select_folder_dialog.h"
 #include "ui/slot_watcher.h"
+#include "ui/theme.h"
 
 namespace foalix::ui {
 
@@ -28,6 +29,9 @@ namespace {
 constexpr const char* kRK5PathKey = "RK5Path";
 constexpr const char* kSettingsSection = "Setting";
 constexpr const char* kSavaDataPathNotFound = "Sava Data Path not found";
+// The look chosen in the View menu: "1" dark, anything else the platform's.
+constexpr const char* kViewSection = "View";
+constexpr const char* kDarkThemeKey = "DarkTheme";
 
 BoxValue boxValue(const QCheckBox* box) {
     switch (box->checkState()) {
@@ -53,6 +57,7 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
     buildControls();
     buildMenu();
     setTabOrder();
+    mnuDarkTheme->setChecked(platform_.settings.get(kViewSection, kDarkThemeKey, "") == "1");
     setAcceptDrops(true);
     watcher_ = new SlotWatcher(this);
     connect(watcher_, &SlotWatcher::settled, this, &MainWindow::reloadSlot);
@@ -122,8 +127,11 @@ int MainWindow::chosenSlot() const {
 void MainWindow::cmdApply_Click() {
     watcher_->stop();
     lstHorse->clear();
+    // The text boxes of this window; the roster table's filter is the player's and stays.
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
-        box->clear();
+        if (box->window() == this) {
+            box->clear();
+        }
     }
     loadedSlot_ = 0;
     listedRecords_.clear();
@@ -212,6 +220,17 @@ RosterTableWindow* MainWindow::showRosterTable() {
 void MainWindow::updateRosterTable() {
     if (rosterTable_ != nullptr) {
         rosterTable_->setRoster(HorseTable, listedRecords_, loadedSlot_, lstHorse->selectedRow());
+    }
+}
+
+void MainWindow::mnuDarkTheme_Click(bool dark) {
+    applyTheme(dark);
+    // The boxes hold a colour of their own: the new look's menu colour.
+    colourLockedBoxes();
+    try {
+        platform_.settings.save(kViewSection, kDarkThemeKey, dark ? "1" : "0");
+    } catch (const savedata::RunTimeError&) {
+        // The look is a convenience: a store that cannot be written keeps the last one.
     }
 }
 

@@ -66,6 +66,9 @@ class MainWindow : public QMainWindow {
     void lstHorse_Click();
     void mnuSelectFolder_Click();
     void mnuExit_Click();
+    void mnuDarkTheme_Click(bool dark);
+    // The locked text boxes on the menu colour of the look in use.
+    void colourLockedBoxes();
 
     void Init_Path();
     // Loads SlotFile with `ages` and lists it; true when it loaded. A quiet load shows
@@ -100,6 +103,7 @@ class MainWindow : public QMainWindow {
     QMenu* mnuView = nullptr;
     QAction* mnuRosterTable = nullptr;
     QAction* mnuFollowSaveFile = nullptr;
+    QAction* mnuDarkTheme = nullptr;
 
     // The last apply that loaded: its slot (0: none), age boxes and listed records.
     int loadedSlot_ = 0;

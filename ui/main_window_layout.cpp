@@ -15,6 +15,7 @@
 #include "ui/foal_list.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/theme.h"
 #include "ui/twips.h"
 
 namespace foalix::ui {
@@ -35,27 +36,35 @@ struct ValueBox {
     int top;
     int boxLeft;
     int tab;
+    // What the box's letters mean, for a screen reader.
+    const char* meaning;
 };
 
 constexpr int kLeftColumn = 4320;
 constexpr int kRightColumn = 6000;
 
+constexpr const char* kGraded = "Grade: S best, then A, B, C, D lowest";
+
 const std::vector<ValueBox>& valueGrid() {
     static const std::vector<ValueBox> grid{
-        {9, "年齡：", "txtAge", &HorseEntry::Age, 1440, kLeftColumn, 7},
-        {11, "性別：", "txtSex", &HorseEntry::Sex, 1440, kRightColumn, 34},
-        {0, "素質：", "txtGrade", &HorseEntry::Grade, 1920, kLeftColumn, 8},
-        {4, "成長：", "txtWhen", &HorseEntry::When, 1920, kRightColumn, 13},
-        {8, "ＳＰ：", "txtSP", &HorseEntry::SP, 2400, kLeftColumn, 9},
-        {3, "芝適：", "txtGrass", &HorseEntry::Grass, 2400, kRightColumn, 14},
-        {7, "ＳＴ：", "txtST", &HorseEntry::ST, 2880, kLeftColumn, 10},
-        {2, "沙適：", "txtMud", &HorseEntry::Mud, 2880, kRightColumn, 15},
-        {5, "根性：", "txtWin", &HorseEntry::Win, 3360, kLeftColumn, 12},
-        {1, "瞬發：", "txtBurst", &HorseEntry::Burst, 3360, kRightColumn, 16},
-        {6, "体力：", "txtStrong", &HorseEntry::Strong, 3840, kLeftColumn, 11},
-        {12, "氣性：", "txtTemper", &HorseEntry::Temper, 3840, kRightColumn, 36},
-        {13, "精神：", "txtMind", &HorseEntry::Mind, 4320, kLeftColumn, 38},
-        {14, "賢　：", "txtBrian", &HorseEntry::Brian, 4320, kRightColumn, 39},
+        {9, "年齡：", "txtAge", &HorseEntry::Age, 1440, kLeftColumn, 7,
+         "Age in years: 1, 2, or - for any other age"},
+        {11, "性別：", "txtSex", &HorseEntry::Sex, 1440, kRightColumn, 34,
+         "Sex: 牡 colt, 牝 filly"},
+        {0, "素質：", "txtGrade", &HorseEntry::Grade, 1920, kLeftColumn, 8, kGraded},
+        {4, "成長：", "txtWhen", &HorseEntry::When, 1920, kRightColumn, 13,
+         "Growth: 早 early, 普 normal, 遲 late, 晚 very late"},
+        {8, "ＳＰ：", "txtSP", &HorseEntry::SP, 2400, kLeftColumn, 9, kGraded},
+        {3, "芝適：", "txtGrass", &HorseEntry::Grass, 2400, kRightColumn, 14, kGraded},
+        {7, "ＳＴ：", "txtST", &HorseEntry::ST, 2880, kLeftColumn, 10, kGraded},
+        {2, "沙適：", "txtMud", &HorseEntry::Mud, 2880, kRightColumn, 15, kGraded},
+        {5, "根性：", "txtWin", &HorseEntry::Win, 3360, kLeftColumn, 12, kGraded},
+        {1, "瞬發：", "txtBurst", &HorseEntry::Burst, 3360, kRightColumn, 16, kGraded},
+        {6, "体力：", "txtStrong", &HorseEntry::Strong, 3840, kLeftColumn, 11, kGraded},
+        {12, "氣性：", "txtTemper", &HorseEntry::Temper, 3840, kRightColumn, 36,
+         "Temper: 激 fierce, 荒 rough, 普 even, 大 calm"},
+        {13, "精神：", "txtMind", &HorseEntry::Mind, 4320, kLeftColumn, 38, kGraded},
+        {14, "賢　：", "txtBrian", &HorseEntry::Brian, 4320, kRightColumn, 39, kGraded},
     };
     return grid;
 }
@@ -70,20 +79,31 @@ Control* placed(const QString& name, QRect place, Args&&... args) {
     return control;
 }
 
+void colourLockedBox(QLineEdit* box) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, lockedBoxColour());
+    box->setPalette(palette);
+}
+
 // A locked text box: focusable and selectable, never editable, on the menu colour.
 QLineEdit* textBox(QWidget* parent, const char* name, QRect place, bool centred) {
     auto* box = placed<QLineEdit>(name, place, parent);
     box->setReadOnly(true);
     box->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     box->setTextMargins(0, 0, 0, 0);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QApplication::palette("QMenuBar").color(QPalette::Window));
-    box->setPalette(palette);
+    colourLockedBox(box);
     return box;
 }
 
 QLabel* label(QWidget* parent, const QString& caption, QRect place) {
     return placed<QLabel>(QString(), place, caption, parent);
+}
+
+// A caption as a screen reader says it: without its colon and the spaces that align it.
+QString spoken(const QString& caption) {
+    QString name = caption;
+    name.remove("：").remove(QChar(0x3000));
+    return name;
 }
 
 }  // namespace
@@ -118,18 +138,29 @@ void MainWindow::buildControls() {
 
     Label1[10] = label(client, "共有：", twipsRect(2160, 960, 735, 255));
     txtTotal = textBox(client, "txtTotal", twipsRect(2760, 960, 735, 270), true);
+    txtTotal->setAccessibleName(spoken(Label1[10]->text()));
     txtHorseName = textBox(client, "txtHorseName", twipsRect(3720, 960, 3015, 360), false);
     txtHorseName->setFont(nameFont());
+    txtHorseName->setAccessibleName("Selected foal");
 
     lstHorse = placed<FoalList>("lstHorse", twipsRect(240, 1440, 3255, 3120), client);
     lstHorse->setFont(nameFont());
+    lstHorse->setAccessibleName("馬名");
     connect(lstHorse, &FoalList::foalClicked, this, &MainWindow::lstHorse_Click);
 
     for (const ValueBox& v : valueGrid()) {
         Label1[v.labelIndex] =
             label(client, v.caption, twipsRect(v.boxLeft - 600, v.top + 30, 615, 255));
-        valueBoxes_.emplace_back(
-            v.field, textBox(client, v.boxName, twipsRect(v.boxLeft, v.top, 735, 270), true));
+        QLineEdit* box = textBox(client, v.boxName, twipsRect(v.boxLeft, v.top, 735, 270), true);
+        box->setAccessibleName(spoken(v.caption));
+        box->setAccessibleDescription(v.meaning);
+        valueBoxes_.emplace_back(v.field, box);
+    }
+}
+
+void MainWindow::colourLockedBoxes() {
+    for (QLineEdit* box : centralWidget()->findChildren<QLineEdit*>()) {
+        colourLockedBox(box);
     }
 }
 
@@ -147,8 +178,12 @@ void MainWindow::buildMenu() {
     mnuFollowSaveFile = mnuView->addAction("&Follow Save File");
     mnuFollowSaveFile->setCheckable(true);
     mnuFollowSaveFile->setChecked(true);
+    mnuDarkTheme = mnuView->addAction("&Dark Theme");
+    mnuDarkTheme->setObjectName("mnuDarkTheme");
+    mnuDarkTheme->setCheckable(true);
     connect(mnuRosterTable, &QAction::triggered, this, &MainWindow::showRosterTable);
     connect(mnuFollowSaveFile, &QAction::toggled, this, &MainWindow::followSlot);
+    connect(mnuDarkTheme, &QAction::toggled, this, &MainWindow::mnuDarkTheme_Click);
 }
 
 void MainWindow::setTabOrder() {

@@ -106,6 +106,10 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant RosterModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole) {
+        // A first click on a header: grades best first (S down to D), the rest ascending.
+        return savedata::isGraded(keyOf(section)) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    }
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }

@@ -1,17 +1,20 @@
 #include "ui/roster_table_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <sstream>
 
 #include "savedata/roster_csv.h"
@@ -25,9 +28,24 @@ namespace {
 // The window's own section of the settings store.
 constexpr const char* kSection = "RosterTable";
 constexpr const char* kTitle = "Roster Table";
+// Qt's saveGeometry and the header's saveState, as base64 text.
+constexpr const char* kGeometryKey = "Geometry";
+constexpr const char* kHeaderKey = "Header";
 
 QString listedTotal(std::size_t count) {
     return QString::fromStdString(savedata::totalText(count));
+}
+
+QString asText(const QByteArray& state) {
+    return QString::fromLatin1(state.toBase64());
+}
+
+// Stored base64 text as bytes; empty for anything else, such as the "W,H" size text
+// that earlier versions kept.
+QByteArray fromText(const QString& text) {
+    auto decoded =
+        QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    return decoded ? *decoded : QByteArray();
 }
 
 }  // namespace
@@ -44,19 +62,27 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
     setWindowTitle(kTitle);
     filter_->setObjectName("txtFilter");
     filter_->setPlaceholderText("Filter by name");
+    filter_->setAccessibleName("Filter by name");
     filter_->setClearButtonEnabled(true);
+    for (QToolButton* clear : filter_->findChildren<QToolButton*>()) {
+        clear->setAccessibleName("Clear filter");
+    }
     count_->setObjectName("lblCount");
     auto* exportButton = new QPushButton("Export CSV…", this);
     exportButton->setObjectName("cmdExport");
     view_->setObjectName("tblRoster");
+    view_->setAccessibleName(kTitle);
     view_->setModel(proxy_);
     view_->setSortingEnabled(true);
     view_->sortByColumn(-1, Qt::AscendingOrder);  // the list's order until a header is clicked
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->verticalHeader()->hide();
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->horizontalHeader()->setStretchLastSection(false);
+    view_->horizontalHeader()->setSectionsMovable(true);
+    buildActions();
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(filter_, 1);
@@ -71,81 +97,163 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
         showCount();
     });
     connect(exportButton, &QPushButton::clicked, this, &RosterTableWindow::chooseExportFile);
-    // Ctrl+C in the table copies whole rows (by itself the table would copy one cell).
-    view_->installEventFilter(this);
-    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (const int record = selectedRecord(); record != 0) {
-            emit foalSelected(record);
-        }
-    });
+    // The current row is the foal the player last clicked or moved to; the selection
+    // around it is the player's own and is left alone.
+    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (const int record = recordOf(current); record != 0) {
+                    emit foalSelected(record);
+                }
+            });
     resize(760, 420);
-    fitColumns_ = !restoreLayout();
+    const auto [geometryKept, headerKept] = restoreLayout();
+    fitWidth_ = !geometryKept;
+    fitColumns_ = !headerKept;
     showCount();
+}
+
+void RosterTableWindow::buildActions() {
+    auto* copy = new QAction("&Copy", view_);
+    copy->setObjectName("mnuCopy");
+    copy->setShortcut(QKeySequence::Copy);
+    auto* selectAll = new QAction("Select &All", view_);
+    selectAll->setObjectName("mnuSelectAll");
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    for (QAction* action : {copy, selectAll}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        view_->addAction(action);
+    }
+    view_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copy, &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setText(selectionAsText()); });
+    connect(selectAll, &QAction::triggered, view_, &QTableView::selectAll);
 }
 
 void RosterTableWindow::setRoster(const savedata::HorseTable& table, std::vector<int> rows,
                                   int slot, int selected) {
-    const QSignalBlocker quiet(view_->selectionModel());
-    model_->setRoster(table, std::move(rows));
+    const std::vector<int> kept = selected == 0 ? std::vector<int>() : selectedRecords();
+    {
+        const QSignalBlocker quiet(view_->selectionModel());
+        model_->setRoster(table, std::move(rows));
+        QItemSelection selection;
+        for (int record : kept) {
+            const QModelIndex index = indexOf(record);
+            if (index.isValid()) {
+                selection.select(index, index);
+            }
+        }
+        view_->selectionModel()->select(selection,
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        if (const QModelIndex current = indexOf(selected); current.isValid()) {
+            view_->selectionModel()->setCurrentIndex(
+                current, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view_->scrollTo(current);
+        }
+    }
     if (fitColumns_ && model_->rowCount() > 0) {
         fitColumns_ = false;
-        view_->resizeColumnsToContents();
-        resize(view_->horizontalHeader()->length() + 2 * view_->frameWidth() +
-                   view_->verticalScrollBar()->sizeHint().width() +
-                   layout()->contentsMargins().left() + layout()->contentsMargins().right(),
-               height());
+        fitColumns(fitWidth_);
     }
     setWindowTitle(slot == 0 ? QString(kTitle) : QString("%1 — Slot %2").arg(kTitle).arg(slot));
-    selectRecord(selected);
     showCount();
 }
 
-void RosterTableWindow::selectRecord(int record) {
+void RosterTableWindow::fitColumns(bool resizeWindow) {
+    QHeaderView* header = view_->horizontalHeader();
+    view_->resizeColumnsToContents();
+    const QMargins margins = layout()->contentsMargins();
+    const int chrome = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width() +
+                       margins.left() + margins.right();
+    // The window's frame is not known before it is shown: allow for a generous one.
+    constexpr int kFrameAllowance = 16;
+    const int room = screen()->availableGeometry().width() - kFrameAllowance - chrome;
+    if (header->length() > room) {
+        // Every column gives up the same share of its width.
+        const double scale = static_cast<double>(room) / header->length();
+        for (int column = 0; column < header->count(); ++column) {
+            header->resizeSection(column,
+                                  std::max(header->minimumSectionSize(),
+                                           static_cast<int>(header->sectionSize(column) * scale)));
+        }
+    }
+    if (resizeWindow) {
+        resize(header->length() + chrome, height());
+    }
+}
+
+QModelIndex RosterTableWindow::indexOf(int record) const {
     const int sourceRow = model_->rowOf(record);
-    const QModelIndex index = proxy_->mapFromSource(model_->index(sourceRow, 0));
+    return sourceRow < 0 ? QModelIndex() : proxy_->mapFromSource(model_->index(sourceRow, 0));
+}
+
+int RosterTableWindow::recordOf(const QModelIndex& index) const {
+    return index.isValid() ? model_->recordAt(proxy_->mapToSource(index).row()) : 0;
+}
+
+void RosterTableWindow::selectRecord(int record) {
+    const QModelIndex index = indexOf(record);
     if (!index.isValid()) {
         view_->clearSelection();
         return;
     }
-    view_->selectionModel()->select(
+    if (currentRecord() == record) {
+        return;
+    }
+    view_->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    view_->setCurrentIndex(index);
     view_->scrollTo(index);
 }
 
-int RosterTableWindow::selectedRecord() const {
-    const QModelIndexList rows = view_->selectionModel()->selectedRows();
-    return rows.isEmpty() ? 0 : model_->recordAt(proxy_->mapToSource(rows.first()).row());
+int RosterTableWindow::currentRecord() const {
+    return recordOf(view_->currentIndex());
+}
+
+std::vector<int> RosterTableWindow::selectedRecords() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : view_->selectionModel()->selectedIndexes()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<int> records;
+    for (int row : rows) {
+        records.push_back(recordOf(proxy_->index(row, 0)));
+    }
+    return records;
 }
 
 std::vector<int> RosterTableWindow::shownRecords() const {
     std::vector<int> records;
     for (int row = 0; row < proxy_->rowCount(); ++row) {
-        records.push_back(model_->recordAt(proxy_->mapToSource(proxy_->index(row, 0)).row()));
+        records.push_back(recordOf(proxy_->index(row, 0)));
     }
     return records;
 }
 
 QString RosterTableWindow::selectionAsText() const {
-    QStringList lines;
-    QStringList header;
-    for (int column = 0; column < proxy_->columnCount(); ++column) {
-        header << proxy_->headerData(column, Qt::Horizontal).toString();
-    }
-    lines << header.join('\t');
-    QModelIndexList selected = view_->selectionModel()->selectedRows();
-    std::sort(selected.begin(), selected.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    for (const QModelIndex& index : selected) {
-        QStringList cells;
-        for (int column = 0; column < proxy_->columnCount(); ++column) {
-            cells << proxy_->index(index.row(), column).data().toString();
+    // Columns in the order the header shows them, moved ones included.
+    const QHeaderView* header = view_->horizontalHeader();
+    std::vector<int> columns;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        if (const int column = header->logicalIndex(visual); !header->isSectionHidden(column)) {
+            columns.push_back(column);
         }
-        lines << cells.join('\t');
+    }
+    const auto line = [&](auto cell) {
+        QStringList cells;
+        for (int column : columns) {
+            cells << cell(column);
+        }
+        return cells.join('\t');
+    };
+    QStringList lines{
+        line([this](int column) { return proxy_->headerData(column, Qt::Horizontal).toString(); })};
+    for (int record : selectedRecords()) {
+        const int row = indexOf(record).row();
+        lines << line([&](int column) { return proxy_->index(row, column).data().toString(); });
     }
     return lines.join('\n') + '\n';
 }
-
 bool RosterTableWindow::exportCsv(const QString& path) const {
     const std::vector<int> records = shownRecords();
     const savedata::Roster roster{path.toStdString(), listedTotal(records.size()).toStdString(),
@@ -169,45 +277,25 @@ void RosterTableWindow::chooseExportFile() {
     }
 }
 
-bool RosterTableWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        QApplication::clipboard()->setText(selectionAsText());
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void RosterTableWindow::showCount() {
     count_->setText(QString("%1 / %2")
                         .arg(proxy_->rowCount())
                         .arg(listedTotal(static_cast<std::size_t>(model_->rowCount()))));
 }
 
-// Size and column widths are kept as text: "W,H" and "w1,w2,…".
-bool RosterTableWindow::restoreLayout() {
-    const QStringList size = platform_.settings.get(kSection, "Size", "").split(',');
-    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0) {
-        resize(size[0].toInt(), size[1].toInt());
-    }
-    const QStringList widths = platform_.settings.get(kSection, "Columns", "").split(',');
-    if (widths.size() != model_->columnCount()) {
-        return false;
-    }
-    for (int column = 0; column < widths.size(); ++column) {
-        view_->setColumnWidth(column, std::max(widths[column].toInt(), 8));
-    }
-    return true;
+std::pair<bool, bool> RosterTableWindow::restoreLayout() {
+    const bool geometry =
+        restoreGeometry(fromText(platform_.settings.get(kSection, kGeometryKey, "")));
+    const bool header = view_->horizontalHeader()->restoreState(
+        fromText(platform_.settings.get(kSection, kHeaderKey, "")));
+    return {geometry, header};
 }
 
 void RosterTableWindow::hideEvent(QHideEvent* event) {
-    QStringList widths;
-    for (int column = 0; column < model_->columnCount(); ++column) {
-        widths << QString::number(view_->columnWidth(column));
-    }
     try {
-        platform_.settings.save(kSection, "Size", QString("%1,%2").arg(width()).arg(height()));
-        platform_.settings.save(kSection, "Columns", widths.join(','));
+        platform_.settings.save(kSection, kGeometryKey, asText(saveGeometry()));
+        platform_.settings.save(kSection, kHeaderKey,
+                                asText(view_->horizontalHeader()->saveState()));
     } catch (const savedata::RunTimeError&) {
         // The layout is a convenience: a store that cannot be written keeps the last one.
     }

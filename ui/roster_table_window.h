@@ -1,9 +1,13 @@
 // The roster table: every listed foal of the last load side by side, sortable by any
-// column, filtered by name, selected together with the main window's list, copied as
-// tab-separated text and exported as CSV. It remembers its size and column widths.
+// column, filtered by name, its current row followed by the main window's list, its
+// selected rows copied as tab-separated text, the rows shown exported as CSV. It keeps
+// its place, size and column layout for next time.
 #pragma once
 
+#include <QModelIndex>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 #include "savedata/horse_table.h"
@@ -24,32 +28,40 @@ class RosterTableWindow : public QWidget {
     RosterTableWindow(platform::Platform& platform, QWidget* owner);
 
     // The foals `rows` (record numbers, in list order) of slot `slot`'s load, the row of
-    // `selected` selected; slot 0 with no rows when nothing is loaded.
+    // `selected` current; slot 0 with no rows when nothing is loaded. A reload that keeps
+    // a foal selected (`selected` not 0) keeps the other selected rows still listed.
     void setRoster(const savedata::HorseTable& table, std::vector<int> rows, int slot,
                    int selected);
-    // Selects the row of `record`, or nothing when it is not shown.
+    // Makes the row of `record` current and the one selected row, or selects nothing when
+    // it is not shown. The current row's own record leaves the selection as it is.
     void selectRecord(int record);
-    // The record number of the selected row, or 0.
-    int selectedRecord() const;
-    // The selected rows as tab-separated text under a header line.
+    // The record number of the current row, or 0.
+    int currentRecord() const;
+    // The record numbers of the selected rows, in the order shown.
+    std::vector<int> selectedRecords() const;
+    // The selected rows, in the order shown, as tab-separated text under a header line.
     QString selectionAsText() const;
     // Writes the rows shown as foalix-dump's CSV; false when the file cannot be written.
     bool exportCsv(const QString& path) const;
 
   signals:
-    // The user selected the row of `record`.
+    // The user made the row of `record` current, by mouse or keyboard.
     void foalSelected(int record);
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:
+    void buildActions();
+    QModelIndex indexOf(int record) const;
+    int recordOf(const QModelIndex& index) const;
     std::vector<int> shownRecords() const;
     void showCount();
     void chooseExportFile();
-    // Restores the kept size and widths; false when none were kept.
-    bool restoreLayout();
+    // Fits the columns to their contents, within the screen's width.
+    void fitColumns(bool resizeWindow);
+    // Restores the kept geometry and header; each false when none valid was kept.
+    std::pair<bool, bool> restoreLayout();
 
     platform::Platform& platform_;
     RosterModel* model_;
@@ -57,8 +69,10 @@ class RosterTableWindow : public QWidget {
     QLineEdit* filter_;
     QLabel* count_;
     QTableView* view_;
-    // Columns are fitted to their contents once, on the first rows, unless widths were kept.
+    // Columns are fitted to their contents once, on the first rows, unless a layout was
+    // kept; the window takes their width unless its geometry was kept.
     bool fitColumns_ = true;
+    bool fitWidth_ = true;
 };
 
 }  // namespace foalix::ui

@@ -4,14 +4,21 @@
 // drops on the window.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAction>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 #include <QUrl>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -184,7 +191,7 @@ TEST_F(MainWindowTest, TabOrder) {
               "txtMind txtBrian cmdApply");
 }
 
-TEST_F(MainWindowTest, TableSortsFiltersAndExports) {
+TEST_F(MainWindowTest, TableFiltersAndExports) {
     openTable();
     EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 1");
     EXPECT_EQ(records(), "2 5 9 12 1");  // the list's order
@@ -197,45 +204,150 @@ TEST_F(MainWindowTest, TableSortsFiltersAndExports) {
               dump({"--format", "csv", "--file", slot(1)}).out);
     EXPECT_FALSE(table_->exportCsv(csv + "/no/such/folder.csv"));
     EXPECT_EQ(view()->model()->headerData(2, Qt::Horizontal).toString(), "年齡");
-    // Column, direction, rows; ties keep the record order both ways.
-    const std::vector<std::tuple<int, Qt::SortOrder, QString>> sorts{
-        {3, Qt::DescendingOrder, "1 12 5 9 2"},  // 素質: S S A B D
-        {3, Qt::AscendingOrder, "2 9 5 1 12"},
-        {10, Qt::AscendingOrder, "2 5 12 1 9"},  // 成長: 早 普 普 遲 晚
-        {2, Qt::AscendingOrder, "1 2 5 9 12"},   // 年齡: 1 2 2 2 -
-        {0, Qt::DescendingOrder, "12 9 5 2 1"},
-    };
-    for (const auto& [column, order, expected] : sorts) {
-        view()->sortByColumn(column, order);
-        EXPECT_EQ(records(), expected) << column;
-    }
     control<QLineEdit>(table_, "txtFilter")->setText("オ");
-    EXPECT_EQ(records(), "9 5 2");
+    EXPECT_EQ(records(), "2 5 9");
     EXPECT_EQ(control<QLabel>(table_, "lblCount")->text(), "3 / 5頭");
 }
 
-// Selection linked both ways, Ctrl+C, and the size and column widths kept for next time.
-TEST_F(MainWindowTest, TableSelectionCopyAndSize) {
+// Each step acts on the table, then the selected records in the order shown and the foal
+// the main window shows (the current row's); selections grow both ways and are kept.
+TEST_F(MainWindowTest, TableKeepsEverySelectionAndCopiesIt) {
     openTable();
-    view()->setColumnWidth(1, 123);
-    table_->resize(700, 300);
+    QApplication::setActiveWindow(table_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(table_));
+    view()->setFocus();
+    const auto clickRow = [this](int row, Qt::KeyboardModifiers modifiers) {
+        const QRect cell = view()->visualRect(view()->model()->index(row, 1));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, modifiers, cell.center());
+    };
+    const auto key = [this](int key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(view(), static_cast<Qt::Key>(key), modifiers);
+    };
+    constexpr int kClick = -1;
+    // List order: records 2 5 9 12 1.
+    const std::vector<std::tuple<int, int, Qt::KeyboardModifiers, QString, int>> steps{
+        {kClick, 3, Qt::NoModifier, "12", 12},
+        {Qt::Key_Up, 0, Qt::ShiftModifier, "9 12", 9},
+        {Qt::Key_Up, 0, Qt::ShiftModifier, "5 9 12", 5},
+        {kClick, 0, Qt::ControlModifier, "2 5 9 12", 2},
+        {kClick, 4, Qt::NoModifier, "1", 1},
+        {kClick, 1, Qt::ShiftModifier, "5 9 12 1", 5},
+        {kClick, 2, Qt::ControlModifier, "5 12 1", 9},
+        {Qt::Key_Down, 0, Qt::ShiftModifier, "5 9 12 1", 12},
+        {Qt::Key_A, 0, Qt::ControlModifier, "2 5 9 12 1", 12},
+    };
+    for (const auto& [action, row, modifiers, selected, current] : steps) {
+        action == kClick ? clickRow(row, modifiers) : key(action, modifiers);
+        const std::vector<int> records = table_->selectedRecords();
+        EXPECT_EQ(joined(0, static_cast<int>(records.size()),
+                         [&](int i) { return QString::number(records[i]); }),
+                  selected)
+            << action << " " << row;
+        EXPECT_EQ(list()->selectedRow(), current) << selected.toStdString();
+    }
+    // The first column of every line copied, then one whole line.
+    const auto copied = [] {
+        const QStringList lines = QApplication::clipboard()->text().split('\n');
+        return joined(0, lines.size(), [&](int i) { return lines[i].section('\t', 0, 0); });
+    };
+    view()->sortByColumn(0, Qt::DescendingOrder);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copied(), "No. 12 9 5 2 1 ");
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(
+        "9\tオナジ\t2\tB\tA\tA\tC\tC\tD\t牝\t晚\tA\tA\tA\t荒\tA\n"));
+    // Choosing in the main list selects that one row; the context menu copies it.
+    list()->selectRecord(5);
+    EXPECT_EQ(table_->currentRecord(), 5);
+    const QList<QAction*> menu = view()->actions();
+    EXPECT_EQ(joined(
+                  0, menu.size(), [&](int i) { return menu[i]->text(); }, '|'),
+              "&Copy|Select &All");
+    menu[0]->trigger();
+    EXPECT_EQ(copied(), "No. 5 ");
+    menu[1]->trigger();
+    menu[0]->trigger();
+    EXPECT_EQ(copied(), "No. 12 9 5 2 1 ");
+    // A reload keeps the rows still listed selected.
+    fiveFoals("ミドリ２").writeTo(slot(1));
+    window_->reloadSlot();
+    EXPECT_EQ(table_->selectedRecords().size(), 5u);
+    EXPECT_EQ(table_->currentRecord(), 5);
+}
+
+// Apply keeps the table's filter; its count follows the new load.
+TEST_F(MainWindowTest, ApplyKeepsTheTableFilter) {
+    openTable();
+    control<QLineEdit>(table_, "txtFilter")->setText("オ");
+    const std::vector<std::pair<QString, QString>> steps{{"", "3 / 5頭"}, {"chkTwo", "0 / 1頭"}};
+    for (const auto& [box, count] : steps) {
+        if (!box.isEmpty()) {
+            click(box);
+        }
+        click("cmdApply");
+        EXPECT_EQ(control<QLineEdit>(table_, "txtFilter")->text(), "オ");
+        EXPECT_EQ(control<QLabel>(table_, "lblCount")->text(), count);
+    }
+}
+
+// Header clicks: grades best first, then reversed; other columns ascending first.
+TEST_F(MainWindowTest, FirstHeaderClickSortsBestFirst) {
+    openTable();
+    QHeaderView* header = view()->horizontalHeader();
+    const std::vector<std::pair<int, QString>> clicks{
+        {3, "1 12 5 9 2"},   // 素質: S S A B D
+        {3, "2 9 5 1 12"},   // and back
+        {10, "2 5 12 1 9"},  // 成長: 早 普 普 遲 晚
+        {2, "1 2 5 9 12"},   // 年齡: 1 2 2 2 -
+        {4, "1 2 5 9 12"},   // ＳＰ: all A, record order
+    };
+    for (const auto& [column, expected] : clicks) {
+        const QPoint place(header->sectionViewportPosition(column) + 4, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, place);
+        EXPECT_EQ(records(), expected) << column;
+    }
+}
+
+// The place, size, column widths and order and the sort are kept; what an earlier
+// version kept, or anything unreadable, is passed over without a word.
+TEST_F(MainWindowTest, TableLayoutIsKept) {
+    openTable();
+    QHeaderView* header = view()->horizontalHeader();
+    header->moveSection(1, 5);
+    view()->setColumnWidth(2, 77);
+    view()->sortByColumn(10, Qt::DescendingOrder);
+    table_->setGeometry(40, 50, 640, 300);
     table_->close();
-    ui::MainWindow again(fake_.platform);
-    ui::RosterTableWindow* another = again.showRosterTable();
-    EXPECT_EQ(control<QTableView>(another, "tblRoster")->columnWidth(1), 123);
-    EXPECT_EQ(another->size(), QSize(700, 300));
-    list()->selectRecord(2);
-    EXPECT_EQ(window_->showRosterTable()->selectedRecord(), 2);  // a table opened later too
-    view()->selectRow(4);
-    EXPECT_EQ(box("txtHorseName"), "ミドリ");
-    list()->selectRecord(9);
-    EXPECT_EQ(table_->selectedRecord(), 9);
-    QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(),
-              "No."
-              "\t馬名\t年齡\t素質\tＳＰ\tＳＴ\t根性\t体力\t精神\t性別\t成長\t芝適\t沙適\t瞬發\t氣性"
-              "\t賢　\n"
-              "9\tオナジ\t2\tB\tA\tA\tC\tC\tD\t牝\t晚\tA\tA\tA\t荒\tA\n");
+    const auto reopened = [this] {
+        auto window = std::make_unique<ui::MainWindow>(fake_.platform);
+        auto* view = control<QTableView>(window->showRosterTable(), "tblRoster");
+        const QHeaderView* header = view->horizontalHeader();
+        return std::tuple(header->visualIndex(1), view->columnWidth(2),
+                          header->sortIndicatorSection(), header->sortIndicatorOrder(),
+                          view->window()->geometry());
+    };
+    EXPECT_EQ(reopened(), std::tuple(5, 77, 10, Qt::DescendingOrder, table_->geometry()));
+    const std::vector<std::pair<QString, QString>> unreadable{
+        {"700,300", "123,60,60"}, {"AAAA", "AAAAAAAA"}, {"", "*"}};
+    for (const auto& [geometry, layout] : unreadable) {
+        fake_.settings.store.save("RosterTable", "Geometry", geometry);
+        fake_.settings.store.save("RosterTable", "Header", layout);
+        const auto [moved, width, sorted, order, place] = reopened();
+        EXPECT_EQ(moved, 1) << geometry.toStdString();
+        EXPECT_EQ(sorted, -1);
+        EXPECT_EQ(place.size(), QSize(760, 420));
+    }
+    EXPECT_EQ(fake_.messages.texts(), "");
+}
+
+// A roster wider than the screen: the table opens within it, its columns fitted.
+TEST_F(MainWindowTest, TableOpensWithinTheScreen) {
+    click("optSaveName1");
+    openTable();
+    const int room = table_->screen()->availableGeometry().width();
+    EXPECT_LE(table_->frameGeometry().width(), room);
+    EXPECT_LE(view()->horizontalHeader()->length(), view()->viewport()->width());
+    EXPECT_GT(view()->horizontalHeader()->sectionSize(1),
+              view()->horizontalHeader()->sectionSize(2));
 }
 
 // The game rewriting the slot: in place, by a new file renamed over it, and caught
@@ -259,7 +371,7 @@ TEST_F(MainWindowTest, FollowsTheSaveFile) {
     std::filesystem::rename(fresh, slot(1));
     EXPECT_EQ(settledName(), "ミドリ３");
     EXPECT_EQ(box("txtGrade"), "D");
-    EXPECT_EQ(table_->selectedRecord(), 1);
+    EXPECT_EQ(table_->currentRecord(), 1);
     fiveFoals("ミドリ４").writeTo(slot(1));  // in place again: the new file is followed too
     EXPECT_EQ(settledName(), "ミドリ４");
     EXPECT_EQ(fake_.messages.texts(), "");
@@ -286,6 +398,76 @@ TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
     EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 3");
     EXPECT_TRUE(drop(fake_.platform.folders.saveFolder));
     EXPECT_EQ(fake_.messages.texts(), "Save Data not found");  // slot 3 of the save folder
+}
+
+// What a screen reader reads: a name for every control that takes the focus or shows a
+// value (read through the real bridge by accessibility_test.sh).
+TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
+    openTable();
+    const auto name = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    QStringList nameless;
+    for (QWidget* window : {static_cast<QWidget*>(window_.get()), static_cast<QWidget*>(table_)}) {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const bool reads = widget->focusPolicy() != Qt::NoFocus ||
+                               qobject_cast<QLineEdit*>(widget) ||
+                               qobject_cast<QToolButton*>(widget);
+            // Skipped: the menu bar's own overflow button, and the table's headers and
+            // cells, which it names itself.
+            if (reads && !qobject_cast<QMenuBar*>(widget->parent()) && widget->parent() != view() &&
+                widget != view()->viewport() && name(widget).isEmpty()) {
+                nameless << widget->metaObject()->className() + QString(":") + widget->objectName();
+            }
+        }
+    }
+    EXPECT_EQ(nameless.join(' '), "");
+    EXPECT_EQ(name(get<QWidget>("txtBrian")), "賢");  // its caption less the spacing
+}
+
+// WCAG's contrast ratio of two colours, 1 to 21.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a) + 0.05;
+    const double y = luminance(b) + 0.05;
+    return std::max(x, y) / std::min(x, y);
+}
+
+// Light and dark: every tinted cell and every value box reads at 4.5:1 or better, the
+// captions keep their font, and the choice is kept for the next start.
+TEST_F(MainWindowTest, BothPalettesKeepTextReadable) {
+    openTable();
+    QAction* dark = control<QAction>(window_.get(), "mnuDarkTheme");
+    const QFont caption = window_->findChild<QLabel*>()->font();
+    for (const bool on : {false, true, false}) {
+        dark->setChecked(on);
+        EXPECT_EQ(QApplication::palette().color(QPalette::Base).lightness() < 128, on);
+        QTRY_COMPARE(view()->palette().color(QPalette::Text),
+                     QApplication::palette().color(QPalette::Text));
+        const QAbstractItemModel* model = view()->model();
+        const QColor text = view()->palette().color(QPalette::Text);
+        for (int row = 0; row < model->rowCount(); ++row) {
+            for (int column = 0; column < model->columnCount(); ++column) {
+                if (const QVariant tint = model->index(row, column).data(Qt::BackgroundRole);
+                    tint.isValid()) {
+                    EXPECT_GE(contrast(tint.value<QColor>(), text), 4.5) << row << " " << column;
+                }
+            }
+        }
+        QLineEdit* box = get<QLineEdit>("txtSP");
+        EXPECT_GE(
+            contrast(box->palette().color(QPalette::Base), box->palette().color(QPalette::Text)),
+            4.5)
+            << on;
+        EXPECT_EQ(window_->findChild<QLabel*>()->font(), caption);
+        EXPECT_EQ(ui::MainWindow(fake_.platform).findChild<QAction*>("mnuDarkTheme")->isChecked(),
+                  on);
+    }
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ TEST(Platform, ProperCaseAndWineFolders) {
     EXPECT_EQ(platform::wineGameFolders("/w", "/h").saveFolder,
               "/w/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA");
     EXPECT_EQ(platform::wineGameFolders("", "/h").programFiles, "/h/.wine/drive_c/Program Files");
+    EXPECT_EQ(platform::wineGameFolders("w", "/h").programFiles,
+              QDir::current().absoluteFilePath("w/drive_c/Program Files"));
 }
 
 // Drives: which holds a path, their order and what their state means.

@@ -1,0 +1,124 @@
+#!/usr/bin/python3
+"""Reads the running window through AT-SPI, as a screen reader does: every control of the
+main window and the roster table has a name, the table reports its rows, columns and cell
+texts, and focusing the table before any row is current leaves the program running.
+Usage: accessibility_check.py PID ROSTER (the program, started with the bridge on, and
+foalix-dump's table of the slot it opens with)."""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+pid = int(sys.argv[1])
+with open(sys.argv[2], encoding="utf-8") as dump:
+    # The dump's header and rows, its last line (the total) left out; "賢　" splits to "賢".
+    header, *rows = [line.split() for line in dump.read().splitlines()[:-1]]
+expected = [dict(zip(header, row)) for row in rows]
+failures = []
+
+
+def wait_for(find, what, seconds=20):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = find()
+        if found is not None:
+            return found
+        time.sleep(0.1)
+    sys.exit(f"timed out waiting for {what}")
+
+
+def app():
+    for candidate in pyatspi.Registry.getDesktop(0):
+        if candidate is not None and candidate.get_process_id() == pid:
+            return candidate
+    return None
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def find(root, role, name=None):
+    for node in walk(root):
+        if node.getRole() == role and (name is None or node.name == name):
+            return node
+    return None
+
+
+def frame(title):
+    return lambda: next((w for w in app() or [] if w.name.startswith(title)), None)
+
+
+def press(root, role, name):
+    control = wait_for(lambda: find(root, role, name), name)
+    action = control.queryAction()
+    action.doAction(0)
+
+
+def expect(what, got, wanted):
+    if got != wanted:
+        failures.append(f"{what}: {got!r}, expected {wanted!r}")
+
+
+main = wait_for(frame("Foalix for RK5"), "the main window")
+press(main, pyatspi.ROLE_PUSH_BUTTON, "實行")
+press(main, pyatspi.ROLE_MENU_ITEM, "Roster Table")
+table_window = wait_for(frame("Roster Table"), "the roster table")
+
+# Every control that takes the focus, and every text box, has a name. Each window is read
+# once: every call is a round trip to the program.
+nodes = [
+    (node.getRole(), node.getRoleName(), node.name, node.description, node.getState())
+    for window in (main, table_window)
+    for node in walk(window)
+]
+for role, role_name, name, _, states in nodes:
+    readable = states.contains(pyatspi.STATE_FOCUSABLE) or role in (
+        pyatspi.ROLE_TEXT,
+        pyatspi.ROLE_ENTRY,
+    )
+    if readable and role != pyatspi.ROLE_TABLE_CELL and not name:
+        failures.append(f"a {role_name} has no name")
+descriptions = {}  # the main window's first: the table's headers bear the same names
+for _, _, name, description, _ in nodes:
+    descriptions.setdefault(name, description)
+for name in ("ＳＰ", "賢", "素質", "共有", "馬名", "Filter by name", "Clear filter"):
+    if name not in descriptions:
+        failures.append(f"no control named {name}")
+if "S best" not in descriptions.get("ＳＰ", ""):
+    failures.append("the box ＳＰ does not say what its letters mean")
+
+grid = wait_for(lambda: find(table_window, pyatspi.ROLE_TABLE, "Roster Table"), "the table")
+table = grid.queryTable()
+expect("columns", table.nColumns, len(header))
+captions = [table.getColumnDescription(column).strip() for column in range(table.nColumns)]
+shown = [
+    {captions[column]: table.getAccessibleAt(row, column).name for column in range(table.nColumns)}
+    for row in range(table.nRows)
+]
+expect("the rows", shown, expected)
+
+# Focused with no row current: filtered to none, then clicked. A screen reader asks the
+# table which cell has the focus.
+find(table_window, pyatspi.ROLE_TEXT, "Filter by name").queryEditableText().setTextContents("#")
+wait_for(lambda: table.nRows == 0 or None, "the filter")
+box = grid.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
+                "click", "1"], check=True)
+wait_for(lambda: grid.getState().contains(pyatspi.STATE_FOCUSED) or None, "the table's focus")
+# The program answers in order: an answer after the focus means the focus was handled.
+expect("rows selected", table.nSelectedRows, 0)
+try:
+    os.kill(pid, 0)
+    expect("the program after focusing the table", app() is not None, True)
+except ProcessLookupError:
+    failures.append("the program ended when the table took the focus")
+
+for failure in failures:
+    print(failure, file=sys.stderr)
+sys.exit(1 if failures else 0)
