@@ -1,22 +1,20 @@
 #include "platform/game_folders.h"
 
-#include <QDir>
-#include <QtGlobal>
+#include <QFileInfo>
 
 namespace foalix::platform {
 
-GameFolders wineGameFolders(const QString& winePrefix, const QString& home) {
-    const QString prefix = winePrefix.isEmpty() ? home + "/.wine" : winePrefix;
-    const QString programFiles = QDir::cleanPath(prefix + "/drive_c/Program Files");
-    return {programFiles + "/Vantrel/Galvaro/SAVEDATA", programFiles};
+GameFolders gameFoldersOf(const savedata::InstallFolders& install) {
+    const std::string programFiles =
+        savedata::gameProgramFiles(install, [](const std::string& folder) {
+            return QFileInfo::exists(QString::fromStdString(folder));
+        });
+    return {QString::fromStdString(savedata::saveFolderUnder(programFiles)),
+            QString::fromStdString(programFiles), install};
 }
 
 GameFolders gameFolders() {
-#ifdef Q_OS_WIN
-    return {"C:\\Program Files\\Vantrel\\Galvaro\\SAVEDATA", "C:\\Program Files"};
-#else
-    return wineGameFolders(qEnvironmentVariable("WINEPREFIX"), QDir::homePath());
-#endif
+    return gameFoldersOf(savedata::systemInstallFolders());
 }
 
 }  // namespace foalix::platform
