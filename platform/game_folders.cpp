@@ -5,12 +5,12 @@
 namespace foalix::platform {
 
 GameFolders gameFoldersOf(const savedata::InstallFolders& install) {
-    const std::string programFiles =
-        savedata::gameProgramFiles(install, [](const std::string& folder) {
+    const savedata::GameInstall game =
+        savedata::gameInstall(install, [](const std::string& folder) {
             return QFileInfo::exists(QString::fromStdString(folder));
         });
-    return {QString::fromStdString(savedata::saveFolderUnder(programFiles)),
-            QString::fromStdString(programFiles), install};
+    return {QString::fromStdString(game.saveFolder), QString::fromStdString(game.programFiles),
+            install};
 }
 
 GameFolders gameFolders() {

@@ -17,8 +17,7 @@ struct GameFolders {
     savedata::InstallFolders install;
 };
 
-// The folders of `install`: the save folder below the first Program Files folder that
-// holds it, else below the first one.
+// The folders of `install`: where the game is (savedata::gameInstall).
 GameFolders gameFoldersOf(const savedata::InstallFolders& install);
 
 // The folders of this system.

@@ -54,13 +54,23 @@ std::string saveFolderUnder(const std::string& programFiles) {
     return withoutTrailingSeparators(programFiles) + s + "Vantrel" + s + "Galvaro" + s + "SAVEDATA";
 }
 
-std::string gameProgramFiles(const InstallFolders& folders, const ExistsQuery& exists) {
+GameInstall gameInstall(const InstallFolders& folders, const ExistsQuery& exists) {
     for (const std::string& programFiles : folders.programFiles) {
         if (exists(saveFolderUnder(programFiles))) {
-            return programFiles;
+            return {programFiles, saveFolderUnder(programFiles)};
         }
     }
-    return folders.programFiles.empty() ? std::string() : folders.programFiles.front();
+    for (const std::string& programFiles : folders.programFiles) {
+        const std::string saveFolder = saveFolderUnder(programFiles);
+        const std::string copy = gameFileCandidates(saveFolder, folders).front();
+        if (copy != saveFolder && exists(copy)) {
+            return {programFiles, copy};
+        }
+    }
+    if (folders.programFiles.empty()) {
+        return {};
+    }
+    return {folders.programFiles.front(), saveFolderUnder(folders.programFiles.front())};
 }
 
 std::vector<std::string> gameFileCandidates(const std::string& path,

@@ -27,9 +27,16 @@ using ExistsQuery = std::function<bool(const std::string& path)>;
 // The game's save folder below a Program Files folder.
 std::string saveFolderUnder(const std::string& programFiles);
 
-// The Program Files folder that holds the game's save folder: the first of `folders`
-// where the save folder exists, else the first of them.
-std::string gameProgramFiles(const InstallFolders& folders, const ExistsQuery& exists);
+struct GameInstall {
+    std::string programFiles;  // the Program Files folder the game is installed in
+    std::string saveFolder;    // its save folder
+};
+
+// Where the game is: below the first Program Files folder that holds its save folder;
+// else the user's VirtualStore copy of the save folder below the first one that has
+// such a copy (a game that first saved without administrator rights made its save
+// folder only there); else below the first Program Files folder.
+GameInstall gameInstall(const InstallFolders& folders, const ExistsQuery& exists);
 
 // Where the game may keep the file at `path`, in the order it looks: for a file below one
 // of the Program Files folders, the user's VirtualStore copy, then the file itself; for

@@ -56,8 +56,9 @@ TEST(InstallFolders, TheGameReadsTheVirtualStoreCopyBelowProgramFiles) {
     }
 }
 
-// The default save folder: below the first Program Files folder that holds it, else
-// below the first; a Wine prefix's two Program Files folders.
+// The default save folder: below the first Program Files folder that holds it, else the
+// VirtualStore copy of it that comes first, else below the first; a Wine prefix's two
+// Program Files folders.
 TEST(InstallFolders, DefaultSaveFolderAndWinePrefix) {
     const InstallFolders wine = wineInstallFolders("", "/h");
     EXPECT_EQ(wine.programFiles,
@@ -70,14 +71,22 @@ TEST(InstallFolders, DefaultSaveFolderAndWinePrefix) {
         return top + sep + "Vantrel" + sep + "Galvaro" + sep + "SAVEDATA";
     };
     EXPECT_EQ(saveFolderUnder("C:" + sep), under("C:"));
-    const InstallFolders two{{"A", "B"}, "", false};
+    const InstallFolders two{{"/A", "/B"}, "VS", false};
     const std::vector<std::pair<std::set<std::string>, std::string>> cases{
-        {{}, "A"}, {{under("B")}, "B"}, {{under("A"), under("B")}, "A"}, {{"B"}, "A"}};
+        {{}, "/A " + under("/A")},
+        {{"/B"}, "/A " + under("/A")},
+        {{under("/B")}, "/B " + under("/B")},
+        {{under("/A"), under("/B")}, "/A " + under("/A")},
+        {{"VS" + under("/B")}, "/B VS" + under("/B")},
+        {{"VS" + under("/A"), under("/B")}, "/B " + under("/B")},
+        {{"VS" + under("/A"), "VS" + under("/B")}, "/A VS" + under("/A")},
+    };
     for (const auto& [existing, expected] : cases) {
-        EXPECT_EQ(gameProgramFiles(two, [&](const std::string& p) { return existing.contains(p); }),
-                  expected);
+        const GameInstall game =
+            gameInstall(two, [&](const std::string& p) { return existing.contains(p); });
+        EXPECT_EQ(game.programFiles + " " + game.saveFolder, expected);
     }
-    EXPECT_EQ(gameProgramFiles({}, [](const std::string&) { return true; }), "");
+    EXPECT_EQ(gameInstall({}, [](const std::string&) { return true; }).saveFolder, "");
 }
 
 #ifdef _WIN32
