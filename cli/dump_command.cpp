@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/dump_output.h"
+#include "savedata/install_folders.h"
 #include "savedata/list_order.h"
 #include "savedata/roster_loader.h"
 #include "savedata/slot_file.h"
@@ -75,8 +76,10 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         return status == 0 ? 0 : kExitUsage;
     }
 
+    // The copy the game reads, as the window reads it (a VirtualStore copy on Windows).
     const std::string path =
-        file->count() ? options.file : composeSlotFile(options.folder, options.slot);
+        slotFileToRead(file->count() ? options.file : composeSlotFile(options.folder, options.slot),
+                       systemInstallFolders());
     const std::map<std::string, Format> formats{
         {"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}};
 

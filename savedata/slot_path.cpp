@@ -1,6 +1,7 @@
 #include "savedata/slot_path.h"
 
 #include "savedata/format.h"
+#include "savedata/install_folders.h"
 #include "savedata/run_time_error.h"
 #include "savedata/slot_file.h"
 
@@ -23,11 +24,11 @@ std::string composeSlotFile(const std::string& rk5Path, int slot) {
     return rk5Path + kPathSeparator + slotFileName(slot);
 }
 
-std::vector<int> slotsHeldIn(const std::string& folder) {
+std::vector<int> slotsHeldIn(const std::string& folder, const InstallFolders& install) {
     std::vector<int> slots;
     try {
         for (int slot = kFirstSlot; slot < kFirstSlot + kSlotCount; ++slot) {
-            if (SlotFile(composeSlotFile(folder, slot)).exists()) {
+            if (SlotFile(slotFileToRead(composeSlotFile(folder, slot), install)).exists()) {
                 slots.push_back(slot);
             }
         }

@@ -7,6 +7,8 @@
 
 namespace foalix::savedata {
 
+struct InstallFolders;
+
 // The platform's path separator: "\" on Windows, "/" elsewhere.
 #ifdef _WIN32
 inline constexpr char kPathSeparator = '\\';
@@ -25,8 +27,8 @@ int slotOfFileName(std::string_view name);
 // every file system reads as a single one.
 std::string composeSlotFile(const std::string& rk5Path, int slot);
 
-// The slots whose files are in `folder`, in order. Never raises: a folder that cannot
-// be read holds none.
-std::vector<int> slotsHeldIn(const std::string& folder);
+// The slots whose files are in `folder`, in order, counting the copies the game reads in
+// their place (see slotFileToRead). Never raises: a folder that cannot be read holds none.
+std::vector<int> slotsHeldIn(const std::string& folder, const InstallFolders& install);
 
 }  // namespace foalix::savedata

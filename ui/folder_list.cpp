@@ -53,8 +53,9 @@ QList<std::pair<QString, QString>> ancestry(const QString& folder) {
 
 }  // namespace
 
-FolderList::FolderList(platform::Drives& drives, QWidget* parent)
-    : QListWidget(parent), drives_(drives) {
+FolderList::FolderList(platform::Drives& drives, const savedata::InstallFolders& install,
+                       QWidget* parent)
+    : QListWidget(parent), drives_(drives), install_(install) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new IndentDelegate(this));
     setTextElideMode(Qt::ElideNone);
@@ -106,7 +107,7 @@ void FolderList::fill() {
 // An entry; a folder that holds save slots is marked and names them in its tooltip.
 QListWidgetItem* FolderList::addFolder(const QString& name, const QString& path, int depth,
                                        bool opened) {
-    const std::vector<int> held = savedata::slotsHeldIn(path.toStdString());
+    const std::vector<int> held = savedata::slotsHeldIn(path.toStdString(), install_);
     auto* item = new QListWidgetItem(folderIcon(opened, !held.empty()), name, this);
     item->setData(kPathRole, path);
     item->setData(kDepthRole, depth);

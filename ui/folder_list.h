@@ -13,7 +13,10 @@ class FolderList : public QListWidget {
     Q_OBJECT
 
   public:
-    FolderList(platform::Drives& drives, QWidget* parent = nullptr);
+    // `install` tells where the game keeps copies of slot files, for marking the folders
+    // that hold slots.
+    FolderList(platform::Drives& drives, const savedata::InstallFolders& install,
+               QWidget* parent = nullptr);
 
     // The current folder, with the platform's separators.
     QString path() const { return path_; }
@@ -33,6 +36,7 @@ class FolderList : public QListWidget {
     QListWidgetItem* addFolder(const QString& name, const QString& path, int depth, bool opened);
 
     platform::Drives& drives_;
+    savedata::InstallFolders install_;
     QString path_;
 };
 

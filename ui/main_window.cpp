@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "savedata/install_folders.h"
 #include "savedata/list_order.h"
 #include "savedata/slot_file.h"
 #include "savedata/slot_path.h"
@@ -59,8 +60,7 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
     setTabOrder();
     mnuDarkTheme->setChecked(platform_.settings.get(kViewSection, kDarkThemeKey, "") == "1");
     setAcceptDrops(true);
-    watcher_ = new SlotWatcher(this);
-    connect(watcher_, &SlotWatcher::settled, this, &MainWindow::reloadSlot);
+    watcher_ = new SlotWatcher([this] { return reloadSlot(); }, SlotWatcher::kRetryMs, this);
     // Nothing follows a change of size: the window keeps the size of its controls.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -153,7 +153,8 @@ void MainWindow::cmdApply_Click() {
 bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet) {
     LoadResult result;
     const auto load = [&] {
-        result = savedata::Load_Horses(savedata::SlotFile(SlotFile), ages, HorseTable);
+        const savedata::SlotFile slot(slotFileToRead(SlotFile, platform_.folders.install));
+        result = savedata::Load_Horses(slot, ages, HorseTable);
     };
     if (quiet) {
         try {
@@ -190,15 +191,27 @@ bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet) {
     return true;
 }
 
-void MainWindow::reloadSlot() {
-    if (loadedSlot_ != 0 && Load_Horses(loadedAges_, true)) {
-        updateRosterTable();
+bool MainWindow::reloadSlot() {
+    if (loadedSlot_ == 0) {
+        return true;
     }
+    if (!Load_Horses(loadedAges_, true)) {
+        return false;
+    }
+    updateRosterTable();
+    return true;
 }
 
-void MainWindow::followSlot() {
+void MainWindow::followSlot(bool readAtOnce) {
     if (mnuFollowSaveFile->isChecked() && loadedSlot_ != 0) {
-        watcher_->watch(QString::fromStdString(SlotFile));
+        QStringList candidates;
+        for (const std::string& path : gameFileCandidates(SlotFile, platform_.folders.install)) {
+            candidates << QString::fromStdString(path);
+        }
+        watcher_->watch(candidates);
+        if (readAtOnce) {
+            watcher_->readNow();
+        }
     } else {
         watcher_->stop();
     }

@@ -49,8 +49,9 @@ class MainWindow : public QMainWindow {
     // The roster table, created and shown on first use, raised after that.
     RosterTableWindow* showRosterTable();
     // Reads the slot of the last apply again with its age boxes, keeping the selected
-    // foal. Reports nothing: a file that cannot be read now keeps what is shown.
-    void reloadSlot();
+    // foal. Reports nothing: a file that cannot be read now keeps what is shown, and
+    // false says so.
+    bool reloadSlot();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,7 +75,9 @@ class MainWindow : public QMainWindow {
     // Loads SlotFile with `ages` and lists it; true when it loaded. A quiet load shows
     // no message for a slot that cannot be read.
     bool Load_Horses(savedata::AgeBoxes ages, bool quiet);
-    void followSlot();
+    // Follows the slot of the last apply while Follow Save File is ticked; re-ticked, it
+    // reads the slot at once, since changes went unseen meanwhile.
+    void followSlot(bool readAtOnce = false);
     void updateRosterTable();
     void showFolderDialog();
     // Stores RK5Path; a store that fails is reported.

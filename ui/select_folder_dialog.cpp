@@ -57,7 +57,7 @@ SelectFolderDialog::SelectFolderDialog(QString& rk5Path, platform::Platform& pla
 }
 
 void SelectFolderDialog::buildControls() {
-    dirListFolder = new FolderList(platform_.drives, this);
+    dirListFolder = new FolderList(platform_.drives, platform_.folders.install, this);
     dirListFolder->setObjectName("dirListFolder");
     dirListFolder->setGeometry(twipsRect(600, 1080, 2055, 1560));
     dirListFolder->setFont(nameFont());

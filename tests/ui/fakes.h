@@ -101,8 +101,15 @@ struct TestSettings {
     }
 };
 
+#ifdef _WIN32
+inline constexpr bool kNamesIgnoreCase = true;
+#else
+inline constexpr bool kNamesIgnoreCase = false;
+#endif
+
 // A platform of fakes whose game folders lie in a temporary folder: "Program Files"
-// is there, the save folder only once made.
+// is there, the save folder (below it) only once made; "Program Files (x86)" and the
+// user's "VirtualStore" only when a test makes them.
 struct FakePlatform {
     QTemporaryDir root;
     CaseFileSystem files;
@@ -110,15 +117,17 @@ struct FakePlatform {
     TestSettings settings;
     ScriptedMessages messages;
     platform::Platform platform{
-        files,
-        drives,
-        settings.store,
-        messages,
-        {QDir::toNativeSeparators(root.path() + "/Program Files/Vantrel/Galvaro/SAVEDATA"),
-         QDir::toNativeSeparators(root.path() + "/Program Files")}};
+        files, drives, settings.store, messages,
+        platform::gameFoldersOf({{native("Program Files"), native("Program Files (x86)")},
+                                 native("VirtualStore"),
+                                 kNamesIgnoreCase})};
 
     FakePlatform() { QDir().mkpath(programFiles()); }
     QString programFiles() const { return platform.folders.programFiles; }
+    // A path below the temporary folder, in the system's form.
+    std::string native(const QString& below) const {
+        return QDir::toNativeSeparators(root.path() + "/" + below).toStdString();
+    }
     QString makeSaveFolder() const {
         QDir().mkpath(platform.folders.saveFolder);
         return platform.folders.saveFolder;

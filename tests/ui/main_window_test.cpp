@@ -23,6 +23,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "savedata/install_folders.h"
 #include "savedata/slot_path.h"
 #include "tests/dump_runner.h"
 #include "tests/test_support.h"
@@ -374,6 +375,41 @@ TEST_F(MainWindowTest, FollowsTheSaveFile) {
     EXPECT_EQ(table_->currentRecord(), 1);
     fiveFoals("ミドリ４").writeTo(slot(1));  // in place again: the new file is followed too
     EXPECT_EQ(settledName(), "ミドリ４");
+    EXPECT_EQ(fake_.messages.texts(), "");
+}
+
+// A save folder below Program Files whose slot the game keeps in the user's VirtualStore,
+// the copy made (folders and all) after Apply: the window follows the copy from then on,
+// not the stale original. Re-ticking Follow Save File reads at once what changed while
+// it was off.
+TEST_F(MainWindowTest, FollowsTheVirtualStoreCopyAndReadsAtOnceWhenReTicked) {
+    openTable();
+    list()->selectRecord(1);
+    const std::string copy =
+        savedata::gameFileCandidates(slot(1), fake_.platform.folders.install).front();
+    ASSERT_NE(copy, slot(1));
+    const auto nameBecomes = [this](const QString& name) {
+        return QTest::qWaitFor([&] { return box("txtHorseName") == name; }, 5000);
+    };
+    std::filesystem::create_directories(std::filesystem::path(copy).parent_path());
+    fiveFoals("コピー").writeTo(copy);
+    EXPECT_TRUE(nameBecomes("コピー"));
+    fiveFoals("モト").writeTo(slot(1));
+    fiveFoals("コピー２").writeTo(copy);
+    EXPECT_TRUE(nameBecomes("コピー２"));
+    QTest::qWait(ui::SlotWatcher::kSettleMs * 3);
+    EXPECT_EQ(box("txtHorseName"), "コピー２");
+    QAction* follow = nullptr;
+    for (QAction* action : window_->findChildren<QAction*>()) {
+        follow = action->text() == "&Follow Save File" ? action : follow;
+    }
+    ASSERT_NE(follow, nullptr);
+    follow->setChecked(false);
+    fiveFoals("コピー３").writeTo(copy);
+    QTest::qWait(ui::SlotWatcher::kSettleMs * 3);
+    EXPECT_EQ(box("txtHorseName"), "コピー２");
+    follow->setChecked(true);
+    EXPECT_EQ(box("txtHorseName"), "コピー３");
     EXPECT_EQ(fake_.messages.texts(), "");
 }
 

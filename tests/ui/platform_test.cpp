@@ -1,4 +1,4 @@
-// The platform layer: proper case, the Wine folders, the settings store, the drive rules
+// The platform layer: proper case, the settings store, the drive rules
 // and real message boxes.
 #include <gtest/gtest.h>
 
@@ -15,16 +15,11 @@ namespace foalix::testing {
 namespace {
 
 // Proper case: the first letter of every word upper-cased (words are separated by blanks,
-// tabs, line breaks and NULs), the rest lower-cased; the Wine prefix's game folders.
-TEST(Platform, ProperCaseAndWineFolders) {
+// tabs, line breaks and NULs), the rest lower-cased.
+TEST(Platform, ProperCase) {
     EXPECT_EQ(platform::properCase(QString("d:\\game saves\\ALL CAPS\tsep\nline nul") + QChar(0) +
                                    "x a-b_c.d ゲーム"),
               QString("D:\\game Saves\\all Caps\tSep\nLine Nul") + QChar(0) + "X A-b_c.d ゲーム");
-    EXPECT_EQ(platform::wineGameFolders("/w", "/h").saveFolder,
-              "/w/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA");
-    EXPECT_EQ(platform::wineGameFolders("", "/h").programFiles, "/h/.wine/drive_c/Program Files");
-    EXPECT_EQ(platform::wineGameFolders("w", "/h").programFiles,
-              QDir::current().absoluteFilePath("w/drive_c/Program Files"));
 }
 
 // Drives: which holds a path, their order and what their state means.

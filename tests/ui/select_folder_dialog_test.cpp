@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -25,6 +26,11 @@ class SelectFolderDialogTest : public ::testing::Test {
         for (const char* slot : {"/Games/Svdata1a.rk5", "/Games/Svdata5a.rk5"}) {
             QFile(fake_.programFiles() + slot).open(QIODevice::WriteOnly);
         }
+        // Vantrel's slot 2 only in the user's VirtualStore, where the game reads it.
+        const QString copy = QString::fromStdString(savedata::gameFileCandidates(
+            fake_.native("Program Files/Vantrel/Svdata2a.rk5"), fake_.platform.folders.install)[0]);
+        QDir().mkpath(QFileInfo(copy).path());
+        QFile(copy).open(QIODevice::WriteOnly);
         fake_.drives.drives.append({"e:", other_.path()});
         QDir::setCurrent(fake_.root.path());
     }
@@ -93,7 +99,7 @@ TEST_F(SelectFolderDialogTest, OpensAtProgramFilesAndOpensFolders) {
     // names them.
     EXPECT_EQ(entries(3), "Program Files Games Vantrel");
     EXPECT_EQ(folders()->item(folders()->count() - 2)->toolTip(), "Save slots 1, 5");
-    EXPECT_EQ(folders()->item(folders()->count() - 1)->toolTip(), "");
+    EXPECT_EQ(folders()->item(folders()->count() - 1)->toolTip(), "Save slots 2");
     doubleClick("Games");
     doubleClick("Old Saves");
     EXPECT_EQ(pathBox(), QDir::toNativeSeparators(fake_.programFiles() + "/Games/Old Saves"));
