@@ -86,10 +86,12 @@ TEST(InstallFolders, DefaultSaveFolderAndWinePrefix) {
 #ifndef _WIN32
 // A relative WINEPREFIX is made absolute: applying a slot changes the current directory.
 TEST(InstallFolders, RelativeWinePrefix) {
+    const char* before = std::getenv("WINEPREFIX");
+    const std::string kept = before == nullptr ? "" : before;
     setenv("WINEPREFIX", "w", 1);
     EXPECT_EQ(systemInstallFolders().programFiles.front(),
               (std::filesystem::current_path() / "w/drive_c/Program Files").string());
-    unsetenv("WINEPREFIX");
+    before == nullptr ? unsetenv("WINEPREFIX") : setenv("WINEPREFIX", kept.c_str(), 1);
 }
 #endif
 
