@@ -8,6 +8,10 @@ FUZZ_LOAD_SECONDS ?= 45
 FUZZ_HEX_SECONDS ?= 15
 CMAKE_FLAGS ?=
 GENERATOR := -G Ninja
+# Every recipe line runs in bash with -e and pipefail: a step that fails, even inside a
+# pipeline or a command substitution, fails the target with its own error.
+SHELL := bash
+.SHELLFLAGS := -euo pipefail -c
 
 .PHONY: all deps configure build run dump test test-sanitize fuzz bench format clean windows-deps \
 	windows test-windows package test-package
@@ -60,7 +64,7 @@ bench: build
 	@$(BUILD)/bench/foalix_bench --benchmark_min_time=0.5
 	@$(BUILD)/bench/foalix_reload_bench --benchmark_min_time=0.5
 
-format:
+format: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
@@ -71,13 +75,18 @@ clean:
 # first time), then staged in $(WINDOWS_STAGE): a folder a player runs as it is.
 WINDOWS_BUILD ?= build-windows
 WINDOWS_STAGE = $(WINDOWS_BUILD)/Foalix
-VERSION := $(shell grep -o 'Foalix VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
+# The one version, CMake's project(VERSION): the packages' names carry it.
+VERSION := $(shell sed -n 's/^project.Foalix VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+ifeq ($(VERSION),)
+$(error no project(Foalix VERSION ...) found in CMakeLists.txt)
+endif
 
 windows-deps:
 	@scripts/install-deps --windows
 
 windows: windows-deps
-	@qt="$$(scripts/build-qt-windows | tail -n 1)" && \
+	@# The Qt build prints its prefix last; its failure fails this target with its own error.
+	@qt="$$(scripts/build-qt-windows)" && qt="$${qt##*$$'\n'}" && \
 	mkdir -p $(WINDOWS_BUILD)/headers && \
 	cp -r /usr/include/CLI /usr/include/nlohmann $(WINDOWS_BUILD)/headers/ && \
 	cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
