@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/about_box.h"
 #include "ui/foal_list.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -28,7 +29,6 @@ constexpr int kClientHeight = 4860;
 
 // One row of the value grid: a label 600 twips left of its box and 30 lower.
 struct ValueBox {
-    int labelIndex;
     const char* caption;
     const char* boxName;
     std::string HorseEntry::*field;
@@ -42,20 +42,20 @@ constexpr int kRightColumn = 6000;
 
 const std::vector<ValueBox>& valueGrid() {
     static const std::vector<ValueBox> grid{
-        {9, "年齡：", "txtAge", &HorseEntry::Age, 1440, kLeftColumn, 7},
-        {11, "性別：", "txtSex", &HorseEntry::Sex, 1440, kRightColumn, 34},
-        {0, "素質：", "txtGrade", &HorseEntry::Grade, 1920, kLeftColumn, 8},
-        {4, "成長：", "txtWhen", &HorseEntry::When, 1920, kRightColumn, 13},
-        {8, "ＳＰ：", "txtSP", &HorseEntry::SP, 2400, kLeftColumn, 9},
-        {3, "芝適：", "txtGrass", &HorseEntry::Grass, 2400, kRightColumn, 14},
-        {7, "ＳＴ：", "txtST", &HorseEntry::ST, 2880, kLeftColumn, 10},
-        {2, "沙適：", "txtMud", &HorseEntry::Mud, 2880, kRightColumn, 15},
-        {5, "根性：", "txtWin", &HorseEntry::Win, 3360, kLeftColumn, 12},
-        {1, "瞬發：", "txtBurst", &HorseEntry::Burst, 3360, kRightColumn, 16},
-        {6, "体力：", "txtStrong", &HorseEntry::Strong, 3840, kLeftColumn, 11},
-        {12, "氣性：", "txtTemper", &HorseEntry::Temper, 3840, kRightColumn, 36},
-        {13, "精神：", "txtMind", &HorseEntry::Mind, 4320, kLeftColumn, 38},
-        {14, "賢　：", "txtBrian", &HorseEntry::Brian, 4320, kRightColumn, 39},
+        {"年齡：", "txtAge", &HorseEntry::Age, 1440, kLeftColumn, 7},
+        {"性別：", "txtSex", &HorseEntry::Sex, 1440, kRightColumn, 34},
+        {"素質：", "txtGrade", &HorseEntry::Grade, 1920, kLeftColumn, 8},
+        {"成長：", "txtWhen", &HorseEntry::When, 1920, kRightColumn, 13},
+        {"ＳＰ：", "txtSP", &HorseEntry::SP, 2400, kLeftColumn, 9},
+        {"芝適：", "txtGrass", &HorseEntry::Grass, 2400, kRightColumn, 14},
+        {"ＳＴ：", "txtST", &HorseEntry::ST, 2880, kLeftColumn, 10},
+        {"沙適：", "txtMud", &HorseEntry::Mud, 2880, kRightColumn, 15},
+        {"根性：", "txtWin", &HorseEntry::Win, 3360, kLeftColumn, 12},
+        {"瞬發：", "txtBurst", &HorseEntry::Burst, 3360, kRightColumn, 16},
+        {"体力：", "txtStrong", &HorseEntry::Strong, 3840, kLeftColumn, 11},
+        {"氣性：", "txtTemper", &HorseEntry::Temper, 3840, kRightColumn, 36},
+        {"精神：", "txtMind", &HorseEntry::Mind, 4320, kLeftColumn, 38},
+        {"賢　：", "txtBrian", &HorseEntry::Brian, 4320, kRightColumn, 39},
     };
     return grid;
 }
@@ -82,8 +82,8 @@ QLineEdit* textBox(QWidget* parent, const char* name, QRect place, bool centred)
     return box;
 }
 
-QLabel* label(QWidget* parent, const QString& caption, QRect place) {
-    return placed<QLabel>(QString(), place, caption, parent);
+void label(QWidget* parent, const QString& caption, QRect place) {
+    placed<QLabel>(QString(), place, caption, parent);
 }
 
 }  // namespace
@@ -116,7 +116,7 @@ void MainWindow::buildControls() {
     chkOne = placed<QCheckBox>("chkOne", twipsRect(360, 960, 735, 255), "１歲", client);
     chkTwo = placed<QCheckBox>("chkTwo", twipsRect(1200, 960, 735, 255), "２歲", client);
 
-    Label1[10] = label(client, "共有：", twipsRect(2160, 960, 735, 255));
+    label(client, "共有：", twipsRect(2160, 960, 735, 255));
     txtTotal = textBox(client, "txtTotal", twipsRect(2760, 960, 735, 270), true);
     txtHorseName = textBox(client, "txtHorseName", twipsRect(3720, 960, 3015, 360), false);
     txtHorseName->setFont(nameFont());
@@ -126,8 +126,7 @@ void MainWindow::buildControls() {
     connect(lstHorse, &FoalList::foalClicked, this, &MainWindow::lstHorse_Click);
 
     for (const ValueBox& v : valueGrid()) {
-        Label1[v.labelIndex] =
-            label(client, v.caption, twipsRect(v.boxLeft - 600, v.top + 30, 615, 255));
+        label(client, v.caption, twipsRect(v.boxLeft - 600, v.top + 30, 615, 255));
         valueBoxes_.emplace_back(
             v.field, textBox(client, v.boxName, twipsRect(v.boxLeft, v.top, 735, 270), true));
     }
@@ -149,6 +148,10 @@ void MainWindow::buildMenu() {
     mnuFollowSaveFile->setChecked(true);
     connect(mnuRosterTable, &QAction::triggered, this, &MainWindow::showRosterTable);
     connect(mnuFollowSaveFile, &QAction::toggled, this, &MainWindow::followSlot);
+
+    QMenu* mnuHelp = menuBar()->addMenu("&Help");
+    connect(mnuHelp->addAction("&About Foalix"), &QAction::triggered, this,
+            [this] { showAboutBox(this, platform_.settings.location()); });
 }
 
 void MainWindow::setTabOrder() {
