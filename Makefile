@@ -8,9 +8,13 @@ FUZZ_LOAD_SECONDS ?= 45
 FUZZ_HEX_SECONDS ?= 15
 CMAKE_FLAGS ?=
 GENERATOR := -G Ninja
+# Every recipe line runs in bash with -e and pipefail: a step that fails, even inside a
+# pipeline or a command substitution, fails the target with its own error.
+SHELL := bash
+.SHELLFLAGS := -euo pipefail -c
 
 .PHONY: all deps configure build run dump test test-sanitize fuzz bench format clean windows-deps \
-	windows test-windows package test-package
+	windows test-windows deb package test-package
 
 all: build
 
@@ -60,24 +64,29 @@ bench: build
 	@$(BUILD)/bench/foalix_bench --benchmark_min_time=0.5
 	@$(BUILD)/bench/foalix_reload_bench --benchmark_min_time=0.5
 
-format:
+format: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) build-package dist
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) build-package build-package-again dist
 
 # Everything built for Windows with mingw-w64 against a Qt for Windows built from Debian's
 # sources (scripts/build-qt-windows: cached outside the work tree, about 40 minutes the
 # first time), then staged in $(WINDOWS_STAGE): a folder a player runs as it is.
 WINDOWS_BUILD ?= build-windows
 WINDOWS_STAGE = $(WINDOWS_BUILD)/Foalix
-VERSION := $(shell grep -o 'Foalix VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
+# The one version, CMake's project(VERSION): the packages' names carry it.
+VERSION := $(shell sed -n 's/^project.Foalix VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+ifeq ($(VERSION),)
+$(error no project(Foalix VERSION ...) found in CMakeLists.txt)
+endif
 
 windows-deps:
 	@scripts/install-deps --windows
 
 windows: windows-deps
-	@qt="$$(scripts/build-qt-windows | tail -n 1)" && \
+	@# The Qt build prints its prefix last; its failure fails this target with its own error.
+	@qt="$$(scripts/build-qt-windows)" && qt="$${qt##*$$'\n'}" && \
 	mkdir -p $(WINDOWS_BUILD)/headers && \
 	cp -r /usr/include/CLI /usr/include/nlohmann $(WINDOWS_BUILD)/headers/ && \
 	cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
@@ -101,19 +110,29 @@ test-windows: windows
 		ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
 	@scripts/windows-smoke $(CURDIR)/$(WINDOWS_STAGE) $(CURDIR)/$(WINDOWS_BUILD)/smoke
 
-# dist/: the Debian package, and for Windows the staged folder zipped and an installer.
+# The Debian package alone, in dist/: built as Debian builds its own (scripts/build-deb:
+# hardening flags, time stamps from the commit).
+deb: deps
+	@scripts/build-deb build-package dist
+
+# dist/: the Debian package, and for Windows the staged folder zipped and an installer
+# (whose first page is the licence), with their SHA-256 sums in SHA256SUMS.
 package: deps windows
-	@cmake -S . -B build-package $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DFOALIX_TESTS=OFF \
-		-DFOALIX_BENCH=OFF -DFOALIX_SAMPLES=OFF -DFOALIX_WERROR=ON >/dev/null
-	@cmake --build build-package
 	@rm -rf dist && mkdir -p dist
-	@cd build-package && cpack -B $(CURDIR)/dist >/dev/null && rm -rf $(CURDIR)/dist/_CPack_Packages
+	@scripts/build-deb build-package dist
 	@cd $(WINDOWS_BUILD) && zip -qr $(CURDIR)/dist/Foalix-$(VERSION)-win64.zip Foalix
 	@makensis -V2 -DVERSION=$(VERSION) -DSTAGE=$(CURDIR)/$(WINDOWS_STAGE) \
 		-DOUTFILE=$(CURDIR)/dist/Foalix-$(VERSION)-setup.exe packaging/windows/foalix.nsi
+	@cd dist && sha256sum foalix_$(VERSION)_amd64.deb Foalix-$(VERSION)-win64.zip \
+		Foalix-$(VERSION)-setup.exe > SHA256SUMS
 	@ls -1 dist
 
-# The packages checked: lintian and AppStream on the .deb, installed here and started;
-# the installer run silently under Wine, the installed program started, uninstalled.
+# The packages checked (scripts/check-packages): the .deb built a second time from scratch
+# must be byte for byte the one in dist/; lintian, AppStream, apt and the programs on it,
+# installed into a throwaway minimal Debian 12; the installer run silently under Wine,
+# the installed program started, uninstalled.
 test-package: package
-	@scripts/check-packages $(CURDIR)/dist $(CURDIR)/build-package/check
+	@rm -rf build-package-again && scripts/build-deb build-package-again build-package-again/dist
+	@cmp dist/foalix_$(VERSION)_amd64.deb build-package-again/dist/foalix_$(VERSION)_amd64.deb || \
+		{ echo "The .deb is not reproducible: a second build differs" >&2; exit 1; }
+	@scripts/check-packages $(CURDIR)/dist $(CURDIR)/build-package/check $(VERSION)

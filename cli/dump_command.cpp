@@ -50,6 +50,8 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     Options options;
     CLI::App app(kDescription, "foalix-dump");
     app.footer(kFooter);
+    app.set_version_flag("--version", std::string("foalix-dump ") + FOALIX_VERSION,
+                         "print the version and exit");
     app.add_option("--ages", options.ages, "ages to list: 1, 2 (every age but 1) or 1,2")
         ->check(CLI::IsMember({"1", "2", "1,2", "2,1"}))
         ->type_name("1|2|1,2")

@@ -14,9 +14,9 @@
 #include <iterator>
 
 #include "savedata/format.h"
-#include "savedata/memory_slot.h"
 #include "savedata/roster_loader.h"
 #include "savedata/run_time_error.h"
+#include "tests/memory_slot.h"
 
 using namespace foalix::savedata;
 
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const MemorySlot slot("fuzz", changedSample(data, size));
+    const MemorySlot slot(changedSample(data, size));
     HorseTable table;
     const LoadResult result = Load_Horses(slot, {}, table);
     if (result.status != LoadStatus::Loaded) {

@@ -55,6 +55,8 @@ class SettingsStore {
                         const QString& defaultValue) const = 0;
     // Creates or replaces the value; raises RunTimeError when the store cannot be written.
     virtual void save(const QString& section, const QString& key, const QString& value) = 0;
+    // Where the values are kept, as the user would look for them: a file or a registry key.
+    virtual QString location() const = 0;
 };
 
 enum class Buttons { Ok, RetryCancel };

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -41,6 +42,10 @@ void QtSettingsStore::save(const QString& section, const QString& key, const QSt
     if (settings.status() == QSettings::AccessError || get(section, key, QString()) != value) {
         throw savedata::RunTimeError(savedata::error::kPathFileAccessError);
     }
+}
+
+QString QtSettingsStore::location() const {
+    return format_ == QSettings::NativeFormat ? location_ : QDir::toNativeSeparators(location_);
 }
 
 }  // namespace foalix::platform

@@ -36,6 +36,7 @@ class QtSettingsStore final : public SettingsStore {
     QString get(const QString& section, const QString& key,
                 const QString& defaultValue) const override;
     void save(const QString& section, const QString& key, const QString& value) override;
+    QString location() const override;
 
   private:
     QString location_;

@@ -38,7 +38,6 @@ inline constexpr int kAbilityBytesRead = 8;
 inline constexpr std::int32_t EMPTY_ROSTER_ID = 2300;
 
 inline constexpr int kNameFieldBytes = 84;  // up to 42 two-byte characters
-inline constexpr int kNameMaxChars = kNameFieldBytes / 2;
 
 // One roster record as read: the id field and the double-byte name field.
 struct RosterRecord {

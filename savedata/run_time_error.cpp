@@ -29,8 +29,6 @@ std::string RunTimeError::standardText(int number) {
             return "Type mismatch";
         case error::kInternalError:
             return "Internal error";
-        case error::kBadFileNameOrNumber:
-            return "Bad file name or number";
         case error::kFileNotFound:
             return "File not found";
         case error::kDeviceIoError:
@@ -39,8 +37,6 @@ std::string RunTimeError::standardText(int number) {
             return "Too many files";
         case error::kDeviceUnavailable:
             return "Device unavailable";
-        case error::kPermissionDenied:
-            return "Permission denied";
         case error::kPathFileAccessError:
             return "Path/File access error";
         case error::kPathNotFound:

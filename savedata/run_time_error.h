@@ -13,12 +13,10 @@ inline constexpr int kOutOfMemory = 7;
 inline constexpr int kSubscriptOutOfRange = 9;
 inline constexpr int kTypeMismatch = 13;
 inline constexpr int kInternalError = 51;
-inline constexpr int kBadFileNameOrNumber = 52;
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kDeviceIoError = 57;
 inline constexpr int kTooManyFiles = 67;
 inline constexpr int kDeviceUnavailable = 68;
-inline constexpr int kPermissionDenied = 70;
 inline constexpr int kPathFileAccessError = 75;
 inline constexpr int kPathNotFound = 76;
 }  // namespace error

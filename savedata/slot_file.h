@@ -13,7 +13,6 @@ class SlotFile : public SlotSource {
 
     bool exists() const override;
     std::unique_ptr<SlotHandle> open() const override;
-    const std::string& path() const override { return path_; }
 
   private:
     std::string path_;

@@ -32,8 +32,6 @@ class SlotSource {
     virtual bool exists() const = 0;
     // A new handle; any number may be open at once. Raises RunTimeError on failure.
     virtual std::unique_ptr<SlotHandle> open() const = 0;
-    // The path shown to the user.
-    virtual const std::string& path() const = 0;
 };
 
 }  // namespace foalix::savedata

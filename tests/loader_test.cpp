@@ -3,9 +3,9 @@
 
 #include <sstream>
 
-#include "savedata/memory_slot.h"
 #include "savedata/roster_csv.h"
 #include "savedata/roster_loader.h"
+#include "tests/memory_slot.h"
 #include "tests/test_support.h"
 
 namespace foalix::savedata {
@@ -24,7 +24,7 @@ struct Loaded {
 
 Loaded load(const SlotImage& image, AgeBoxes ages = kBoth) {
     Loaded loaded;
-    loaded.result = Load_Horses(MemorySlot("slot", image.bytes()), ages, loaded.table);
+    loaded.result = Load_Horses(MemorySlot(image.bytes()), ages, loaded.table);
     return loaded;
 }
 

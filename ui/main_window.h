@@ -4,7 +4,6 @@
 
 #include <QMainWindow>
 #include <array>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,7 +14,6 @@
 
 class QCheckBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -93,7 +91,6 @@ class MainWindow : public QMainWindow {
     std::array<QRadioButton*, 5> optSaveName{};
     QCheckBox* chkOne = nullptr;
     QCheckBox* chkTwo = nullptr;
-    std::map<int, QLabel*> Label1;
     QLineEdit* txtTotal = nullptr;
     QLineEdit* txtHorseName = nullptr;
     FoalList* lstHorse = nullptr;

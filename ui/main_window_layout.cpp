@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/about_box.h"
 #include "ui/foal_list.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -29,7 +30,6 @@ constexpr int kClientHeight = 4860;
 
 // One row of the value grid: a label 600 twips left of its box and 30 lower.
 struct ValueBox {
-    int labelIndex;
     const char* caption;
     const char* boxName;
     std::string HorseEntry::*field;
@@ -47,24 +47,24 @@ constexpr const char* kGraded = "Grade: S best, then A, B, C, D lowest";
 
 const std::vector<ValueBox>& valueGrid() {
     static const std::vector<ValueBox> grid{
-        {9, "年齡：", "txtAge", &HorseEntry::Age, 1440, kLeftColumn, 7,
+        {"年齡：", "txtAge", &HorseEntry::Age, 1440, kLeftColumn, 7,
          "Age in years: 1, 2, or - for any other age"},
-        {11, "性別：", "txtSex", &HorseEntry::Sex, 1440, kRightColumn, 34,
+        {"性別：", "txtSex", &HorseEntry::Sex, 1440, kRightColumn, 34,
          "Sex: 牡 colt, 牝 filly"},
-        {0, "素質：", "txtGrade", &HorseEntry::Grade, 1920, kLeftColumn, 8, kGraded},
-        {4, "成長：", "txtWhen", &HorseEntry::When, 1920, kRightColumn, 13,
+        {"素質：", "txtGrade", &HorseEntry::Grade, 1920, kLeftColumn, 8, kGraded},
+        {"成長：", "txtWhen", &HorseEntry::When, 1920, kRightColumn, 13,
          "Growth: 早 early, 普 normal, 遲 late, 晚 very late"},
-        {8, "ＳＰ：", "txtSP", &HorseEntry::SP, 2400, kLeftColumn, 9, kGraded},
-        {3, "芝適：", "txtGrass", &HorseEntry::Grass, 2400, kRightColumn, 14, kGraded},
-        {7, "ＳＴ：", "txtST", &HorseEntry::ST, 2880, kLeftColumn, 10, kGraded},
-        {2, "沙適：", "txtMud", &HorseEntry::Mud, 2880, kRightColumn, 15, kGraded},
-        {5, "根性：", "txtWin", &HorseEntry::Win, 3360, kLeftColumn, 12, kGraded},
-        {1, "瞬發：", "txtBurst", &HorseEntry::Burst, 3360, kRightColumn, 16, kGraded},
-        {6, "体力：", "txtStrong", &HorseEntry::Strong, 3840, kLeftColumn, 11, kGraded},
-        {12, "氣性：", "txtTemper", &HorseEntry::Temper, 3840, kRightColumn, 36,
+        {"ＳＰ：", "txtSP", &HorseEntry::SP, 2400, kLeftColumn, 9, kGraded},
+        {"芝適：", "txtGrass", &HorseEntry::Grass, 2400, kRightColumn, 14, kGraded},
+        {"ＳＴ：", "txtST", &HorseEntry::ST, 2880, kLeftColumn, 10, kGraded},
+        {"沙適：", "txtMud", &HorseEntry::Mud, 2880, kRightColumn, 15, kGraded},
+        {"根性：", "txtWin", &HorseEntry::Win, 3360, kLeftColumn, 12, kGraded},
+        {"瞬發：", "txtBurst", &HorseEntry::Burst, 3360, kRightColumn, 16, kGraded},
+        {"体力：", "txtStrong", &HorseEntry::Strong, 3840, kLeftColumn, 11, kGraded},
+        {"氣性：", "txtTemper", &HorseEntry::Temper, 3840, kRightColumn, 36,
          "Temper: 激 fierce, 荒 rough, 普 even, 大 calm"},
-        {13, "精神：", "txtMind", &HorseEntry::Mind, 4320, kLeftColumn, 38, kGraded},
-        {14, "賢　：", "txtBrian", &HorseEntry::Brian, 4320, kRightColumn, 39, kGraded},
+        {"精神：", "txtMind", &HorseEntry::Mind, 4320, kLeftColumn, 38, kGraded},
+        {"賢　：", "txtBrian", &HorseEntry::Brian, 4320, kRightColumn, 39, kGraded},
     };
     return grid;
 }
@@ -95,8 +95,8 @@ QLineEdit* textBox(QWidget* parent, const char* name, QRect place, bool centred)
     return box;
 }
 
-QLabel* label(QWidget* parent, const QString& caption, QRect place) {
-    return placed<QLabel>(QString(), place, caption, parent);
+void label(QWidget* parent, const QString& caption, QRect place) {
+    placed<QLabel>(QString(), place, caption, parent);
 }
 
 // A caption as a screen reader says it: without its colon and the spaces that align it.
@@ -136,9 +136,10 @@ void MainWindow::buildControls() {
     chkOne = placed<QCheckBox>("chkOne", twipsRect(360, 960, 735, 255), "１歲", client);
     chkTwo = placed<QCheckBox>("chkTwo", twipsRect(1200, 960, 735, 255), "２歲", client);
 
-    Label1[10] = label(client, "共有：", twipsRect(2160, 960, 735, 255));
+    constexpr const char* kTotalCaption = "共有：";
+    label(client, kTotalCaption, twipsRect(2160, 960, 735, 255));
     txtTotal = textBox(client, "txtTotal", twipsRect(2760, 960, 735, 270), true);
-    txtTotal->setAccessibleName(spoken(Label1[10]->text()));
+    txtTotal->setAccessibleName(spoken(kTotalCaption));
     txtHorseName = textBox(client, "txtHorseName", twipsRect(3720, 960, 3015, 360), false);
     txtHorseName->setFont(nameFont());
     txtHorseName->setAccessibleName("Selected foal");
@@ -149,8 +150,7 @@ void MainWindow::buildControls() {
     connect(lstHorse, &FoalList::foalClicked, this, &MainWindow::lstHorse_Click);
 
     for (const ValueBox& v : valueGrid()) {
-        Label1[v.labelIndex] =
-            label(client, v.caption, twipsRect(v.boxLeft - 600, v.top + 30, 615, 255));
+        label(client, v.caption, twipsRect(v.boxLeft - 600, v.top + 30, 615, 255));
         QLineEdit* box = textBox(client, v.boxName, twipsRect(v.boxLeft, v.top, 735, 270), true);
         box->setAccessibleName(spoken(v.caption));
         box->setAccessibleDescription(v.meaning);
@@ -184,6 +184,10 @@ void MainWindow::buildMenu() {
     connect(mnuRosterTable, &QAction::triggered, this, &MainWindow::showRosterTable);
     connect(mnuFollowSaveFile, &QAction::toggled, this, &MainWindow::followSlot);
     connect(mnuDarkTheme, &QAction::toggled, this, &MainWindow::mnuDarkTheme_Click);
+
+    QMenu* mnuHelp = menuBar()->addMenu("&Help");
+    connect(mnuHelp->addAction("&About Foalix"), &QAction::triggered, this,
+            [this] { showAboutBox(this, platform_.settings.location()); });
 }
 
 void MainWindow::setTabOrder() {

@@ -22,11 +22,10 @@ namespace {
 constexpr int kClientWidth = 3180;
 constexpr int kClientHeight = 4170;
 
-QLabel* label(QWidget* parent, const QString& caption, QRect place, QWidget* buddy) {
+void label(QWidget* parent, const QString& caption, QRect place, QWidget* buddy) {
     auto* l = new QLabel(caption, parent);
     l->setGeometry(place);
     l->setBuddy(buddy);
-    return l;
 }
 
 }  // namespace
@@ -99,9 +98,9 @@ void SelectFolderDialog::buildControls() {
     txtFullPath->setFont(nameFont());
     connect(txtFullPath, &QLineEdit::textChanged, this, &SelectFolderDialog::txtFullPath_Change);
 
-    Label1[1] = label(this, "&Name:", twipsRect(600, 240, 1095, 255), dirListFolder);
-    Label1[0] = label(this, "&Folder:", twipsRect(600, 840, 975, 255), dirListFolder);
-    Label1[2] = label(this, "&Drive", twipsRect(600, 2835, 1215, 255), drvListDrive);
+    label(this, "&Name:", twipsRect(600, 240, 1095, 255), dirListFolder);
+    label(this, "&Folder:", twipsRect(600, 840, 975, 255), dirListFolder);
+    label(this, "&Drive", twipsRect(600, 2835, 1215, 255), drvListDrive);
 
     setTabOrder(dirListFolder, drvListDrive);
     setTabOrder(drvListDrive, cmdApply);

@@ -3,12 +3,10 @@
 #pragma once
 
 #include <QDialog>
-#include <map>
 
 #include "platform/platform.h"
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -40,7 +38,6 @@ class SelectFolderDialog : public QDialog {
     platform::Platform& platform_;
     QList<platform::Drive> drives_;
 
-    std::map<int, QLabel*> Label1;
     QLineEdit* txtFullPath = nullptr;
     FolderList* dirListFolder = nullptr;
     QComboBox* drvListDrive = nullptr;

@@ -1,6 +1,8 @@
 ; The Foalix installer for Windows: installs for the current user only (no
 ; administrator rights), adds a Start-menu shortcut and an uninstaller, and touches
-; nothing else: the game's folders and saves are never written.
+; nothing else: the game's folders and saves are never written. Foalix is free software
+; under the GNU GPL, version 3 or later: the first page shows the licence (LICENSE.txt of
+; the staged folder).
 ; makensis -DVERSION=1.0.0 -DSTAGE=<staged folder> -DOUTFILE=<setup.exe> foalix.nsi
 Unicode true
 Target amd64-unicode
@@ -15,6 +17,10 @@ SetCompressor /SOLID lzma
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Foalix"
 
+!define MUI_LICENSEPAGE_TEXT_TOP "Foalix is free software, licensed under the GNU General Public License, version 3 or (at your option) any later version."
+!define MUI_LICENSEPAGE_BUTTON "&Next >"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "The licence lets you use Foalix for any purpose; it sets conditions only for passing it on. Click Next to continue."
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -47,6 +53,7 @@ Section "Uninstall"
   RMDir /r "$INSTDIR\licences"
   Delete "$INSTDIR\*.exe"
   Delete "$INSTDIR\*.dll"
+  Delete "$INSTDIR\LICENSE.txt"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
   DeleteRegKey HKCU "Software\Foalix"

@@ -10,7 +10,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -503,6 +505,22 @@ TEST_F(MainWindowTest, BothPalettesKeepTextReadable) {
         EXPECT_EQ(window_->findChild<QLabel*>()->font(), caption);
         EXPECT_EQ(ui::MainWindow(fake_.platform).findChild<QAction*>("mnuDarkTheme")->isChecked(),
                   on);
+    }
+}
+
+// Help → About Foalix names the version, the licence, the Qt in use and where the
+// settings and history are kept.
+TEST_F(MainWindowTest, AboutNamesVersionLicenceQtAndStores) {
+    QString text;
+    whenModal([&text](QWidget* box) {
+        text = static_cast<QMessageBox*>(box)->text();
+        static_cast<QDialog*>(box)->done(0);
+    });
+    window_->menuBar()->actions().last()->menu()->actions().first()->trigger();
+    for (const QString& part : {QString("Foalix " FOALIX_VERSION), QString("GPL-3.0-or-later"),
+                                QString("Qt ") + qVersion(), QString("history.sqlite3"),
+                                fake_.settings.store.location().toHtmlEscaped()}) {
+        EXPECT_TRUE(text.contains(part)) << text.toStdString();
     }
 }
 

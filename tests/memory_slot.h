@@ -1,4 +1,5 @@
-// A slot held in memory: the loader reads it exactly as it reads a file.
+// A slot held in memory, for the tests and the fuzzer: the loader reads it exactly as it
+// reads a file.
 #pragma once
 
 #include <algorithm>
@@ -10,12 +11,10 @@ namespace foalix::savedata {
 
 class MemorySlot final : public SlotSource {
   public:
-    MemorySlot(std::string path, std::span<const Byte> bytes)
-        : path_(std::move(path)), bytes_(bytes.begin(), bytes.end()) {}
+    explicit MemorySlot(std::span<const Byte> bytes) : bytes_(bytes.begin(), bytes.end()) {}
 
     bool exists() const override { return true; }
     std::unique_ptr<SlotHandle> open() const override { return std::make_unique<Handle>(bytes_); }
-    const std::string& path() const override { return path_; }
 
   private:
     class Handle final : public SlotHandle {
@@ -36,7 +35,6 @@ class MemorySlot final : public SlotSource {
         const std::vector<Byte>& bytes_;
     };
 
-    std::string path_;
     std::vector<Byte> bytes_;
 };
 
