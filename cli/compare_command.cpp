@@ -1,7 +1,6 @@
 #include "cli/compare_command.h"
 
 #include "cli/dump_common.h"
-#include "savedata/roster_csv.h"
 #include "savedata/roster_diff.h"
 
 namespace foalix::cli {
@@ -44,9 +43,7 @@ void writeDiff(std::ostream& out, Format format, const RosterDiff& diff) {
             writeAligned(out, diffLines(diff));
             break;
         case Format::Csv:
-            for (const auto& line : diffLines(diff)) {
-                writeCsvRecord(out, line);
-            }
+            writeDiffCsv(out, diff);
             break;
         case Format::Json:
             writeJsonDocument(out, diffJson(diff));

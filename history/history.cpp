@@ -192,7 +192,8 @@ std::vector<KeptRead> History::newest(const std::string& saveFolder, int slot, i
     select.bind(saveFolder).bind(slot).bind(count);
     std::vector<KeptRead> reads;
     while (select.step()) {
-        reads.push_back({select.integer(0), select.integer(1), static_cast<int>(select.integer(2))});
+        reads.push_back(
+            {select.integer(0), select.integer(1), static_cast<int>(select.integer(2))});
     }
     return reads;
 }
@@ -204,7 +205,8 @@ void History::insert(const ReadInfo& read, const Foals& foals) {
     addRead.bind(read.saveFolder).bind(read.slot).bind(read.readAt).bind(read.fileTime);
     addRead.bind(read.contentHash).step();
     const std::int64_t id = sqlite3_last_insert_rowid(db_->handle());
-    std::string sql = "INSERT INTO foals (read_id, record, name" + fieldColumns() + ") VALUES (?, ?, ?";
+    std::string sql =
+        "INSERT INTO foals (read_id, record, name" + fieldColumns() + ") VALUES (?, ?, ?";
     for (std::size_t i = 0; i < kHorseFields.size(); ++i) {
         sql += ", ?";
     }
@@ -229,8 +231,8 @@ void History::insert(const ReadInfo& read, const Foals& foals) {
 
 std::vector<KeptRead> History::reads(const std::string& saveFolder, int slot) {
     return guarded(
-        "The history cannot be read",
-        [&] { return newest(saveFolder, slot, -1); }, std::vector<KeptRead>());
+        "The history cannot be read", [&] { return newest(saveFolder, slot, -1); },
+        std::vector<KeptRead>());
 }
 
 Foals History::foalsOf(std::int64_t readId) {
@@ -240,8 +242,8 @@ Foals History::foalsOf(std::int64_t readId) {
 
 Foals History::foalsIn(std::int64_t readId) {
     Statement select(*db_, ("SELECT record, name" + fieldColumns() +
-                                    " FROM foals WHERE read_id = ? ORDER BY record")
-                                       .c_str());
+                            " FROM foals WHERE read_id = ? ORDER BY record")
+                               .c_str());
     select.bind(readId);
     Foals foals;
     while (select.step()) {

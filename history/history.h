@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "savedata/roster_diff.h"
@@ -60,8 +61,9 @@ class History {
     History& operator=(const History&) = delete;
 
     bool isOpen() const { return db_ != nullptr; }
-    // One line about what last went wrong (or what was set aside), or nothing.
-    const std::string& notice() const { return notice_; }
+    // One line about what last went wrong (or what was set aside) since it was last
+    // taken, or nothing.
+    std::string takeNotice() { return std::exchange(notice_, {}); }
 
     // Keeps `read` with its foals, unless they are the same as the slot's last kept
     // read's. Returns the read to compare it with: the slot's kept read before the one

@@ -57,7 +57,7 @@ class SettingsStore {
     virtual void save(const QString& section, const QString& key, const QString& value) = 0;
 };
 
-enum class Buttons { Ok, RetryCancel };
+enum class Buttons { Ok, RetryCancel, OkCancel };
 enum class Icon { None, Critical };
 enum class Answer { Ok, Retry, Cancel };
 

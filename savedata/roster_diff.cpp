@@ -1,6 +1,7 @@
 #include "savedata/roster_diff.h"
 
 #include "savedata/field_order.h"
+#include "savedata/roster_csv.h"
 
 namespace foalix::savedata {
 namespace {
@@ -89,6 +90,12 @@ std::vector<std::vector<std::string>> diffLines(const RosterDiff& diff) {
         lines.push_back(std::move(line));
     }
     return lines;
+}
+
+void writeDiffCsv(std::ostream& out, const RosterDiff& diff) {
+    for (const auto& line : diffLines(diff)) {
+        writeCsvRecord(out, line);
+    }
 }
 
 }  // namespace foalix::savedata

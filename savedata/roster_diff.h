@@ -5,6 +5,7 @@
 #pragma once
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,5 +50,7 @@ RosterDiff diffRosters(const Foals& old, const Foals& now);
 // then a line per foal in record order: "added" and "removed" with the foal's values,
 // "changed" with "old→new" in the fields that changed.
 std::vector<std::vector<std::string>> diffLines(const RosterDiff& diff);
+// The same lines as CSV, as foalix-dump compare writes it.
+void writeDiffCsv(std::ostream& out, const RosterDiff& diff);
 
 }  // namespace foalix::savedata

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,9 +23,15 @@ class QRadioButton;
 class QAction;
 class QMenu;
 
+namespace foalix::history {
+class History;
+}
+
 namespace foalix::ui {
 
 class FoalList;
+class HistoryWindow;
+class ReadChanges;
 class RosterTableWindow;
 class SlotWatcher;
 
@@ -32,7 +39,10 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit MainWindow(platform::Platform& platform, QWidget* parent = nullptr);
+    // Reads are kept in the history in `historyFolder` (none when it is empty).
+    explicit MainWindow(platform::Platform& platform, const QString& historyFolder = {},
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Runs once, after construction and before the window is first shown: ticks both
     // age boxes, chooses slot 1 and settles the save folder (which may ask the user).
@@ -51,6 +61,8 @@ class MainWindow : public QMainWindow {
     // Reads the slot of the last apply again with its age boxes, keeping the selected
     // foal. Reports nothing: a file that cannot be read now keeps what is shown.
     void reloadSlot();
+    // The kept reads of the slot last applied, and any two compared.
+    HistoryWindow* showHistory();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,12 +78,17 @@ class MainWindow : public QMainWindow {
     void lstHorse_Click();
     void mnuSelectFolder_Click();
     void mnuExit_Click();
+    void mnuClearHistory_Click();
 
     void Init_Path();
     // Loads SlotFile with `ages` and lists it; true when it loaded. A quiet load shows
     // no message for a slot that cannot be read.
     bool Load_Horses(savedata::AgeBoxes ages, bool quiet);
     void followSlot();
+    // Keeps the read of SlotFile whose used records are `used` and works out what
+    // changed since the slot's previous kept read.
+    void keepRead(const std::vector<int>& used);
+    void showHistoryNotice();
     void updateRosterTable();
     void showFolderDialog();
     // Stores RK5Path; a store that fails is reported.
@@ -97,9 +114,11 @@ class MainWindow : public QMainWindow {
     QMenu* mnuFile = nullptr;
     QAction* mnuSelectFolder = nullptr;
     QAction* mnuExit = nullptr;
+    QAction* mnuClearHistory = nullptr;
     QMenu* mnuView = nullptr;
     QAction* mnuRosterTable = nullptr;
     QAction* mnuFollowSaveFile = nullptr;
+    QAction* mnuHistory = nullptr;
 
     // The last apply that loaded: its slot (0: none), age boxes and listed records.
     int loadedSlot_ = 0;
@@ -107,6 +126,10 @@ class MainWindow : public QMainWindow {
     std::vector<int> listedRecords_;
     RosterTableWindow* rosterTable_ = nullptr;
     SlotWatcher* watcher_ = nullptr;
+    std::unique_ptr<history::History> history_;
+    // What changed in the last read since the slot's previous kept read.
+    std::shared_ptr<const ReadChanges> changes_;
+    HistoryWindow* historyWindow_ = nullptr;
 };
 
 }  // namespace foalix::ui

@@ -136,10 +136,12 @@ void MainWindow::buildControls() {
 void MainWindow::buildMenu() {
     mnuFile = menuBar()->addMenu("&File");
     mnuSelectFolder = mnuFile->addAction("&Select Folder");
+    mnuClearHistory = mnuFile->addAction("Clear &History…");
     mnuFile->addSeparator();
     mnuExit = mnuFile->addAction("E&xit");
     connect(mnuSelectFolder, &QAction::triggered, this, &MainWindow::mnuSelectFolder_Click);
     connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    connect(mnuClearHistory, &QAction::triggered, this, &MainWindow::mnuClearHistory_Click);
 
     mnuView = menuBar()->addMenu("&View");
     mnuRosterTable = mnuView->addAction("&Roster Table");
@@ -147,6 +149,9 @@ void MainWindow::buildMenu() {
     mnuFollowSaveFile = mnuView->addAction("&Follow Save File");
     mnuFollowSaveFile->setCheckable(true);
     mnuFollowSaveFile->setChecked(true);
+    mnuHistory = mnuView->addAction("&History");
+    mnuHistory->setShortcut(QKeySequence("Ctrl+H"));
+    connect(mnuHistory, &QAction::triggered, this, &MainWindow::showHistory);
     connect(mnuRosterTable, &QAction::triggered, this, &MainWindow::showRosterTable);
     connect(mnuFollowSaveFile, &QAction::toggled, this, &MainWindow::followSlot);
 }

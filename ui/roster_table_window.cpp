@@ -1,11 +1,7 @@
 #include "ui/roster_table_window.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,8 +12,11 @@
 
 #include "savedata/roster_csv.h"
 #include "savedata/roster_loader.h"
+#include "ui/comparison_view.h"
 #include "ui/error_report.h"
+#include "ui/read_changes.h"
 #include "ui/roster_model.h"
+#include "ui/table_copy.h"
 
 namespace foalix::ui {
 namespace {
@@ -39,6 +38,7 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
       proxy_(new RosterProxy(model_, this)),
       filter_(new QLineEdit(this)),
       count_(new QLabel(this)),
+      changesLine_(new QLabel(this)),
       view_(new QTableView(this)) {
     setObjectName("frmRosterTable");
     setWindowTitle(kTitle);
@@ -62,8 +62,12 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
     bar->addWidget(filter_, 1);
     bar->addWidget(count_);
     bar->addWidget(exportButton);
+    changesLine_->setObjectName("lblChanges");
+    changesLine_->hide();
+    connect(changesLine_, &QLabel::linkActivated, this, &RosterTableWindow::showGoneFoals);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addWidget(changesLine_);
     layout->addWidget(view_);
 
     connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -71,8 +75,7 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
         showCount();
     });
     connect(exportButton, &QPushButton::clicked, this, &RosterTableWindow::chooseExportFile);
-    // Ctrl+C in the table copies whole rows (by itself the table would copy one cell).
-    view_->installEventFilter(this);
+    copyRowsOnCtrlC(view_);
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (const int record = selectedRecord(); record != 0) {
             emit foalSelected(record);
@@ -98,6 +101,39 @@ void RosterTableWindow::setRoster(const savedata::HorseTable& table, std::vector
     setWindowTitle(slot == 0 ? QString(kTitle) : QString("%1 — Slot %2").arg(kTitle).arg(slot));
     selectRecord(selected);
     showCount();
+}
+
+void RosterTableWindow::setChanges(std::shared_ptr<const ReadChanges> changes) {
+    changes_ = std::move(changes);
+    model_->setChanges(changes_);
+    QString line = changes_->summary().toHtmlEscaped();
+    const QString gone = QString("%1 gone").arg(changes_->diff().removed.size());
+    if (!changes_->diff().removed.empty()) {
+        line.replace(gone, QString("<a href=\"gone\">%1</a>").arg(gone));
+    }
+    changesLine_->setText(line);
+    changesLine_->setVisible(!line.isEmpty());
+    if (gone_ != nullptr) {
+        showGoneFoals();
+    }
+}
+
+ComparisonView* RosterTableWindow::showGoneFoals() {
+    if (gone_ == nullptr) {
+        gone_ = new ComparisonView(platform_, this);
+        gone_->setWindowFlag(Qt::Window);
+        gone_->setObjectName("frmGoneFoals");
+        gone_->resize(width(), 240);
+    }
+    savedata::RosterDiff left;
+    if (changes_) {
+        left.removed = changes_->diff().removed;
+    }
+    gone_->setDiff(std::move(left));
+    gone_->setWindowTitle(QString("Gone — %1").arg(changes_ ? changes_->summary() : QString()));
+    gone_->show();
+    gone_->raise();
+    return gone_;
 }
 
 void RosterTableWindow::selectRecord(int record) {
@@ -127,23 +163,7 @@ std::vector<int> RosterTableWindow::shownRecords() const {
 }
 
 QString RosterTableWindow::selectionAsText() const {
-    QStringList lines;
-    QStringList header;
-    for (int column = 0; column < proxy_->columnCount(); ++column) {
-        header << proxy_->headerData(column, Qt::Horizontal).toString();
-    }
-    lines << header.join('\t');
-    QModelIndexList selected = view_->selectionModel()->selectedRows();
-    std::sort(selected.begin(), selected.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    for (const QModelIndex& index : selected) {
-        QStringList cells;
-        for (int column = 0; column < proxy_->columnCount(); ++column) {
-            cells << proxy_->index(index.row(), column).data().toString();
-        }
-        lines << cells.join('\t');
-    }
-    return lines.join('\n') + '\n';
+    return selectedRowsAsText(view_);
 }
 
 bool RosterTableWindow::exportCsv(const QString& path) const {
@@ -152,30 +172,12 @@ bool RosterTableWindow::exportCsv(const QString& path) const {
                                   records, &model_->table()};
     std::ostringstream csv;
     savedata::writeCsv(csv, roster);
-    const std::string bytes = csv.str();
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-               static_cast<qint64>(bytes.size()) &&
-           file.flush();
+    return writeWholeFile(path, csv.str());
 }
 
 void RosterTableWindow::chooseExportFile() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Export CSV", "roster.csv", "CSV files (*.csv)");
-    if (!path.isEmpty() && !exportCsv(path)) {
-        reportError(platform_.messages, this,
-                    savedata::RunTimeError(savedata::error::kPathFileAccessError));
-    }
-}
-
-bool RosterTableWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        QApplication::clipboard()->setText(selectionAsText());
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
+    exportThroughDialog(this, platform_.messages, "roster.csv",
+                        [this](const QString& path) { return exportCsv(path); });
 }
 
 void RosterTableWindow::showCount() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "platform/platform.h"
 #include "savedata/horse_table.h"
@@ -14,6 +15,8 @@ class QTableView;
 
 namespace foalix::ui {
 
+class ComparisonView;
+class ReadChanges;
 class RosterModel;
 class RosterProxy;
 
@@ -27,6 +30,11 @@ class RosterTableWindow : public QWidget {
     // `selected` selected; slot 0 with no rows when nothing is loaded.
     void setRoster(const savedata::HorseTable& table, std::vector<int> rows, int slot,
                    int selected);
+    // What changed since the slot's previous read: marked in the table and said in one
+    // line above it; the foals that left are listed on asking.
+    void setChanges(std::shared_ptr<const ReadChanges> changes);
+    // The foals that left since the previous read, in a window of their own.
+    ComparisonView* showGoneFoals();
     // Selects the row of `record`, or nothing when it is not shown.
     void selectRecord(int record);
     // The record number of the selected row, or 0.
@@ -41,7 +49,6 @@ class RosterTableWindow : public QWidget {
     void foalSelected(int record);
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:
@@ -56,6 +63,9 @@ class RosterTableWindow : public QWidget {
     RosterProxy* proxy_;
     QLineEdit* filter_;
     QLabel* count_;
+    QLabel* changesLine_;
+    std::shared_ptr<const ReadChanges> changes_;
+    ComparisonView* gone_ = nullptr;
     QTableView* view_;
     // Columns are fitted to their contents once, on the first rows, unless widths were kept.
     bool fitColumns_ = true;
