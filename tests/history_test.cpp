@@ -28,9 +28,8 @@ TEST(History, KeepsEachChangeOnceAndComparesWithTheReadBefore) {
     History first(file, {.readsPerSlot = 3});
     History second(file, {.readsPerSlot = 3});  // another window on the same database
     const std::vector<std::tuple<History*, int, std::string, std::string, std::string>> steps{
-        {&first, 1, "B", "B", ""},      {&second, 1, "B", "B", ""},
-        {&second, 1, "A", "AB", "B"},   {&first, 1, "A", "AB", "B"},
-        {&first, 2, "C", "C", ""},      {&first, 1, "B", "BAB", "A"},
+        {&first, 1, "B", "B", ""},     {&second, 1, "B", "B", ""}, {&second, 1, "A", "AB", "B"},
+        {&first, 1, "A", "AB", "B"},   {&first, 2, "C", "C", ""},  {&first, 1, "B", "BAB", "A"},
         {&second, 1, "S", "SBA", "B"},  // the oldest read goes
     };
     std::int64_t at = 1000;

@@ -31,18 +31,24 @@ std::string joined(const std::vector<std::vector<std::string>>& lines) {
 // The lines that follow the header: removed before added within a record (a renamed
 // record), records in order, changed values as old→new in their field's place.
 TEST(RosterDiff, FoalsArrivedLeftAndChanged) {
-    const Foals before{{1, foal("イチ", "B", "1")}, {2, foal("ニ", "S", "2")},
-                       {3, foal("サン", "A", "1", "普")}};
+    const Foals before{
+        {1, foal("イチ", "B", "1")}, {2, foal("ニ", "S", "2")}, {3, foal("サン", "A", "1", "普")}};
     const std::vector<std::tuple<const char*, Foals, std::string>> cases{
         {"the same", before, ""},
         {"one gone, one new",
-         {{1, foal("イチ", "B", "1")}, {3, foal("サン", "A", "1", "普")}, {7, foal("ナナ", "D", "2")}},
+         {{1, foal("イチ", "B", "1")},
+          {3, foal("サン", "A", "1", "普")},
+          {7, foal("ナナ", "D", "2")}},
          "removed,2,ニ,S,,,2,,,早,,,,,,,,\nadded,7,ナナ,D,,,2,,,早,,,,,,,,\n"},
         {"renamed in its record",
-         {{1, foal("イチ", "B", "1")}, {2, foal("ニイ", "S", "2")}, {3, foal("サン", "A", "1", "普")}},
+         {{1, foal("イチ", "B", "1")},
+          {2, foal("ニイ", "S", "2")},
+          {3, foal("サン", "A", "1", "普")}},
          "removed,2,ニ,S,,,2,,,早,,,,,,,,\nadded,2,ニイ,S,,,2,,,早,,,,,,,,\n"},
         {"values moved",
-         {{1, foal("イチ", "A", "2")}, {2, foal("ニ", "S", "2")}, {3, foal("サン", "A", "1", "晚")}},
+         {{1, foal("イチ", "A", "2")},
+          {2, foal("ニ", "S", "2")},
+          {3, foal("サン", "A", "1", "晚")}},
          "changed,1,イチ,B→A,,,1→2,,,,,,,,,,,\nchanged,3,サン,,,,,,,普→晚,,,,,,,,\n"},
     };
     for (const auto& [what, after, expected] : cases) {
@@ -58,11 +64,11 @@ TEST(RosterDiff, FoalsArrivedLeftAndChanged) {
 // text the field does not know has no direction.
 TEST(RosterDiff, WhichWayAValueMoved) {
     const std::vector<std::tuple<const char*, const char*, const char*, Trend>> cases{
-        {"Grade", "B", "A", Trend::Better}, {"SP", "A", "C", Trend::Worse},
-        {"Brian", "D", "S", Trend::Better}, {"Mud", "S", "D", Trend::Worse},
-        {"Age", "1", "2", Trend::Neither},  {"When", "早", "晚", Trend::Neither},
+        {"Grade", "B", "A", Trend::Better},     {"SP", "A", "C", Trend::Worse},
+        {"Brian", "D", "S", Trend::Better},     {"Mud", "S", "D", Trend::Worse},
+        {"Age", "1", "2", Trend::Neither},      {"When", "早", "晚", Trend::Neither},
         {"Temper", "激", "大", Trend::Neither}, {"Sex", "牡", "牝", Trend::Neither},
-        {"Grade", "?", "A", Trend::Neither}, {"Grade", "A", "A", Trend::Neither},
+        {"Grade", "?", "A", Trend::Neither},    {"Grade", "A", "A", Trend::Neither},
     };
     for (const auto& [key, old, now, trend] : cases) {
         EXPECT_EQ(trendOf(key, old, now), trend) << key << " " << old << "→" << now;
