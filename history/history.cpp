@@ -45,7 +45,7 @@ std::string schema() {
            "  slot INTEGER NOT NULL,\n"
            "  read_at INTEGER NOT NULL,\n"
            "  file_time INTEGER NOT NULL,\n"
-           "  content_sha256 TEXT NOT NULL);\n"
+           "  content_sha1 TEXT NOT NULL);\n"
            "CREATE INDEX IF NOT EXISTS reads_of_slot ON reads (save_folder, slot, id);\n"
            "CREATE TABLE IF NOT EXISTS foals (\n"
            "  read_id INTEGER NOT NULL REFERENCES reads (id),\n"
@@ -200,7 +200,7 @@ std::vector<KeptRead> History::newest(const std::string& saveFolder, int slot, i
 
 void History::insert(const ReadInfo& read, const Foals& foals) {
     Statement addRead(*db_,
-                      "INSERT INTO reads (save_folder, slot, read_at, file_time, content_sha256) "
+                      "INSERT INTO reads (save_folder, slot, read_at, file_time, content_sha1) "
                       "VALUES (?, ?, ?, ?, ?)");
     addRead.bind(read.saveFolder).bind(read.slot).bind(read.readAt).bind(read.fileTime);
     addRead.bind(read.contentHash).step();
