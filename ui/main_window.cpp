@@ -162,6 +162,7 @@ void MainWindow::cmdApply_Click() {
                                           [&] { platform_.files.setCurrentDirectory(RK5Path); });
     if (inFolder) {
         SlotFile = composeSlotFile(RK5Path.toStdString(), chosenSlot());
+        slotFolder_ = RK5Path.toStdString();
         const AgeBoxes ages{boxValue(chkOne), boxValue(chkTwo)};
         if (Load_Horses(ages, false)) {
             loadedSlot_ = chosenSlot();
@@ -221,7 +222,7 @@ void MainWindow::keepRead(const std::vector<int>& used) {
         return;
     }
     const QString path = QString::fromStdString(SlotFile);
-    history::ReadInfo read{RK5Path.toStdString(), chosenSlot(), QDateTime::currentSecsSinceEpoch(),
+    history::ReadInfo read{slotFolder_, chosenSlot(), QDateTime::currentSecsSinceEpoch(),
                            QFileInfo(path).lastModified().toSecsSinceEpoch(), contentHash(path)};
     if (loadedSlot_ != 0) {
         read.slot = loadedSlot_;  // a reload reads the slot applied, whatever is ticked now
@@ -254,7 +255,7 @@ HistoryWindow* MainWindow::showHistory() {
         historyWindow_ = new HistoryWindow(platform_, *history_, this);
     }
     const int slot = loadedSlot_ != 0 ? loadedSlot_ : chosenSlot();
-    historyWindow_->showSlot(RK5Path.toStdString(), slot);
+    historyWindow_->showSlot(loadedSlot_ != 0 ? slotFolder_ : RK5Path.toStdString(), slot);
     showHistoryNotice();
     historyWindow_->show();
     historyWindow_->raise();

@@ -97,6 +97,8 @@ class MainWindow : public QMainWindow {
 
     platform::Platform& platform_;
     std::string SlotFile;
+    // The save folder SlotFile was composed with, as the history names it.
+    std::string slotFolder_;
     savedata::HorseTable HorseTable;
 
     QGroupBox* Frame1 = nullptr;
