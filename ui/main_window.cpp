@@ -40,6 +40,13 @@ constexpr const char* kSavaDataPathNotFound = "Sava Data Path not found";
 constexpr const char* kClearHistoryQuestion =
     "Clear the history? Every kept read of every slot is forgotten.";
 
+// A window of the main window's shown on top and active.
+void bringUp(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 // The SHA-1 of the file's bytes in hex, read again after the load: an identity of the
 // content, quicker to make than SHA-256 on every reload.
 std::string contentHash(const QString& path) {
@@ -257,9 +264,7 @@ HistoryWindow* MainWindow::showHistory() {
     const int slot = loadedSlot_ != 0 ? loadedSlot_ : chosenSlot();
     historyWindow_->showSlot(loadedSlot_ != 0 ? slotFolder_ : RK5Path.toStdString(), slot);
     showHistoryNotice();
-    historyWindow_->show();
-    historyWindow_->raise();
-    historyWindow_->activateWindow();
+    bringUp(historyWindow_);
     return historyWindow_;
 }
 
@@ -297,9 +302,7 @@ RosterTableWindow* MainWindow::showRosterTable() {
                 [this](int record) { lstHorse->selectRecord(record); });
         updateRosterTable();
     }
-    rosterTable_->show();
-    rosterTable_->raise();
-    rosterTable_->activateWindow();
+    bringUp(rosterTable_);
     return rosterTable_;
 }
 

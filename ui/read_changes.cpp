@@ -15,28 +15,21 @@ namespace {
 
 constexpr const char* kNewMark = "新";
 
-const char* trendMark(Trend trend) {
+// A change's mark and its word.
+std::pair<const char*, const char*> trendTexts(Trend trend) {
     switch (trend) {
         case Trend::Better:
-            return "▲";
+            return {"▲", "better"};
         case Trend::Worse:
-            return "▼";
+            return {"▼", "worse"};
         case Trend::Neither:
             break;
     }
-    return "◆";
+    return {"◆", "changed"};
 }
 
-const char* trendWord(Trend trend) {
-    switch (trend) {
-        case Trend::Better:
-            return "better";
-        case Trend::Worse:
-            return "worse";
-        case Trend::Neither:
-            break;
-    }
-    return "changed";
+const char* trendMark(Trend trend) {
+    return trendTexts(trend).first;
 }
 
 // A mark drawn as an icon, so the value beside it stays the cell's text (sorting,
@@ -125,7 +118,7 @@ QString ReadChanges::valueNote(int record, std::string_view key) const {
     const ValueChange* found = change(record, key);
     return found ? QString("%1 %2: was %3")
                        .arg(QString::fromUtf8(trendMark(found->trend)),
-                            QString::fromUtf8(trendWord(found->trend)),
+                            QString::fromUtf8(trendTexts(found->trend).second),
                             QString::fromStdString(found->old))
                  : QString();
 }
