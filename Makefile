@@ -72,7 +72,8 @@ clean:
 
 # Everything built for Windows with mingw-w64 against a Qt for Windows built from Debian's
 # sources (scripts/build-qt-windows: cached outside the work tree, about 40 minutes the
-# first time), then staged in $(WINDOWS_STAGE): a folder a player runs as it is.
+# first time) and SQLite's library built likewise (scripts/build-sqlite-windows), then
+# staged in $(WINDOWS_STAGE): a folder a player runs as it is.
 WINDOWS_BUILD ?= build-windows
 WINDOWS_STAGE = $(WINDOWS_BUILD)/Foalix
 # The one version, CMake's project(VERSION): the packages' names carry it.
@@ -87,16 +88,19 @@ windows-deps:
 windows: windows-deps
 	@# The Qt build prints its prefix last; its failure fails this target with its own error.
 	@qt="$$(scripts/build-qt-windows)" && qt="$${qt##*$$'\n'}" && \
+	sqlite="$$(scripts/build-sqlite-windows)" && sqlite="$${sqlite##*$$'\n'}" && \
 	mkdir -p $(WINDOWS_BUILD)/headers && \
 	cp -r /usr/include/CLI /usr/include/nlohmann $(WINDOWS_BUILD)/headers/ && \
 	cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-		-DFOALIX_QT_WINDOWS="$$qt" -DCMAKE_BUILD_TYPE=Release -DFOALIX_WERROR=ON \
+		-DFOALIX_QT_WINDOWS="$$qt" -DFOALIX_SQLITE_WINDOWS="$$sqlite" \
+		-DCMAKE_BUILD_TYPE=Release -DFOALIX_WERROR=ON \
 		-DFOALIX_BENCH=OFF -DFOALIX_SAMPLES=OFF -DFOALIX_GTEST_SOURCE=/usr/src/googletest \
 		-DFOALIX_HEADER_ONLY_DIR=$(CURDIR)/$(WINDOWS_BUILD)/headers >/dev/null && \
 	cmake --build $(WINDOWS_BUILD) && \
 	rm -rf $(WINDOWS_STAGE) && \
 	scripts/stage-windows --licences "$$qt" $(WINDOWS_STAGE) \
 		$(WINDOWS_BUILD)/app/foalix.exe $(WINDOWS_BUILD)/cli/foalix-dump.exe && \
+	cp "$$sqlite/debian-copyright" $(WINDOWS_STAGE)/licences/sqlite3-copyright.txt && \
 	scripts/stage-windows "$$qt" $(WINDOWS_BUILD)/tests && \
 	cp "$$qt/bin/Qt6Test.dll" $(WINDOWS_BUILD)/tests/
 

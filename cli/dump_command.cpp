@@ -1,10 +1,10 @@
 #include "cli/dump_command.h"
 
 #include <CLI/CLI.hpp>
-#include <map>
 #include <sstream>
 
-#include "cli/dump_output.h"
+#include "cli/compare_command.h"
+#include "cli/dump_common.h"
 #include "savedata/install_folders.h"
 #include "savedata/list_order.h"
 #include "savedata/roster_loader.h"
@@ -25,11 +25,11 @@ constexpr const char* kDescription =
 constexpr const char* kFooter =
     "Exit status: 0 listed; 2 Save Data not found; 3 Save Data is damaged;\n"
     "4 any other error (its number and text on stderr); 64 bad usage.\n"
-    "CSV ends with a record whose row field is \"total\" and whose name field is the total.";
+    "CSV ends with a record whose row field is \"total\" and whose name field is the total.\n"
+    "`foalix-dump compare --help` tells how to compare two slot files.";
 
-struct Options {
+struct Options : SharedOptions {
     std::string ages = "1,2";
-    std::string format = "text";
     std::string file;
     std::string folder;
     int slot = 0;
@@ -47,6 +47,9 @@ AgeBoxes agesFrom(const std::string& ages) {
 }  // namespace
 
 int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    if (argc > 1 && std::string(argv[1]) == "compare") {
+        return runCompare(argc - 1, argv + 1, out, err);
+    }
     Options options;
     CLI::App app(kDescription, "foalix-dump");
     app.footer(kFooter);
@@ -56,57 +59,33 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         ->check(CLI::IsMember({"1", "2", "1,2", "2,1"}))
         ->type_name("1|2|1,2")
         ->capture_default_str();
-    app.add_option("--format", options.format, "output form: text, csv or json")
-        ->check(CLI::IsMember({"text", "csv", "json"}))
-        ->type_name("text|csv|json")
-        ->capture_default_str();
+    addSharedOptions(app, options);
     auto* file = app.add_option("--file", options.file, "read this slot file instead");
     auto* folder = app.add_option("FOLDER", options.folder, "the game's save folder");
     auto* slot = app.add_option("SLOT", options.slot, "the save slot, 1 to 5")
                      ->check(CLI::Range(kFirstSlot, kFirstSlot + kSlotCount - 1));
     file->excludes(folder)->excludes(slot);
 
-    try {
-        app.parse(argc, argv);
-        if (file->count() == 0 && (folder->count() == 0 || slot->count() == 0)) {
-            throw CLI::RequiredError("FOLDER and SLOT, or --file");
-        }
-    } catch (const CLI::ParseError& e) {
-        std::ostringstream help;
-        const int status = app.exit(e, out, help);
-        err << help.str();
-        return status == 0 ? 0 : kExitUsage;
+    if (const auto status = parseArguments(app, argc, argv, out, err, [&] {
+            if (file->count() == 0 && (folder->count() == 0 || slot->count() == 0)) {
+                throw CLI::RequiredError("FOLDER and SLOT, or --file");
+            }
+        })) {
+        return *status;
     }
 
     // The copy the game reads, as the window reads it (a VirtualStore copy on Windows).
     const std::string path =
         slotFileToRead(file->count() ? options.file : composeSlotFile(options.folder, options.slot),
                        systemInstallFolders());
-    const std::map<std::string, Format> formats{
-        {"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}};
-
     HorseTable table;
     LoadResult result;
-    try {
-        result = Load_Horses(SlotFile(path), agesFrom(options.ages), table);
-    } catch (const std::exception& e) {
-        // RunTimeError says "Run-time error 'N': text"; anything else (out of memory)
-        // is reported the same way rather than ending in a crash report.
-        err << "foalix-dump: " << path << ": " << e.what() << "\n";
-        return kExitOtherError;
-    }
-    if (result.status != LoadStatus::Loaded) {
-        err << statusMessage(result.status) << "\n";
-        return result.status == LoadStatus::NotFound ? kExitNotFound : kExitDamaged;
+    if (const auto status = loadSlot(path, agesFrom(options.ages), table, result, err)) {
+        return *status;
     }
     const Roster roster{path, result.total, inListOrder(table, result.listedRows), &table};
-    write(out, formats.at(options.format), roster);
-    out.flush();
-    if (!out) {
-        err << "foalix-dump: cannot write the output\n";
-        return kExitOtherError;
-    }
-    return 0;
+    write(out, options.outputFormat(), roster);
+    return finished(out, err, 0);
 }
 
 }  // namespace foalix::cli

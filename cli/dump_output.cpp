@@ -40,6 +40,28 @@ std::string escapedForText(const std::string& text) {
 
 }  // namespace
 
+void writeAligned(std::ostream& out, std::vector<std::vector<std::string>> lines) {
+    for (auto& line : lines) {
+        for (auto& cell : line) {
+            cell = escapedForText(cell);
+        }
+    }
+    std::vector<std::size_t> widths(lines.empty() ? 0 : lines.front().size(), 0);
+    for (const auto& line : lines) {
+        for (std::size_t i = 0; i < line.size() && i < widths.size(); ++i) {
+            widths[i] = std::max(widths[i], displayWidth(line[i]));
+        }
+    }
+    for (const auto& line : lines) {
+        std::string text;
+        for (std::size_t i = 0; i < line.size() && i < widths.size(); ++i) {
+            text += (i ? "  " : "") + padRight(line[i], widths[i]);
+        }
+        text.erase(text.find_last_not_of(' ') + 1);
+        out << text << '\n';
+    }
+}
+
 void writeText(std::ostream& out, const Roster& roster) {
     std::vector<std::vector<std::string>> lines;
     std::vector<std::string> header{kRowCaption, kNameCaption};
@@ -49,42 +71,35 @@ void writeText(std::ostream& out, const Roster& roster) {
     lines.push_back(header);
     for (int row : roster.rows) {
         lines.push_back(savedata::rosterCells(row, roster.table->row(row)));
-        lines.back()[1] = escapedForText(lines.back()[1]);
     }
-    std::vector<std::size_t> widths(header.size(), 0);
-    for (const auto& line : lines) {
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            widths[i] = std::max(widths[i], displayWidth(line[i]));
-        }
-    }
-    for (const auto& line : lines) {
-        std::string text;
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            text += (i ? "  " : "") + padRight(line[i], widths[i]);
-        }
-        text.erase(text.find_last_not_of(' ') + 1);
-        out << text << '\n';
-    }
+    writeAligned(out, std::move(lines));
     out << kTotalCaption << roster.total << '\n';
 }
 
 void writeJson(std::ostream& out, const Roster& roster) {
     nlohmann::ordered_json foals = nlohmann::ordered_json::array();
     for (int row : roster.rows) {
-        const HorseEntry& entry = roster.table->row(row);
-        nlohmann::ordered_json foal;
-        foal["row"] = row;
-        foal["name"] = entry.name;
-        for (const auto& field : kHorseFields) {
-            foal[field.key] = entry.*field.member;
-        }
-        foals.push_back(std::move(foal));
+        foals.push_back(foalJson(row, roster.table->row(row)));
     }
     nlohmann::ordered_json document;
     document["file"] = roster.file;
     document["total"] = roster.total;
     document["count"] = roster.rows.size();
     document["foals"] = std::move(foals);
+    writeJsonDocument(out, document);
+}
+
+nlohmann::ordered_json foalJson(int row, const HorseEntry& entry) {
+    nlohmann::ordered_json foal;
+    foal["row"] = row;
+    foal["name"] = entry.name;
+    for (const auto& field : kHorseFields) {
+        foal[field.key] = entry.*field.member;
+    }
+    return foal;
+}
+
+void writeJsonDocument(std::ostream& out, const nlohmann::ordered_json& document) {
     // A path that is not UTF-8 must not abort the output: its bad bytes become U+FFFD.
     out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }

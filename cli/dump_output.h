@@ -1,6 +1,7 @@
 // The three forms in which foalix-dump writes a loaded roster.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,6 +13,14 @@ namespace foalix::cli {
 enum class Format { Text, Csv, Json };
 
 using savedata::Roster;
+
+// `lines` as columns lined up by display width, control characters escaped so a cell
+// keeps to its line.
+void writeAligned(std::ostream& out, std::vector<std::vector<std::string>> lines);
+// A foal as {"row": R, "name": ..., "Grade": ..., ...}.
+nlohmann::ordered_json foalJson(int row, const savedata::HorseEntry& entry);
+// `document` indented by two blanks, then a line end.
+void writeJsonDocument(std::ostream& out, const nlohmann::ordered_json& document);
 
 // An aligned table headed by the window's captions, then the total.
 void writeText(std::ostream& out, const Roster& roster);

@@ -15,6 +15,11 @@ Answer QtMessageBoxes::show(QWidget* owner, const QString& text, Buttons buttons
         box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Retry);
         box.setEscapeButton(QMessageBox::Cancel);
+    } else if (buttons == Buttons::OkCancel) {
+        // A question whose Ok cannot be undone: Cancel is what Enter answers.
+        box.addButton(QMessageBox::Ok);
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setDefaultButton(box.addButton(QMessageBox::Ok));
         box.setEscapeButton(QMessageBox::Ok);

@@ -59,7 +59,7 @@ class SettingsStore {
     virtual QString location() const = 0;
 };
 
-enum class Buttons { Ok, RetryCancel };
+enum class Buttons { Ok, RetryCancel, OkCancel };
 enum class Icon { None, Critical };
 enum class Answer { Ok, Retry, Cancel };
 

@@ -17,14 +17,14 @@ std::string csvField(const std::string& text) {
     return quoted + "\"";
 }
 
+}  // namespace
+
 void writeCsvRecord(std::ostream& out, const std::vector<std::string>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         out << (i ? "," : "") << csvField(fields[i]);
     }
     out << "\r\n";
 }
-
-}  // namespace
 
 std::vector<std::string> rosterCells(int row, const HorseEntry& entry) {
     std::vector<std::string> line{std::to_string(row), entry.name};

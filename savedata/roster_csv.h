@@ -21,6 +21,9 @@ struct Roster {
 // The cells of one foal: record number, name, the fourteen fields in display order.
 std::vector<std::string> rosterCells(int row, const HorseEntry& entry);
 
+// One CSV record (RFC 4180, CRLF line end) of `fields`.
+void writeCsvRecord(std::ostream& out, const std::vector<std::string>& fields);
+
 // RFC 4180 CSV in UTF-8 with CRLF line ends: a header row of field names, a record per
 // foal, then a record "total" with the total text.
 void writeCsv(std::ostream& out, const Roster& roster);

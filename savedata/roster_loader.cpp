@@ -81,6 +81,7 @@ LoadResult Load_Horses(const SlotSource& slot, AgeBoxes ages, HorseTable& table)
         }
         loaded.row(r).name = Get_Name(record.name);
         Get_Ability(slot, r, id, loaded);
+        result.usedRows.push_back(r);
         if (Add_To_List(loaded, r, ages)) {
             result.listedRows.push_back(r);
         }

@@ -28,6 +28,8 @@ struct LoadResult {
     LoadStatus status = LoadStatus::NotFound;
     // Record numbers of the listed foals, in the order the age filter added them.
     std::vector<int> listedRows;
+    // Record numbers of every used record, listed or not, in record order.
+    std::vector<int> usedRows;
     // The listed count followed by "頭"; empty unless the slot loaded.
     std::string total;
 };

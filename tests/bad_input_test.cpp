@@ -2,7 +2,13 @@
 // that nothing hangs or crashes, and that nothing on disk changes.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <fstream>
+
+#include "history/history.h"
+#include "history/sqlite.h"
 #include "savedata/roster_loader.h"
 #include "savedata/slot_file.h"
 #include "savedata/slot_path.h"
@@ -118,6 +124,146 @@ TEST(BadInput, FileThatChangesWhileItIsRead) {
         EXPECT_EQ(got, outcome) << at << " " << size;
         EXPECT_EQ(table.row(1).name + table.row(1).Sex + table.row(5).name,
                   got == "loaded" ? "イチ牡" : "マエ");
+    }
+}
+
+// What `run` returns when run by a user that permissions bind: in a child process that
+// gives up root's privileges first (root writes wherever it likes).
+std::string asUnprivilegedUser(const std::function<std::string()>& run) {
+    int fds[2];
+    if (pipe(fds) != 0) {
+        return "no pipe";
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        close(fds[0]);
+        if (geteuid() == 0 && setuid(65534) != 0) {
+            _exit(1);
+        }
+        const std::string text = run();
+        _exit(write(fds[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1);
+    }
+    close(fds[1]);
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fds[0]);
+    waitpid(child, nullptr, 0);
+    return text;
+}
+
+// What the history does with a database it cannot use, as a window meets it: a damaged
+// one is set aside and a fresh one started; a locked, read-only or full one leaves the
+// read unkept. Each row readies the history's folder (and may hold something until the
+// read is over); then a history is opened there and keeps a read. Then: its one-line
+// notice, the reads the slot holds, and the name a damaged file was set aside under.
+struct BadHistory {
+    const char* what;
+    std::function<std::shared_ptr<void>(const fs::path& file, history::Limits& limits)> ready;
+    std::string notice;
+    std::size_t kept;
+    std::string aside = "";
+    bool unprivileged = false;  // run as a user the folder's permissions bind (not root)
+};
+
+TEST(BadInput, HistoryThatCannotBeUsed) {
+    using history::History;
+    const history::ReadInfo read{"/saves", 1, 1000, 990, "ab"};
+    const auto foals = [](const char* grade) {  // a full roster: a read takes pages
+        savedata::Foals roster;
+        for (int r = 1; r <= savedata::kRosterRecords; ++r) {
+            roster[r].name = std::string(200, 'x') + std::to_string(r);
+            roster[r].Grade = grade;
+        }
+        return roster;
+    };
+    const auto keptBefore = [&](const fs::path& file) {
+        History(file.string()).keep(read, foals("B"));
+    };
+    const auto overwrite = [](const fs::path& file, std::streamoff at, std::size_t count) {
+        std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
+        out.seekp(at);
+        out << std::string(count, '\xA5');
+    };
+    const std::string damaged = "History was damaged: set aside as history.sqlite3.damaged-";
+    const std::string notKept = "This read was not kept in the history: ";
+    const std::vector<BadHistory> cases{
+        {"not a database",
+         [&](const fs::path& file, auto&) {
+             std::ofstream(file) << std::string(5000, 'x');
+             return nullptr;
+         },
+         damaged, 1, "history.sqlite3.damaged-"},
+        {"pages that contradict each other",
+         [&](const fs::path& file, auto&) {
+             keptBefore(file);
+             overwrite(file, 3 * 4096 + 8, 64);
+             return nullptr;
+         },
+         damaged, 1, "history.sqlite3.damaged-"},
+        {"locked by another window beyond the wait",
+         [&](const fs::path& file, auto&) {
+             keptBefore(file);
+             auto other = std::make_shared<history::Connection>(file.string());
+             other->exec("BEGIN IMMEDIATE; DELETE FROM foals;");
+             return other;
+         },
+         notKept + "another Foalix is writing to it", 1},
+        {"full",
+         [&](const fs::path& file, history::Limits& limits) {
+             keptBefore(file);
+             limits.maxPageCount = static_cast<std::int64_t>(fs::file_size(file) / 4096);
+             return nullptr;
+         },
+         notKept + "the disk is full", 1},
+        {"in a read-only folder",
+         [&](const fs::path& file, auto&) {
+             keptBefore(file);
+             fs::permissions(file.parent_path().parent_path(), fs::perms::all);
+             fs::permissions(file.parent_path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                                     fs::perms::others_read |
+                                                     fs::perms::others_exec);
+             return nullptr;
+         },
+         "History not kept: it cannot be written", 1, "", true},
+        {"under a file where its folder should be",
+         [&](const fs::path& file, auto&) {
+             fs::remove_all(file.parent_path());
+             std::ofstream(file.parent_path()) << "x";
+             return nullptr;
+         },
+         "History not kept: it cannot be written", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const fs::path folder = dir.path() / "history";
+        fs::create_directory(folder);
+        const fs::path file = folder / history::kHistoryFileName;
+        history::Limits limits{.busyTimeoutMs = 100};
+        std::string notice;
+        {
+            const auto held = c.ready(file, limits);
+            const auto keepOnce = [&] {
+                History history(file.string(), limits);
+                history.keep(read, foals("A"));
+                return history.takeNotice();
+            };
+            notice = c.unprivileged ? asUnprivilegedUser(keepOnce) : keepOnce();
+        }
+        EXPECT_TRUE(notice.starts_with(c.notice)) << notice;
+        std::error_code ignored;
+        fs::permissions(folder, fs::perms::owner_all, ignored);
+        EXPECT_EQ(History(file.string()).reads(read.saveFolder, read.slot).size(), c.kept);
+        std::string aside;
+        for (const auto& entry : fs::directory_iterator(folder, ignored)) {
+            if (entry.path().filename().string().find(".damaged-") != std::string::npos) {
+                aside = entry.path().filename().string();
+            }
+        }
+        EXPECT_TRUE(aside.starts_with(c.aside) && aside.empty() == c.aside.empty()) << aside;
     }
 }
 

@@ -69,6 +69,52 @@ TEST_F(DumpTest, OutputForms) {
     }
 }
 
+// foalix-dump compare: every used record of both files whatever its age, the foals
+// that arrived and left and the values that changed, and what the exit status says.
+TEST_F(DumpTest, CompareTwoSlotFiles) {
+    auto lower = testing::kExampleOne;
+    lower[0] = 0x10;
+    const std::string later =
+        dir_.writeSlot(4, slotgen::SlotImage()
+                              .foal(2, 11, "ミドリ", 1, 0x09, lower)
+                              .foal(5, 12, "アオ", 2, 0xF7, testing::kExampleTwo)
+                              .foal(7, 14, "アカ", 2, 0x00, testing::kExampleTwo));
+    const std::string removed =
+        R"({"row":6,"name":"A\"\t\u001f","Grade":"D","SP":"D","ST":"D","Age":"-","Strong":"D",)"
+        R"("Win":"C","When":"早","Burst":"C","Grass":"C","Mud":"C","Sex":"牡","Mind":"D",)"
+        R"("Temper":"激","Brian":"D"})";
+    const std::vector<std::tuple<std::vector<std::string>, int, std::string>> runs{
+        {{"--format", "json", file_, file_}, 0, R"({"added":[],"removed":[],"changed":[]})"},
+        {{"--format", "json", file_, later},
+         1,
+         R"({"added":[{"row":7,"name":"アカ","Grade":"D","SP":"D","ST":"C","Age":"2",)"
+         R"("Strong":"B","Win":"C","When":"早","Burst":"C","Grass":"C","Mud":"A","Sex":"牡",)"
+         R"("Mind":"C","Temper":"普","Brian":"B"}],"removed":[)" +
+             removed +
+             R"(],"changed":[{"row":2,"name":"ミドリ","field":"Grade","old":"S","new":"D"}]})"},
+        {{"--format", "csv", later, later},
+         0,
+         "change,row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,"
+         "Brian\r\n"},
+        {{file_, dir_.str() + "/none.rk5"}, 2, "Save Data not found\n"},
+        {{file_, dir_.writeSlot(1, slotgen::SlotImage().resize(1000))},
+         3,
+         "Save Data is damaged\n"},
+        {{file_}, 64, "NEW is required\n"},
+    };
+    for (const auto& [args, status, expected] : runs) {
+        std::vector<std::string> command{"compare"};
+        command.insert(command.end(), args.begin(), args.end());
+        const DumpRun run = dump(command);
+        EXPECT_EQ(run.status, status) << run.err;
+        const bool json = args[0] == "--format" && args[1] == "json";
+        const std::string& shown = status >= 2 ? run.err : run.out;
+        EXPECT_TRUE(
+            (json ? nlohmann::ordered_json::parse(shown).dump() : shown).starts_with(expected))
+            << shown;
+    }
+}
+
 // Wrong use (here a slot beyond 5) is a usage message on stderr and status 64; --help
 // shows the age choices plainly.
 TEST_F(DumpTest, WrongUseAndHelp) {

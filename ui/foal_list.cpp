@@ -57,6 +57,15 @@ bool FoalList::selectRecord(int record) {
     return false;
 }
 
+void FoalList::markRecord(int record, const QIcon& mark, const QString& note) {
+    for (int i = 0; i < count(); ++i) {
+        if (item(i)->data(kRowRole).toInt() == record) {
+            item(i)->setIcon(mark);
+            item(i)->setData(Qt::ToolTipRole, note);
+        }
+    }
+}
+
 void FoalList::keyPressEvent(QKeyEvent* event) {
     // With nothing selected yet, the first arrow press selects the entry that has the
     // cursor (the first one) instead of stepping past it.
@@ -74,8 +83,12 @@ QString FoalList::toolTipFor(const QListWidgetItem* item) const {
     }
     // The room the view gives an entry's text: the viewport less the text margins.
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    const int room = viewport()->width() - 2 * margin;
-    return fontMetrics().horizontalAdvance(item->text()) > room ? item->text() : QString();
+    const int room =
+        viewport()->width() - 2 * margin - (item->icon().isNull() ? 0 : fontMetrics().height());
+    const QString name =
+        fontMetrics().horizontalAdvance(item->text()) > room ? item->text() : QString();
+    const QString note = item->data(Qt::ToolTipRole).toString();
+    return name.isEmpty() || note.isEmpty() ? name + note : name + '\n' + note;
 }
 
 bool FoalList::viewportEvent(QEvent* event) {

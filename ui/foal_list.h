@@ -19,7 +19,11 @@ class FoalList : public QListWidget {
     // Selects the entry of `record`, as a click would; false when it is not listed.
     bool selectRecord(int record);
 
-    // The whole name of `item` when the list's width cuts it short, else nothing.
+    // Marks the entry of `record` with `mark` (a new foal, changed values) explained by
+    // `note` in its tooltip.
+    void markRecord(int record, const QIcon& mark, const QString& note);
+
+    // The whole name of `item` when the list's width cuts it short, and its mark's note.
     QString toolTipFor(const QListWidgetItem* item) const;
 
   signals:

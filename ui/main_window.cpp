@@ -2,12 +2,19 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
 #include <QDragEnterEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
+#include "history/history.h"
 #include "savedata/install_folders.h"
 #include "savedata/list_order.h"
 #include "savedata/slot_file.h"
@@ -15,6 +22,8 @@
 #include "ui/dropped_save_folder.h"
 #include "ui/error_report.h"
 #include "ui/foal_list.h"
+#include "ui/history_window.h"
+#include "ui/read_changes.h"
 #include "ui/roster_table_window.h"
 #include "ui/screen_centre.h"
 #include "ui/select_folder_dialog.h"
@@ -33,6 +42,26 @@ constexpr const char* kSavaDataPathNotFound = "Sava Data Path not found";
 // The look chosen in the View menu: "1" dark, anything else the platform's.
 constexpr const char* kViewSection = "View";
 constexpr const char* kDarkThemeKey = "DarkTheme";
+constexpr const char* kClearHistoryQuestion =
+    "Clear the history? Every kept read of every slot is forgotten.";
+
+// A window of the main window's shown on top and active.
+void bringUp(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// The SHA-1 of the file's bytes in hex, read again after the load: an identity of the
+// content, quicker to make than SHA-256 on every reload.
+std::string contentHash(const QString& path) {
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) {
+        return {};
+    }
+    return hash.result().toHex().toStdString();
+}
 
 BoxValue boxValue(const QCheckBox* box) {
     switch (box->checkState()) {
@@ -47,7 +76,7 @@ BoxValue boxValue(const QCheckBox* box) {
 
 }  // namespace
 
-MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
+MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolder, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName("frmRK5");
     setWindowTitle("Foalix for RK5");
@@ -63,7 +92,16 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
     watcher_ = new SlotWatcher([this] { return reloadSlot(); }, SlotWatcher::kRetryMs, this);
     // Nothing follows a change of size: the window keeps the size of its controls.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (!historyFolder.isEmpty()) {
+        QDir().mkpath(historyFolder);
+        history_ = std::make_unique<history::History>(
+            QDir(historyFolder).filePath(history::kHistoryFileName).toStdString());
+    }
+    mnuHistory->setEnabled(history_ != nullptr);
+    mnuClearHistory->setEnabled(history_ != nullptr);
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::Form_Load() {
     chkOne->setCheckState(Qt::Checked);
@@ -139,6 +177,7 @@ void MainWindow::cmdApply_Click() {
                                           [&] { platform_.files.setCurrentDirectory(RK5Path); });
     if (inFolder) {
         SlotFile = composeSlotFile(RK5Path.toStdString(), chosenSlot());
+        slotFolder_ = RK5Path.toStdString();
         const AgeBoxes ages{boxValue(chkOne), boxValue(chkTwo)};
         if (Load_Horses(ages, false)) {
             loadedSlot_ = chosenSlot();
@@ -171,12 +210,14 @@ bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet) {
         }
         return false;
     }
+    keepRead(result.usedRows);
     const int selected = lstHorse->selectedRow();
     {
         const QSignalBlocker quietList(lstHorse);
         lstHorse->clear();
         for (int row : result.listedRows) {
             lstHorse->addFoal(QString::fromStdString(HorseTable.row(row).name), row);
+            lstHorse->markRecord(row, changes_->foalMark(row), changes_->foalNote(row));
         }
     }
     txtTotal->setText(QString::fromStdString(result.total));
@@ -189,6 +230,64 @@ bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet) {
         txtHorseName->clear();
     }
     return true;
+}
+
+void MainWindow::keepRead(const std::vector<int>& used) {
+    changes_ = std::make_shared<ReadChanges>();
+    if (!history_) {
+        return;
+    }
+    const QString path = QString::fromStdString(SlotFile);
+    history::ReadInfo read{slotFolder_, chosenSlot(), QDateTime::currentSecsSinceEpoch(),
+                           QFileInfo(path).lastModified().toSecsSinceEpoch(), contentHash(path)};
+    if (loadedSlot_ != 0) {
+        read.slot = loadedSlot_;  // a reload reads the slot applied, whatever is ticked now
+    }
+    const savedata::Foals foals = foalsOf(HorseTable, used);
+    if (const auto baseline = history_->keep(read, foals)) {
+        changes_ =
+            std::make_shared<ReadChanges>(diffRosters(baseline->foals, foals),
+                                          QDateTime::fromSecsSinceEpoch(baseline->read.readAt));
+    }
+    showHistoryNotice();
+    if (historyWindow_ != nullptr && historyWindow_->isVisible()) {
+        historyWindow_->showSlot(read.saveFolder, read.slot);
+    }
+}
+
+// One line in the status bar, never a message box: a reload happens unasked.
+void MainWindow::showHistoryNotice() {
+    const std::string notice = history_ ? history_->takeNotice() : std::string();
+    if (!notice.empty()) {
+        statusBar()->showMessage(QString::fromStdString(notice));
+    }
+}
+
+HistoryWindow* MainWindow::showHistory() {
+    if (!history_) {
+        return nullptr;
+    }
+    if (historyWindow_ == nullptr) {
+        historyWindow_ = new HistoryWindow(platform_, *history_, this);
+    }
+    const int slot = loadedSlot_ != 0 ? loadedSlot_ : chosenSlot();
+    historyWindow_->showSlot(loadedSlot_ != 0 ? slotFolder_ : RK5Path.toStdString(), slot);
+    showHistoryNotice();
+    bringUp(historyWindow_);
+    return historyWindow_;
+}
+
+void MainWindow::mnuClearHistory_Click() {
+    if (!history_ ||
+        platform_.messages.show(this, kClearHistoryQuestion, platform::Buttons::OkCancel,
+                                platform::Icon::None) != platform::Answer::Ok) {
+        return;
+    }
+    history_->clear();
+    showHistoryNotice();
+    if (historyWindow_ != nullptr && historyWindow_->isVisible()) {
+        showHistory();
+    }
 }
 
 bool MainWindow::reloadSlot() {
@@ -224,15 +323,15 @@ RosterTableWindow* MainWindow::showRosterTable() {
                 [this](int record) { lstHorse->selectRecord(record); });
         updateRosterTable();
     }
-    rosterTable_->show();
-    rosterTable_->raise();
-    rosterTable_->activateWindow();
+    bringUp(rosterTable_);
     return rosterTable_;
 }
 
 void MainWindow::updateRosterTable() {
     if (rosterTable_ != nullptr) {
         rosterTable_->setRoster(HorseTable, listedRecords_, loadedSlot_, lstHorse->selectedRow());
+        rosterTable_->setChanges(loadedSlot_ != 0 && changes_ ? changes_
+                                                              : std::make_shared<ReadChanges>());
     }
 }
 
@@ -289,6 +388,9 @@ void MainWindow::lstHorse_Click() {
     txtHorseName->setCursorPosition(0);  // a long name reads from its start
     for (const auto& [field, box] : valueBoxes_) {
         box->setText(QString::fromStdString(entry.*field));
+        const auto* shown = std::find_if(kHorseFields.begin(), kHorseFields.end(),
+                                         [&](const HorseField& f) { return f.member == field; });
+        box->setToolTip(changes_ ? changes_->valueNote(row, shown->key) : QString());
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 #include <array>
+#include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,9 +22,15 @@ class QRadioButton;
 class QAction;
 class QMenu;
 
+namespace foalix::history {
+class History;
+}
+
 namespace foalix::ui {
 
 class FoalList;
+class HistoryWindow;
+class ReadChanges;
 class RosterTableWindow;
 class SlotWatcher;
 
@@ -30,7 +38,10 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit MainWindow(platform::Platform& platform, QWidget* parent = nullptr);
+    // Reads are kept in the history in `historyFolder` (none when it is empty).
+    explicit MainWindow(platform::Platform& platform, const QString& historyFolder = {},
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Runs once, after construction and before the window is first shown: ticks both
     // age boxes, chooses slot 1 and settles the save folder (which may ask the user).
@@ -50,6 +61,8 @@ class MainWindow : public QMainWindow {
     // foal. Reports nothing: a file that cannot be read now keeps what is shown, and
     // false says so.
     bool reloadSlot();
+    // The kept reads of the slot last applied, and any two compared.
+    HistoryWindow* showHistory();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +81,7 @@ class MainWindow : public QMainWindow {
     void mnuDarkTheme_Click(bool dark);
     // The locked text boxes on the menu colour of the look in use.
     void colourLockedBoxes();
+    void mnuClearHistory_Click();
 
     void Init_Path();
     // Loads SlotFile with `ages` and lists it; true when it loaded. A quiet load shows
@@ -76,6 +90,10 @@ class MainWindow : public QMainWindow {
     // Follows the slot of the last apply while Follow Save File is ticked; re-ticked, it
     // reads the slot at once, since changes went unseen meanwhile.
     void followSlot(bool readAtOnce = false);
+    // Keeps the read of SlotFile whose used records are `used` and works out what
+    // changed since the slot's previous kept read.
+    void keepRead(const std::vector<int>& used);
+    void showHistoryNotice();
     void updateRosterTable();
     void showFolderDialog();
     // Stores RK5Path; a store that fails is reported.
@@ -84,6 +102,8 @@ class MainWindow : public QMainWindow {
 
     platform::Platform& platform_;
     std::string SlotFile;
+    // The save folder SlotFile was composed with, as the history names it.
+    std::string slotFolder_;
     savedata::HorseTable HorseTable;
 
     QGroupBox* Frame1 = nullptr;
@@ -100,10 +120,12 @@ class MainWindow : public QMainWindow {
     QMenu* mnuFile = nullptr;
     QAction* mnuSelectFolder = nullptr;
     QAction* mnuExit = nullptr;
+    QAction* mnuClearHistory = nullptr;
     QMenu* mnuView = nullptr;
     QAction* mnuRosterTable = nullptr;
     QAction* mnuFollowSaveFile = nullptr;
     QAction* mnuDarkTheme = nullptr;
+    QAction* mnuHistory = nullptr;
 
     // The last apply that loaded: its slot (0: none), age boxes and listed records.
     int loadedSlot_ = 0;
@@ -111,6 +133,10 @@ class MainWindow : public QMainWindow {
     std::vector<int> listedRecords_;
     RosterTableWindow* rosterTable_ = nullptr;
     SlotWatcher* watcher_ = nullptr;
+    std::unique_ptr<history::History> history_;
+    // What changed in the last read since the slot's previous kept read.
+    std::shared_ptr<const ReadChanges> changes_;
+    HistoryWindow* historyWindow_ = nullptr;
 };
 
 }  // namespace foalix::ui

@@ -49,8 +49,7 @@ const std::vector<ValueBox>& valueGrid() {
     static const std::vector<ValueBox> grid{
         {"年齡：", "txtAge", &HorseEntry::Age, 1440, kLeftColumn, 7,
          "Age in years: 1, 2, or - for any other age"},
-        {"性別：", "txtSex", &HorseEntry::Sex, 1440, kRightColumn, 34,
-         "Sex: 牡 colt, 牝 filly"},
+        {"性別：", "txtSex", &HorseEntry::Sex, 1440, kRightColumn, 34, "Sex: 牡 colt, 牝 filly"},
         {"素質：", "txtGrade", &HorseEntry::Grade, 1920, kLeftColumn, 8, kGraded},
         {"成長：", "txtWhen", &HorseEntry::When, 1920, kRightColumn, 13,
          "Growth: 早 early, 普 normal, 遲 late, 晚 very late"},
@@ -167,10 +166,12 @@ void MainWindow::colourLockedBoxes() {
 void MainWindow::buildMenu() {
     mnuFile = menuBar()->addMenu("&File");
     mnuSelectFolder = mnuFile->addAction("&Select Folder");
+    mnuClearHistory = mnuFile->addAction("Clear &History…");
     mnuFile->addSeparator();
     mnuExit = mnuFile->addAction("E&xit");
     connect(mnuSelectFolder, &QAction::triggered, this, &MainWindow::mnuSelectFolder_Click);
     connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    connect(mnuClearHistory, &QAction::triggered, this, &MainWindow::mnuClearHistory_Click);
 
     mnuView = menuBar()->addMenu("&View");
     mnuRosterTable = mnuView->addAction("&Roster Table");
@@ -181,6 +182,9 @@ void MainWindow::buildMenu() {
     mnuDarkTheme = mnuView->addAction("&Dark Theme");
     mnuDarkTheme->setObjectName("mnuDarkTheme");
     mnuDarkTheme->setCheckable(true);
+    mnuHistory = mnuView->addAction("&History");
+    mnuHistory->setShortcut(QKeySequence("Ctrl+H"));
+    connect(mnuHistory, &QAction::triggered, this, &MainWindow::showHistory);
     connect(mnuRosterTable, &QAction::triggered, this, &MainWindow::showRosterTable);
     connect(mnuFollowSaveFile, &QAction::toggled, this, &MainWindow::followSlot);
     connect(mnuDarkTheme, &QAction::toggled, this, &MainWindow::mnuDarkTheme_Click);

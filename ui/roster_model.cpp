@@ -7,6 +7,7 @@
 #include <array>
 
 #include "savedata/field_order.h"
+#include "ui/read_changes.h"
 
 namespace foalix::ui {
 
@@ -61,6 +62,14 @@ void RosterModel::setRoster(const savedata::HorseTable& table, std::vector<int> 
     endResetModel();
 }
 
+void RosterModel::setChanges(std::shared_ptr<const ReadChanges> changes) {
+    changes_ = std::move(changes);
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::DecorationRole, Qt::ToolTipRole});
+    }
+}
+
 int RosterModel::rowOf(int record) const {
     const auto found = std::find(rows_.begin(), rows_.end(), record);
     return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin());
@@ -100,9 +109,27 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const {
                                : QVariant(Qt::AlignCenter);
         case Qt::BackgroundRole:
             return column < kLeadingColumns ? QVariant() : gradeBackground(value);
+        case Qt::DecorationRole:
+        case Qt::ToolTipRole:
+            return changeMark(record, column, role);
         default:
             return {};
     }
+}
+
+QVariant RosterModel::changeMark(int record, int column, int role) const {
+    if (!changes_ || column == 0) {
+        return {};
+    }
+    const bool mark = role == Qt::DecorationRole;
+    if (column == 1) {
+        return changes_->isNew(record)
+                   ? (mark ? QVariant(changes_->foalMark(record)) : changes_->foalNote(record))
+                   : QVariant();
+    }
+    const char* key = keyOf(column);
+    const QIcon icon = changes_->valueMark(record, key);
+    return icon.isNull() ? QVariant() : mark ? QVariant(icon) : changes_->valueNote(record, key);
 }
 
 QVariant RosterModel::headerData(int section, Qt::Orientation orientation, int role) const {

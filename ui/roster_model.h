@@ -6,11 +6,14 @@
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
+#include <memory>
 #include <vector>
 
 #include "savedata/horse_table.h"
 
 namespace foalix::ui {
+
+class ReadChanges;
 
 class RosterModel : public QAbstractTableModel {
     Q_OBJECT
@@ -20,6 +23,9 @@ class RosterModel : public QAbstractTableModel {
 
     // The foals `rows` (record numbers, in list order) of `table`.
     void setRoster(const savedata::HorseTable& table, std::vector<int> rows);
+    // What changed since the slot's previous read: marks and tooltips on the names and
+    // values (the values' text stays as it is, for sorting, copying and exporting).
+    void setChanges(std::shared_ptr<const ReadChanges> changes);
     int recordAt(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
     // The model row of `record`, or -1.
     int rowOf(int record) const;
@@ -33,8 +39,11 @@ class RosterModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
+    QVariant changeMark(int record, int column, int role) const;
+
     savedata::HorseTable table_;
     std::vector<int> rows_;
+    std::shared_ptr<const ReadChanges> changes_;
 };
 
 // Sorting by meaning (grades S above A above B…, growth 早 普 遲 晚, ages by number),

@@ -19,8 +19,11 @@
 
 #include "savedata/roster_csv.h"
 #include "savedata/roster_loader.h"
+#include "ui/comparison_view.h"
 #include "ui/error_report.h"
+#include "ui/read_changes.h"
 #include "ui/roster_model.h"
+#include "ui/table_copy.h"
 
 namespace foalix::ui {
 namespace {
@@ -57,6 +60,7 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
       proxy_(new RosterProxy(model_, this)),
       filter_(new QLineEdit(this)),
       count_(new QLabel(this)),
+      changesLine_(new QLabel(this)),
       view_(new QTableView(this)) {
     setObjectName("frmRosterTable");
     setWindowTitle(kTitle);
@@ -82,14 +86,17 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->horizontalHeader()->setStretchLastSection(false);
     view_->horizontalHeader()->setSectionsMovable(true);
-    buildActions();
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(filter_, 1);
     bar->addWidget(count_);
     bar->addWidget(exportButton);
+    changesLine_->setObjectName("lblChanges");
+    changesLine_->hide();
+    connect(changesLine_, &QLabel::linkActivated, this, &RosterTableWindow::showGoneFoals);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addWidget(changesLine_);
     layout->addWidget(view_);
 
     connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -97,6 +104,7 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
         showCount();
     });
     connect(exportButton, &QPushButton::clicked, this, &RosterTableWindow::chooseExportFile);
+    addCopyActions(view_);
     // The current row is the foal the player last clicked or moved to; the selection
     // around it is the player's own and is left alone.
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -110,23 +118,6 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
     fitWidth_ = !geometryKept;
     fitColumns_ = !headerKept;
     showCount();
-}
-
-void RosterTableWindow::buildActions() {
-    auto* copy = new QAction("&Copy", view_);
-    copy->setObjectName("mnuCopy");
-    copy->setShortcut(QKeySequence::Copy);
-    auto* selectAll = new QAction("Select &All", view_);
-    selectAll->setObjectName("mnuSelectAll");
-    selectAll->setShortcut(QKeySequence::SelectAll);
-    for (QAction* action : {copy, selectAll}) {
-        action->setShortcutContext(Qt::WidgetShortcut);
-        view_->addAction(action);
-    }
-    view_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(copy, &QAction::triggered, this,
-            [this] { QApplication::clipboard()->setText(selectionAsText()); });
-    connect(selectAll, &QAction::triggered, view_, &QTableView::selectAll);
 }
 
 void RosterTableWindow::setRoster(const savedata::HorseTable& table, std::vector<int> rows,
@@ -181,6 +172,39 @@ void RosterTableWindow::fitColumns(bool resizeWindow) {
     }
 }
 
+void RosterTableWindow::setChanges(std::shared_ptr<const ReadChanges> changes) {
+    changes_ = std::move(changes);
+    model_->setChanges(changes_);
+    QString line = changes_->summary().toHtmlEscaped();
+    const QString gone = QString("%1 gone").arg(changes_->diff().removed.size());
+    if (!changes_->diff().removed.empty()) {
+        line.replace(gone, QString("<a href=\"gone\">%1</a>").arg(gone));
+    }
+    changesLine_->setText(line);
+    changesLine_->setVisible(!line.isEmpty());
+    if (gone_ != nullptr) {
+        showGoneFoals();
+    }
+}
+
+ComparisonView* RosterTableWindow::showGoneFoals() {
+    if (gone_ == nullptr) {
+        gone_ = new ComparisonView(platform_, this);
+        gone_->setWindowFlag(Qt::Window);
+        gone_->setObjectName("frmGoneFoals");
+        gone_->resize(width(), 240);
+    }
+    savedata::RosterDiff left;
+    if (changes_) {
+        left.removed = changes_->diff().removed;
+    }
+    gone_->setDiff(std::move(left));
+    gone_->setWindowTitle(QString("Gone — %1").arg(changes_ ? changes_->summary() : QString()));
+    gone_->show();
+    gone_->raise();
+    return gone_;
+}
+
 QModelIndex RosterTableWindow::indexOf(int record) const {
     const int sourceRow = model_->rowOf(record);
     return sourceRow < 0 ? QModelIndex() : proxy_->mapFromSource(model_->index(sourceRow, 0));
@@ -231,28 +255,7 @@ std::vector<int> RosterTableWindow::shownRecords() const {
 }
 
 QString RosterTableWindow::selectionAsText() const {
-    // Columns in the order the header shows them, moved ones included.
-    const QHeaderView* header = view_->horizontalHeader();
-    std::vector<int> columns;
-    for (int visual = 0; visual < header->count(); ++visual) {
-        if (const int column = header->logicalIndex(visual); !header->isSectionHidden(column)) {
-            columns.push_back(column);
-        }
-    }
-    const auto line = [&](auto cell) {
-        QStringList cells;
-        for (int column : columns) {
-            cells << cell(column);
-        }
-        return cells.join('\t');
-    };
-    QStringList lines{
-        line([this](int column) { return proxy_->headerData(column, Qt::Horizontal).toString(); })};
-    for (int record : selectedRecords()) {
-        const int row = indexOf(record).row();
-        lines << line([&](int column) { return proxy_->index(row, column).data().toString(); });
-    }
-    return lines.join('\n') + '\n';
+    return selectedRowsAsText(view_);
 }
 bool RosterTableWindow::exportCsv(const QString& path) const {
     const std::vector<int> records = shownRecords();
@@ -260,21 +263,12 @@ bool RosterTableWindow::exportCsv(const QString& path) const {
                                   records, &model_->table()};
     std::ostringstream csv;
     savedata::writeCsv(csv, roster);
-    const std::string bytes = csv.str();
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-               static_cast<qint64>(bytes.size()) &&
-           file.flush();
+    return writeWholeFile(path, csv.str());
 }
 
 void RosterTableWindow::chooseExportFile() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Export CSV", "roster.csv", "CSV files (*.csv)");
-    if (!path.isEmpty() && !exportCsv(path)) {
-        reportError(platform_.messages, this,
-                    savedata::RunTimeError(savedata::error::kPathFileAccessError));
-    }
+    exportThroughDialog(this, platform_.messages, "roster.csv",
+                        [this](const QString& path) { return exportCsv(path); });
 }
 
 void RosterTableWindow::showCount() {

@@ -6,6 +6,7 @@
 
 #include <QModelIndex>
 #include <QWidget>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,8 @@ class QTableView;
 
 namespace foalix::ui {
 
+class ComparisonView;
+class ReadChanges;
 class RosterModel;
 class RosterProxy;
 
@@ -32,6 +35,11 @@ class RosterTableWindow : public QWidget {
     // a foal selected (`selected` not 0) keeps the other selected rows still listed.
     void setRoster(const savedata::HorseTable& table, std::vector<int> rows, int slot,
                    int selected);
+    // What changed since the slot's previous read: marked in the table and said in one
+    // line above it; the foals that left are listed on asking.
+    void setChanges(std::shared_ptr<const ReadChanges> changes);
+    // The foals that left since the previous read, in a window of their own.
+    ComparisonView* showGoneFoals();
     // Makes the row of `record` current and the one selected row, or selects nothing when
     // it is not shown. The current row's own record leaves the selection as it is.
     void selectRecord(int record);
@@ -52,7 +60,6 @@ class RosterTableWindow : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
-    void buildActions();
     QModelIndex indexOf(int record) const;
     int recordOf(const QModelIndex& index) const;
     std::vector<int> shownRecords() const;
@@ -68,6 +75,9 @@ class RosterTableWindow : public QWidget {
     RosterProxy* proxy_;
     QLineEdit* filter_;
     QLabel* count_;
+    QLabel* changesLine_;
+    std::shared_ptr<const ReadChanges> changes_;
+    ComparisonView* gone_ = nullptr;
     QTableView* view_;
     // Columns are fitted to their contents once, on the first rows, unless a layout was
     // kept; the window takes their width unless its geometry was kept.

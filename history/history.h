@@ -1,0 +1,98 @@
+// The history of reads: every read of a slot the window makes, kept in an SQLite
+// database (history.sqlite3) with the foals it found, so what changed between two reads
+// can be shown later. Two windows can share one database: each read is one transaction in
+// WAL mode, and a window waits a moment (the busy timeout) for the other's.
+//
+// The history never stands in the viewer's way: a database that is damaged is set aside
+// and a fresh one started, and one that cannot be opened or written (a locked, read-only
+// or full disk) only means reads are not kept. notice() then says so in one line.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "savedata/roster_diff.h"
+
+namespace foalix::history {
+
+class Connection;
+
+inline constexpr const char* kHistoryFileName = "history.sqlite3";
+
+// One read of a slot file. Times are Unix times in seconds.
+struct ReadInfo {
+    std::string saveFolder;
+    int slot = 0;
+    std::int64_t readAt = 0;
+    std::int64_t fileTime = 0;
+    std::string contentHash;
+};
+
+// A read as kept.
+struct KeptRead {
+    std::int64_t id = 0;
+    std::int64_t readAt = 0;
+    int foals = 0;
+};
+
+// The read a new read is compared with, and its foals.
+struct Baseline {
+    KeptRead read;
+    savedata::Foals foals;
+};
+
+struct Limits {
+    int busyTimeoutMs = 2000;
+    // The database's size in pages at most; 0 leaves SQLite's own limit.
+    std::int64_t maxPageCount = 0;
+    int readsPerSlot = 1000;
+};
+
+class History {
+  public:
+    // Opens `file` (UTF-8), creating it and its tables when it is not there.
+    explicit History(std::string file, Limits limits = {});
+    ~History();
+    History(const History&) = delete;
+    History& operator=(const History&) = delete;
+
+    bool isOpen() const { return db_ != nullptr; }
+    // One line about what last went wrong (or what was set aside) since it was last
+    // taken, or nothing.
+    std::string takeNotice() { return std::exchange(notice_, {}); }
+
+    // Keeps `read` with its foals, unless they are the same as the slot's last kept
+    // read's. Returns the read to compare it with: the slot's kept read before the one
+    // that now holds these foals, when there is one. A read that cannot be kept still
+    // gets its baseline when the database can be read.
+    std::optional<Baseline> keep(const ReadInfo& read, const savedata::Foals& foals);
+    // The slot's kept reads, newest first.
+    std::vector<KeptRead> reads(const std::string& saveFolder, int slot);
+    savedata::Foals foalsOf(std::int64_t readId);
+    // Forgets every read; false (with a notice) when it cannot.
+    bool clear();
+
+  private:
+    void open();
+    void connect();
+    void setAside();
+    // The slot's newest kept reads, at most `count`.
+    std::vector<KeptRead> newest(const std::string& saveFolder, int slot, int count);
+    void insert(const ReadInfo& read, const savedata::Foals& foals);
+    // A read's foals; raises SqliteError.
+    savedata::Foals foalsIn(std::int64_t readId);
+    // Runs `work`; a failure becomes a notice and `fallback`.
+    template <typename Work, typename Result>
+    Result guarded(const char* doing, Work work, Result fallback);
+
+    std::string file_;
+    Limits limits_;
+    std::unique_ptr<Connection> db_;
+    std::string notice_;
+};
+
+}  // namespace foalix::history

@@ -1,0 +1,85 @@
+#include "history/sqlite.h"
+
+namespace foalix::history {
+
+Connection::Connection(const std::string& file) {
+    const int code =
+        sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (code != SQLITE_OK) {
+        const std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
+        sqlite3_close(db_);
+        throw SqliteError(code, message);
+    }
+    sqlite3_extended_result_codes(db_, 1);
+}
+
+Connection::~Connection() {
+    sqlite3_close_v2(db_);
+}
+
+void Connection::exec(const char* sql) {
+    if (const int code = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); code != SQLITE_OK) {
+        fail(code);
+    }
+}
+
+void Connection::fail(int code) const {
+    throw SqliteError(code, sqlite3_errmsg(db_));
+}
+
+Statement::Statement(Connection& connection, const char* sql) : connection_(connection) {
+    if (const int code = sqlite3_prepare_v2(connection.handle(), sql, -1, &statement_, nullptr);
+        code != SQLITE_OK) {
+        connection.fail(code);
+    }
+}
+
+Statement::~Statement() {
+    sqlite3_finalize(statement_);
+}
+
+Statement& Statement::bind(std::int64_t value) {
+    if (const int code = sqlite3_bind_int64(statement_, next_++, value); code != SQLITE_OK) {
+        connection_.fail(code);
+    }
+    return *this;
+}
+
+Statement& Statement::bind(const std::string& value) {
+    if (const int code = sqlite3_bind_text(statement_, next_++, value.data(),
+                                           static_cast<int>(value.size()), SQLITE_TRANSIENT);
+        code != SQLITE_OK) {
+        connection_.fail(code);
+    }
+    return *this;
+}
+
+bool Statement::step() {
+    const int code = sqlite3_step(statement_);
+    if (code == SQLITE_ROW) {
+        return true;
+    }
+    if (code != SQLITE_DONE) {
+        connection_.fail(code);
+    }
+    return false;
+}
+
+std::int64_t Statement::integer(int column) const {
+    return sqlite3_column_int64(statement_, column);
+}
+
+std::string Statement::text(int column) const {
+    const auto* bytes = sqlite3_column_text(statement_, column);
+    return bytes ? std::string(reinterpret_cast<const char*>(bytes),
+                               static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
+                 : std::string();
+}
+
+void Statement::reset() {
+    sqlite3_reset(statement_);
+    sqlite3_clear_bindings(statement_);
+    next_ = 1;
+}
+
+}  // namespace foalix::history

@@ -1,0 +1,101 @@
+#include "savedata/roster_diff.h"
+
+#include "savedata/field_order.h"
+#include "savedata/roster_csv.h"
+
+namespace foalix::savedata {
+namespace {
+
+bool hasBetterEnd(std::string_view key) {
+    return key != "Age" && key != "When" && key != "Sex" && key != "Temper";
+}
+
+std::vector<std::string> foalLine(const char* change, int row, const HorseEntry& entry) {
+    std::vector<std::string> line{change, std::to_string(row), entry.name};
+    for (const auto& field : kHorseFields) {
+        line.push_back(entry.*field.member);
+    }
+    return line;
+}
+
+}  // namespace
+
+Foals foalsOf(const HorseTable& table, const std::vector<int>& used) {
+    Foals foals;
+    for (int row : used) {
+        foals.emplace(row, table.row(row));
+    }
+    return foals;
+}
+
+Trend trendOf(std::string_view key, const std::string& old, const std::string& now) {
+    const int before = meaningRank(key, old);
+    const int after = meaningRank(key, now);
+    if (!hasBetterEnd(key) || before == 0 || after == 0 || before == after) {
+        return Trend::Neither;
+    }
+    return after > before ? Trend::Better : Trend::Worse;
+}
+
+RosterDiff diffRosters(const Foals& old, const Foals& now) {
+    RosterDiff diff;
+    for (const auto& [row, entry] : old) {
+        const auto same = now.find(row);
+        if (same == now.end() || same->second.name != entry.name) {
+            diff.removed.emplace(row, entry);
+            continue;
+        }
+        for (const auto& field : kHorseFields) {
+            const std::string& before = entry.*field.member;
+            const std::string& after = same->second.*field.member;
+            if (before != after) {
+                diff.changed.push_back(
+                    {row, entry.name, &field, before, after, trendOf(field.key, before, after)});
+            }
+        }
+    }
+    for (const auto& [row, entry] : now) {
+        const auto same = old.find(row);
+        if (same == old.end() || same->second.name != entry.name) {
+            diff.added.emplace(row, entry);
+        }
+    }
+    return diff;
+}
+
+std::vector<std::vector<std::string>> diffLines(const RosterDiff& diff) {
+    std::vector<std::string> header{"change", "row", "name"};
+    for (const auto& field : kHorseFields) {
+        header.emplace_back(field.key);
+    }
+    // Keyed by record, then removed before added (a renamed record), then changed.
+    std::map<std::pair<int, int>, std::vector<std::string>> byRecord;
+    for (const auto& [row, entry] : diff.removed) {
+        byRecord[{row, 0}] = foalLine("removed", row, entry);
+    }
+    for (const auto& [row, entry] : diff.added) {
+        byRecord[{row, 1}] = foalLine("added", row, entry);
+    }
+    for (const ValueChange& change : diff.changed) {
+        auto& line = byRecord[{change.row, 2}];
+        if (line.empty()) {
+            line = {"changed", std::to_string(change.row), change.name};
+            line.resize(header.size());
+        }
+        line[static_cast<std::size_t>(change.field - kHorseFields.data()) + 3] =
+            change.old + "→" + change.now;
+    }
+    std::vector<std::vector<std::string>> lines{header};
+    for (auto& [key, line] : byRecord) {
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+void writeDiffCsv(std::ostream& out, const RosterDiff& diff) {
+    for (const auto& line : diffLines(diff)) {
+        writeCsvRecord(out, line);
+    }
+}
+
+}  // namespace foalix::savedata

@@ -1,0 +1,140 @@
+#include "ui/read_changes.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <map>
+
+namespace foalix::ui {
+
+using savedata::Trend;
+using savedata::ValueChange;
+
+namespace {
+
+constexpr const char* kNewMark = "新";
+
+// A change's mark and its word.
+std::pair<const char*, const char*> trendTexts(Trend trend) {
+    switch (trend) {
+        case Trend::Better:
+            return {"▲", "better"};
+        case Trend::Worse:
+            return {"▼", "worse"};
+        case Trend::Neither:
+            break;
+    }
+    return {"◆", "changed"};
+}
+
+const char* trendMark(Trend trend) {
+    return trendTexts(trend).first;
+}
+
+// A mark drawn as an icon, so the value beside it stays the cell's text (sorting,
+// copying and exporting read the text).
+QIcon markIcon(const char* mark) {
+    static std::map<std::string, QIcon> icons;
+    auto& icon = icons[mark];
+    if (icon.isNull()) {
+        const QString text = QString::fromUtf8(mark);
+        const QColor colour = text == "▲"        ? QColor(0, 140, 60)
+                              : text == "▼"      ? QColor(200, 30, 30)
+                              : text == kNewMark ? QColor(20, 90, 200)
+                                                 : QApplication::palette().color(QPalette::Text);
+        QFont font = QApplication::font();
+        const int size = QFontMetrics(font).height();
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(colour);
+        painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
+        painter.end();
+        icon = QIcon(pixmap);
+    }
+    return icon;
+}
+
+}  // namespace
+
+ReadChanges::ReadChanges(savedata::RosterDiff diff, QDateTime since)
+    : diff_(std::move(diff)), since_(std::move(since)) {}
+
+const ValueChange* ReadChanges::change(int record, std::string_view key) const {
+    for (const ValueChange& change : diff_.changed) {
+        if (change.row == record && key == change.field->key) {
+            return &change;
+        }
+    }
+    return nullptr;
+}
+
+QIcon ReadChanges::foalMark(int record) const {
+    if (isNew(record)) {
+        return markIcon(kNewMark);
+    }
+    bool better = false;
+    bool worse = false;
+    bool any = false;
+    for (const ValueChange& change : diff_.changed) {
+        if (change.row == record) {
+            any = true;
+            better |= change.trend == Trend::Better;
+            worse |= change.trend == Trend::Worse;
+        }
+    }
+    if (!any) {
+        return {};
+    }
+    return markIcon(better == worse ? "◆" : better ? "▲" : "▼");
+}
+
+QString ReadChanges::foalNote(int record) const {
+    if (isNew(record)) {
+        return QString("新: new since %1").arg(since_.toString("HH:mm"));
+    }
+    QStringList notes;
+    for (const ValueChange& change : diff_.changed) {
+        if (change.row == record) {
+            notes << QString("%1 %2 %3→%4")
+                         .arg(QString::fromUtf8(trendMark(change.trend)),
+                              QString::fromUtf8(change.field->caption).trimmed(),
+                              QString::fromStdString(change.old),
+                              QString::fromStdString(change.now));
+        }
+    }
+    return notes.join('\n');
+}
+
+QIcon ReadChanges::valueMark(int record, std::string_view key) const {
+    const ValueChange* found = change(record, key);
+    return found ? markIcon(trendMark(found->trend)) : QIcon();
+}
+
+QString ReadChanges::valueNote(int record, std::string_view key) const {
+    const ValueChange* found = change(record, key);
+    return found ? QString("%1 %2: was %3")
+                       .arg(QString::fromUtf8(trendMark(found->trend)),
+                            QString::fromUtf8(trendTexts(found->trend).second),
+                            QString::fromStdString(found->old))
+                 : QString();
+}
+
+QString ReadChanges::summary() const {
+    if (!since_.isValid()) {
+        return {};
+    }
+    const QString when = since_.date() == QDate::currentDate()
+                             ? since_.toString("HH:mm")
+                             : since_.toString("yyyy-MM-dd HH:mm");
+    return QString("Since %1: %2 new, %3 gone, %4 values changed")
+        .arg(when)
+        .arg(diff_.added.size())
+        .arg(diff_.removed.size())
+        .arg(diff_.changed.size());
+}
+
+}  // namespace foalix::ui

@@ -1,0 +1,80 @@
+#include "ui/table_copy.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QTableView>
+#include <algorithm>
+#include <vector>
+
+#include "ui/error_report.h"
+
+namespace foalix::ui {
+
+QString selectedRowsAsText(const QTableView* view) {
+    const QAbstractItemModel* model = view->model();
+    // Columns in the order the header shows them, moved ones included.
+    const QHeaderView* header = view->horizontalHeader();
+    std::vector<int> columns;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        if (const int column = header->logicalIndex(visual); !header->isSectionHidden(column)) {
+            columns.push_back(column);
+        }
+    }
+    const auto line = [&](auto cell) {
+        QStringList cells;
+        for (int column : columns) {
+            cells << cell(column);
+        }
+        return cells.join('\t');
+    };
+    QStringList lines{
+        line([model](int column) { return model->headerData(column, Qt::Horizontal).toString(); })};
+    QModelIndexList selected = view->selectionModel()->selectedRows();
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    for (const QModelIndex& index : selected) {
+        lines << line(
+            [&](int column) { return model->index(index.row(), column).data().toString(); });
+    }
+    return lines.join('\n') + '\n';
+}
+
+void addCopyActions(QTableView* view) {
+    auto* copy = new QAction("&Copy", view);
+    copy->setObjectName("mnuCopy");
+    copy->setShortcut(QKeySequence::Copy);
+    auto* selectAll = new QAction("Select &All", view);
+    selectAll->setObjectName("mnuSelectAll");
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    for (QAction* action : {copy, selectAll}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        view->addAction(action);
+    }
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    QObject::connect(copy, &QAction::triggered, view,
+                     [view] { QApplication::clipboard()->setText(selectedRowsAsText(view)); });
+    QObject::connect(selectAll, &QAction::triggered, view, &QTableView::selectAll);
+}
+
+bool writeWholeFile(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size()) &&
+           file.flush();
+}
+
+void exportThroughDialog(QWidget* owner, platform::MessageBoxes& messages, const QString& suggested,
+                         const std::function<bool(const QString& path)>& write) {
+    const QString path =
+        QFileDialog::getSaveFileName(owner, "Export CSV", suggested, "CSV files (*.csv)");
+    if (!path.isEmpty() && !write(path)) {
+        reportError(messages, owner, savedata::RunTimeError(savedata::error::kPathFileAccessError));
+    }
+}
+
+}  // namespace foalix::ui

@@ -1,0 +1,30 @@
+// Copying and exporting a table's rows, the same in every table window: Ctrl+C (and Copy
+// on the context menu) copies the selected rows whole, as tab-separated text under a
+// header line, for a spreadsheet.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "platform/platform.h"
+
+class QTableView;
+class QWidget;
+
+namespace foalix::ui {
+
+// The selected rows of `view` in the order shown, their columns in the order the header
+// shows them, under a header line.
+QString selectedRowsAsText(const QTableView* view);
+// Gives `view` the actions Copy (Ctrl+C: the selected rows whole, where by itself it
+// copies one cell) and Select All (Ctrl+A), on its context menu too.
+void addCopyActions(QTableView* view);
+// Writes `bytes` as the whole of the file at `path`; false when it cannot.
+bool writeWholeFile(const QString& path, const std::string& bytes);
+// Asks for a CSV file to export to (`suggested` the name offered) and runs `write` on
+// it; a file that cannot be written is reported.
+void exportThroughDialog(QWidget* owner, platform::MessageBoxes& messages, const QString& suggested,
+                         const std::function<bool(const QString& path)>& write);
+
+}  // namespace foalix::ui
