@@ -29,6 +29,7 @@ constexpr const char* kFooter =
 struct Options {
     std::string ages = "1,2";
     std::string format = "text";
+    std::string encoding = "auto";
     std::string file;
     std::string folder;
     int slot = 0;
@@ -57,6 +58,11 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         ->check(CLI::IsMember({"text", "csv", "json"}))
         ->type_name("text|csv|json")
         ->capture_default_str();
+    app.add_option("--encoding", options.encoding,
+                   "names' code page: auto (detected from the roster), shift-jis or big5")
+        ->check(CLI::IsMember({"auto", "shift-jis", "big5"}))
+        ->type_name("auto|shift-jis|big5")
+        ->capture_default_str();
     auto* file = app.add_option("--file", options.file, "read this slot file instead");
     auto* folder = app.add_option("FOLDER", options.folder, "the game's save folder");
     auto* slot = app.add_option("SLOT", options.slot, "the save slot, 1 to 5")
@@ -83,7 +89,8 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     HorseTable table;
     LoadResult result;
     try {
-        result = Load_Horses(SlotFile(path), agesFrom(options.ages), table);
+        result = Load_Horses(SlotFile(path), agesFrom(options.ages), table,
+                             *choiceFromKey(options.encoding));
     } catch (const std::exception& e) {
         // RunTimeError says "Run-time error 'N': text"; anything else (out of memory)
         // is reported the same way rather than ending in a crash report.

@@ -1,14 +1,22 @@
 // foalix-dump: its three output forms, its errors and its exit statuses.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "cli/console_output.h"
 #include "cli/dump_command.h"
 #include "tests/dump_runner.h"
 #include "tests/test_support.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <sys/stat.h>
+#else
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,13 +28,52 @@ namespace {
 using testing::dump;
 using testing::DumpRun;
 
+// Runs the program argv[0] with its standard output in the file `output`; its exit status.
+int runRedirected(const std::vector<std::string>& argv, const std::string& output) {
+#ifdef _WIN32
+    // The C library joins the arguments with spaces: one with a space of its own is quoted.
+    std::vector<std::string> quoted;
+    for (const std::string& arg : argv) {
+        quoted.push_back(arg.find(' ') == std::string::npos ? arg : '"' + arg + '"');
+    }
+    std::vector<const char*> args;
+    for (const std::string& arg : quoted) {
+        args.push_back(arg.c_str());
+    }
+    args.push_back(nullptr);
+    const int file = _open(output.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IWRITE);
+    const int saved = _dup(1);
+    _dup2(file, 1);
+    const auto status = _spawnv(_P_WAIT, argv[0].c_str(), args.data());
+    _dup2(saved, 1);
+    _close(saved);
+    _close(file);
+    return static_cast<int>(status);
+#else
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+        std::vector<char*> args;
+        for (const std::string& arg : argv) {
+            args.push_back(const_cast<char*>(arg.c_str()));
+        }
+        args.push_back(nullptr);
+        execv(args[0], args.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
 class DumpTest : public ::testing::Test {
   protected:
     void SetUp() override {
         slotgen::SlotImage image;
         image.foal(2, 11, "ミドリ", 1, 0x09, testing::kExampleOne)
             .foal(5, 12, "アオ", 2, 0xF7, testing::kExampleTwo)
-            .recordRaw(6, 13, std::vector<savedata::Byte>{'A', 0, '"', 0, '\t', 0, 0x1F, 0})
+            .recordRaw(6, 13, std::vector<savedata::Byte>{'=', 0, '"', 0, '\t', 0, 0x1F, 0})
             .link(13, 3, 0x00);
         file_ = dir_.writeSlot(3, image);
     }
@@ -47,13 +94,13 @@ TEST_F(DumpTest, OutputForms) {
              R"("Grass":"A","Mud":"A","Sex":"牝","Mind":"D","Temper":"荒","Brian":"A"}]})"},
         {{"--format", "csv", "--ages", "2", "--file", file_},
          "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian\r\n"
-         "6,\"A\"\"\t\x1F\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D\r\n"
+         "6,\"'=\"\"\t\x1F\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D\r\n"
          "5,アオ,D,D,C,2,B,C,早,C,C,A,牡,C,普,B\r\n"
          "total,2頭,,,,,,,,,,,,,,\r\n"},
         {{dir_.str(), "3"},
          "No.  馬名      素質  ＳＰ  ＳＴ  年齡  体力  根性  成長  瞬發  芝適  沙適  性別  精神  "
          "氣性  賢　\n"
-         "6    A\"\\t\\x1F  D     D     D     -     D     C     早    C     C     C     牡    D  "
+         "6    =\"\\t\\x1F  D     D     D     -     D     C     早    C     C     C     牡    D  "
          "   激    D\n"
          "5    アオ      D     D     C     2     B     C     早    C     C     A     牡    C  "
          "   普    B\n"
@@ -104,6 +151,58 @@ TEST_F(DumpTest, OutputThatCannotBeWrittenFails) {
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitOtherError) << status;
 #endif
+}
+
+// The program itself, its output in a file: the same bytes as the command gives in this
+// process on every system (UTF-8; CSV lines end in CR LF once, the others in LF), with a
+// Big5 roster's names detected or read as chosen.
+TEST_F(DumpTest, ProgramWritesTheSameBytesToAFile) {
+    slotgen::SlotImage big5;
+    big5.names(savedata::NameEncoding::Big5).foal(1, 1, "中馬", 1, 0x09, testing::kExampleOne);
+    const std::string big5File = dir_.writeSlot(4, big5);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> runs{
+        {{"--format", "csv", "--file", file_}, ""},
+        {{"--format", "json", "--file", file_}, ""},
+        {{dir_.str(), "3"}, ""},
+        {{"--file", big5File}, "1    中馬  S"},
+        {{"--encoding", "shift-jis", "--file", big5File}, "1    ､ｰ    S"},
+        {{"--encoding", "big5", "--file", file_}, "\uF030\uF01A\uFFFD"},
+    };
+    const std::string output = (dir_.path() / "output").string();
+    for (const auto& [args, excerpt] : runs) {
+        std::vector<std::string> argv{FOALIX_DUMP_EXE};
+        argv.insert(argv.end(), args.begin(), args.end());
+        const int status = runRedirected(argv, output);
+        std::ifstream in(output, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_EQ(status, 0) << args.back();
+        EXPECT_EQ(bytes, dump(args).out) << args.back();
+        EXPECT_NE(bytes.find(excerpt), std::string::npos) << bytes;
+    }
+    EXPECT_EQ(dump({"--encoding", "latin1", "--file", file_}).status, kExitUsage);
+}
+
+// Console output goes on as UTF-16 in whole characters, however the UTF-8 is cut up.
+TEST(Utf16Buffer, WholeCharactersWhereverTheTextIsCut) {
+    const std::vector<std::pair<std::vector<std::string>, std::wstring>> cases{
+        {{"ミ", "ドリ\n"}, L"ミドリ\n"},
+        {{"\xE3", "\x83\x9F\xE3\x83", "\x89"}, L"ミド"},  // a character across writes
+        {{"\xF0\x9F\x90", "\x8E"}, L"\xD83D\xDC0E"},      // beyond 16 bits: a surrogate pair
+        {{"A\xFF\x80", "\xC0\xAF"}, L"A\xFFFD\xFFFD\xFFFD\xFFFD"},  // not UTF-8
+        {{"\xED\xA0\x80"}, L"\xFFFD\xFFFD\xFFFD"},                  // a surrogate's bytes
+        {{"B\xE3\x83"}, L"B\xFFFD\xFFFD"},                          // cut off at the end
+    };
+    for (const auto& [writes, expected] : cases) {
+        std::wstring written;
+        {
+            Utf16Buffer buffer([&](std::wstring_view text) { written += text; });
+            std::ostream out(&buffer);
+            for (const std::string& text : writes) {
+                out << text << std::flush;
+            }
+        }
+        EXPECT_EQ(written, expected) << ::testing::PrintToString(writes);
+    }
 }
 
 }  // namespace
