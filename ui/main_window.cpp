@@ -14,6 +14,7 @@
 #include "ui/dropped_save_folder.h"
 #include "ui/error_report.h"
 #include "ui/foal_list.h"
+#include "ui/name_encoding_menu.h"
 #include "ui/roster_table_window.h"
 #include "ui/screen_centre.h"
 #include "ui/select_folder_dialog.h"
@@ -145,7 +146,8 @@ void MainWindow::cmdApply_Click() {
 bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet) {
     LoadResult result;
     const auto load = [&] {
-        result = savedata::Load_Horses(savedata::SlotFile(SlotFile), ages, HorseTable);
+        result = savedata::Load_Horses(savedata::SlotFile(SlotFile), ages, HorseTable,
+                                       storedNameEncoding(platform_.settings));
     };
     if (quiet) {
         try {
@@ -223,7 +225,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedSaveFolder(event->mimeData()).folder.isEmpty()) {
+    if (!droppedSaveFolder(event->mimeData(), platform_.files.ignoresCase()).folder.isEmpty()) {
         event->acceptProposedAction();
     }
 }
@@ -231,7 +233,8 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 // A dropped folder becomes the save folder, as the menu command makes it, and is
 // applied; a dropped slot file does the same with its folder and chooses its slot.
 void MainWindow::dropEvent(QDropEvent* event) {
-    const DroppedSaveFolder dropped = droppedSaveFolder(event->mimeData());
+    const DroppedSaveFolder dropped =
+        droppedSaveFolder(event->mimeData(), platform_.files.ignoresCase());
     if (dropped.folder.isEmpty()) {
         return;
     }

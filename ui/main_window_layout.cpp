@@ -15,6 +15,7 @@
 #include "ui/foal_list.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/name_encoding_menu.h"
 #include "ui/twips.h"
 
 namespace foalix::ui {
@@ -149,6 +150,7 @@ void MainWindow::buildMenu() {
     mnuFollowSaveFile->setChecked(true);
     connect(mnuRosterTable, &QAction::triggered, this, &MainWindow::showRosterTable);
     connect(mnuFollowSaveFile, &QAction::toggled, this, &MainWindow::followSlot);
+    addNameEncodingMenu(mnuView, platform_, this, [this] { reloadSlot(); });
 }
 
 void MainWindow::setTabOrder() {

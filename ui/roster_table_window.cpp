@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <sstream>
@@ -25,6 +28,10 @@ namespace {
 // The window's own section of the settings store.
 constexpr const char* kSection = "RosterTable";
 constexpr const char* kTitle = "Roster Table";
+constexpr const char* kExportFolderKey = "ExportFolder";
+// UTF-8's byte-order mark: a spreadsheet opening the file by a double-click then reads
+// it as UTF-8, not in the system's code page.
+constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
 
 QString listedTotal(std::size_t count) {
     return QString::fromStdString(savedata::totalText(count));
@@ -139,7 +146,8 @@ QString RosterTableWindow::selectionAsText() const {
     for (const QModelIndex& index : selected) {
         QStringList cells;
         for (int column = 0; column < proxy_->columnCount(); ++column) {
-            cells << proxy_->index(index.row(), column).data().toString();
+            const QString cell = proxy_->index(index.row(), column).data().toString();
+            cells << QString::fromStdString(savedata::asSpreadsheetText(cell.toStdString()));
         }
         lines << cells.join('\t');
     }
@@ -151,6 +159,7 @@ bool RosterTableWindow::exportCsv(const QString& path) const {
     const savedata::Roster roster{path.toStdString(), listedTotal(records.size()).toStdString(),
                                   records, &model_->table()};
     std::ostringstream csv;
+    csv << kByteOrderMark;
     savedata::writeCsv(csv, roster);
     const std::string bytes = csv.str();
     QFile file(path);
@@ -160,13 +169,27 @@ bool RosterTableWindow::exportCsv(const QString& path) const {
            file.flush();
 }
 
+// The dialog opens in the folder of the last export, or in the user's documents: never
+// in the save folder, which is the game's.
 void RosterTableWindow::chooseExportFile() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Export CSV", "roster.csv", "CSV files (*.csv)");
-    if (!path.isEmpty() && !exportCsv(path)) {
+    QString folder = platform_.settings.get(kSection, kExportFolderKey, "");
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    const QString path = QFileDialog::getSaveFileName(
+        this, "Export CSV", QDir(folder).filePath("roster.csv"), "CSV files (*.csv)");
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!exportCsv(path)) {
         reportError(platform_.messages, this,
                     savedata::RunTimeError(savedata::error::kPathFileAccessError));
+        return;
     }
+    reportingErrors(platform_.messages, this, [&] {
+        platform_.settings.save(kSection, kExportFolderKey,
+                                QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    });
 }
 
 bool RosterTableWindow::eventFilter(QObject* watched, QEvent* event) {

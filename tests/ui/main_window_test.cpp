@@ -4,11 +4,13 @@
 // drops on the window.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 #include <QUrl>
@@ -194,7 +196,7 @@ TEST_F(MainWindowTest, TableSortsFiltersAndExports) {
     ASSERT_TRUE(table_->exportCsv(csv));
     std::ifstream in(csv.toStdString(), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
-              dump({"--format", "csv", "--file", slot(1)}).out);
+              "\xEF\xBB\xBF" + dump({"--format", "csv", "--file", slot(1)}).out);
     EXPECT_FALSE(table_->exportCsv(csv + "/no/such/folder.csv"));
     EXPECT_EQ(view()->model()->headerData(2, Qt::Horizontal).toString(), "年齡");
     // Column, direction, rows; ties keep the record order both ways.
@@ -236,6 +238,13 @@ TEST_F(MainWindowTest, TableSelectionCopyAndSize) {
               "\t馬名\t年齡\t素質\tＳＰ\tＳＴ\t根性\t体力\t精神\t性別\t成長\t芝適\t沙適\t瞬發\t氣性"
               "\t賢　\n"
               "9\tオナジ\t2\tB\tA\tA\tC\tC\tD\t牝\t晚\tA\tA\tA\t荒\tA\n");
+    // A name a spreadsheet would run as a formula is copied as text.
+    fiveFoals(std::string("=\0A\0", 4)).writeTo(slot(1));
+    click("cmdApply");
+    list()->selectRecord(1);
+    QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("\n1\t'=A\t1\tS"))
+        << QApplication::clipboard()->text().toStdString();
 }
 
 // The game rewriting the slot: in place, by a new file renamed over it, and caught
@@ -286,6 +295,38 @@ TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
     EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 3");
     EXPECT_TRUE(drop(fake_.platform.folders.saveFolder));
     EXPECT_EQ(fake_.messages.texts(), "Save Data not found");  // slot 3 of the save folder
+    // A slot file named in capitals: a slot where file names ignore case, else refused.
+    QFile::copy(other + "/Svdata3a.rk5", other + "/SVDATA2A.RK5");
+    EXPECT_FALSE(drop(other + "/SVDATA2A.RK5"));
+    fake_.files.ignoring = true;
+    EXPECT_TRUE(drop(other + "/SVDATA2A.RK5"));
+    EXPECT_TRUE(get<QRadioButton>("optSaveName1")->isChecked());  // slot 2
+}
+
+// View → Name Encoding: a Big5 roster is detected, a choice is kept and reloads the slot
+// shown, and a later window starts with the kept choice; an unknown one is Automatic.
+TEST_F(MainWindowTest, NameEncodingChoiceReloadsAndIsKept) {
+    SlotImage big5;
+    big5.names(savedata::NameEncoding::Big5).foal(1, 1, "中馬", 1, 0x00, kExampleOne);
+    big5.writeTo(slot(5));
+    click("optSaveName4");
+    click("cmdApply");
+    EXPECT_EQ(listed(), "中馬 / 1頭");
+    const std::vector<std::tuple<QString, QString, QString>> choices{
+        {"mnuEncodingShiftJis", "shift-jis", "､ｰ / 1頭"},
+        {"mnuEncodingBig5", "big5", "中馬 / 1頭"},
+        {"mnuEncodingAutomatic", "auto", "中馬 / 1頭"},
+    };
+    for (const auto& [action, key, expected] : choices) {
+        window_->findChild<QAction*>(action)->trigger();
+        EXPECT_EQ(fake_.settings.store.get("Setting", "NameEncoding", ""), key);
+        EXPECT_EQ(listed(), expected) << action.toStdString();
+        ui::MainWindow later(fake_.platform);
+        EXPECT_TRUE(later.findChild<QAction*>(action)->isChecked());
+    }
+    fake_.settings.store.save("Setting", "NameEncoding", "utf-8");
+    ui::MainWindow later(fake_.platform);
+    EXPECT_TRUE(later.findChild<QAction*>("mnuEncodingAutomatic")->isChecked());
 }
 
 }  // namespace
