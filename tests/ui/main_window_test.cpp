@@ -6,11 +6,13 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 #include <QUrl>
@@ -217,6 +219,31 @@ TEST_F(MainWindowTest, TableSortsFiltersAndExports) {
 }
 
 // Selection linked both ways, Ctrl+C, and the size and column widths kept for next time.
+// Export CSV… opens in the user's documents, then in the folder of the last export:
+// never in the save folder, which Apply made the current directory.
+TEST_F(MainWindowTest, ExportOpensInDocumentsThenTheLastExportFolder) {
+    openTable();
+    TempDir dir;
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QString::fromStdString(dir.str()).toUtf8());  // Documents under it
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents);
+    QStringList opened;
+    for (const char* name : {"first.csv", "second.csv"}) {
+        whenModal([&](QWidget* modal) {
+            auto* files = static_cast<QFileDialog*>(modal);
+            opened << files->directory().absolutePath();
+            files->selectFile(QString::fromStdString(dir.str()) + "/" + name);
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        control<QPushButton>(table_, "cmdExport")->click();
+    }
+    qputenv("HOME", home);
+    EXPECT_EQ(opened, QStringList({QDir(documents).absolutePath(),
+                                   QDir(QString::fromStdString(dir.str())).absolutePath()}));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.str()) + "/second.csv"));
+}
+
 TEST_F(MainWindowTest, TableSelectionCopyAndSize) {
     openTable();
     view()->setColumnWidth(1, 123);
