@@ -105,13 +105,23 @@ windows: windows-deps
 	cp "$$qt/bin/Qt6Test.dll" $(WINDOWS_BUILD)/tests/
 
 # Every suite, the window's included, under Wine in a Japanese locale (ANSI code page 932,
-# as on the players' systems), then the real foalix.exe under Wine in a virtual display.
+# as on the game's own systems); the reader's and foalix-dump's suites again in the other
+# locales players run (Traditional Chinese 950, English 1252), each in a prefix of its own,
+# where names must read exactly as in Japanese; then the real foalix.exe under Wine in a
+# virtual display.
+WINDOWS_OTHER_LOCALES = zh_TW.UTF-8 en_US.UTF-8
 test-windows: windows
 	@scripts/wine-japanese $(CURDIR)/$(WINDOWS_BUILD)/wineprefix true
 	@# Drive x: of the tests' Wine prefix is a folder that does not exist: a drive not ready.
 	@ln -sfn /nonexistent/foalix-unready $(WINDOWS_BUILD)/wineprefix/dosdevices/x:
 	@scripts/wine-japanese $(CURDIR)/$(WINDOWS_BUILD)/wineprefix \
 		ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
+	@for locale in $(WINDOWS_OTHER_LOCALES); do \
+		echo "Reader and foalix-dump suites in $$locale"; \
+		scripts/wine-locale $$locale $(CURDIR)/$(WINDOWS_BUILD)/wineprefix-$${locale%%.*} \
+			ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -R '^foalix_(reader|dump)_tests$$' \
+			|| exit 1; \
+	done
 	@scripts/windows-smoke $(CURDIR)/$(WINDOWS_STAGE) $(CURDIR)/$(WINDOWS_BUILD)/smoke
 
 # The Debian package alone, in dist/: built as Debian builds its own (scripts/build-deb:

@@ -69,7 +69,8 @@ int runCompare(int argc, const char* const* argv, std::ostream& out, std::ostrea
     for (std::size_t i = 0; i < foals.size(); ++i) {
         HorseTable table;
         LoadResult result;
-        if (const auto status = loadSlot(i == 0 ? oldPath : newPath, {}, table, result, err)) {
+        if (const auto status = loadSlot(i == 0 ? oldPath : newPath, {}, options.nameEncoding(),
+                                         table, result, err)) {
             return *status;
         }
         foals[i] = foalsOf(table, result.usedRows);

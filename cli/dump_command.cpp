@@ -80,7 +80,8 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
                        systemInstallFolders());
     HorseTable table;
     LoadResult result;
-    if (const auto status = loadSlot(path, agesFrom(options.ages), table, result, err)) {
+    if (const auto status =
+            loadSlot(path, agesFrom(options.ages), options.nameEncoding(), table, result, err)) {
         return *status;
     }
     const Roster roster{path, result.total, inListOrder(table, result.listedRows), &table};

@@ -16,10 +16,19 @@ Format SharedOptions::outputFormat() const {
     return formats.at(format);
 }
 
+NameEncodingChoice SharedOptions::nameEncoding() const {
+    return *choiceFromKey(encoding);
+}
+
 void addSharedOptions(CLI::App& app, SharedOptions& options) {
     app.add_option("--format", options.format, "output form: text, csv or json")
         ->check(CLI::IsMember({"text", "csv", "json"}))
         ->type_name("text|csv|json")
+        ->capture_default_str();
+    app.add_option("--encoding", options.encoding,
+                   "names' code page: auto (detected from the roster), shift-jis or big5")
+        ->check(CLI::IsMember({"auto", "shift-jis", "big5"}))
+        ->type_name("auto|shift-jis|big5")
         ->capture_default_str();
 }
 
@@ -40,10 +49,10 @@ std::optional<int> parseArguments(CLI::App& app, int argc, const char* const* ar
     return std::nullopt;
 }
 
-std::optional<int> loadSlot(const std::string& path, AgeBoxes ages, HorseTable& table,
-                            LoadResult& result, std::ostream& err) {
+std::optional<int> loadSlot(const std::string& path, AgeBoxes ages, NameEncodingChoice encoding,
+                            HorseTable& table, LoadResult& result, std::ostream& err) {
     try {
-        result = Load_Horses(SlotFile(path), ages, table);
+        result = Load_Horses(SlotFile(path), ages, table, encoding);
     } catch (const std::exception& e) {
         // RunTimeError says "Run-time error 'N': text"; anything else (out of memory)
         // is reported the same way rather than ending in a crash report.

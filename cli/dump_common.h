@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/dump_output.h"
+#include "savedata/names.h"
 #include "savedata/roster_loader.h"
 
 namespace foalix::cli {
@@ -15,8 +16,10 @@ namespace foalix::cli {
 // The options of every command.
 struct SharedOptions {
     std::string format = "text";
+    std::string encoding = "auto";
 
     Format outputFormat() const;
+    savedata::NameEncodingChoice nameEncoding() const;
 };
 
 void addSharedOptions(CLI::App& app, SharedOptions& options);
@@ -28,8 +31,8 @@ std::optional<int> parseArguments(CLI::App& app, int argc, const char* const* ar
 
 // Loads `path` into `table`; the exit status and its message on `err` when it fails.
 std::optional<int> loadSlot(const std::string& path, savedata::AgeBoxes ages,
-                            savedata::HorseTable& table, savedata::LoadResult& result,
-                            std::ostream& err);
+                            savedata::NameEncodingChoice encoding, savedata::HorseTable& table,
+                            savedata::LoadResult& result, std::ostream& err);
 
 // `status`, or the other-error status when `out` could not be written.
 int finished(std::ostream& out, std::ostream& err, int status);

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "cli/console_output.h"
 #include "cli/dump_command.h"
 
 #ifdef _WIN32
@@ -27,8 +28,7 @@ int main() {
     for (const auto& arg : args) {
         argv.push_back(arg.c_str());
     }
-    // The output is UTF-8; a console shows it as such.
-    SetConsoleOutputCP(CP_UTF8);
+    foalix::cli::setUpStandardOutput();
     return foalix::cli::runDump(argc, argv.data(), std::cout, std::cerr);
 }
 #else

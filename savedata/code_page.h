@@ -1,7 +1,7 @@
-// The game's double-byte text. On Windows it is the system's ANSI code page (932 on
-// the Japanese systems the game runs on); elsewhere there is no ANSI code page and
-// code page 932 (Shift-JIS, Windows variant) is used. Everything above this layer
-// works in UTF-8.
+// The game's double-byte text: names are stored in Shift-JIS (Windows code page 932) or,
+// in the Chinese edition, in Big5 (Windows code page 950). Both are converted from
+// tables of Windows' own mapping, the same on every system and in every locale, so a
+// name reads alike wherever Foalix runs. Everything above this layer works in UTF-8.
 #pragma once
 
 #include <optional>
@@ -12,18 +12,21 @@
 
 namespace foalix::savedata {
 
-// The first character that the pair (first, second) converts to, as UTF-8. A
-// double-byte character gives itself; a single-byte character gives itself whatever
-// follows it; a pair that is not text in the code page gives U+FFFD.
-std::string firstCharacterOfPair(Byte first, Byte second);
+enum class NameEncoding { ShiftJis, Big5 };
 
-// The single bytes of code page 932 that Windows maps but glibc's and Wine's converters
-// reject, as UTF-8: 0x80 is U+0080, 0xA0 U+F8F0 and 0xFD to 0xFF U+F8F1 to U+F8F3. Empty
-// for any other byte. Both converters take these first, so a name reads the same on
-// every system.
-std::string_view windowsSingleByte(Byte b);
+// The first character that Windows converts the pair (first, second) to. A double-byte
+// character gives itself; a single-byte character gives itself whatever follows it; a
+// pair that is not text in the code page gives U+FFFD.
+char16_t firstCharacterOfPair(NameEncoding encoding, Byte first, Byte second);
 
-// UTF-8 text in the code page, or nothing when a character has no encoding there.
-std::optional<std::string> encodeToCodePage(std::string_view utf8);
+// True when the pair is one double-byte character of the code page.
+bool isDoubleByteCharacter(NameEncoding encoding, Byte first, Byte second);
+
+// Appends `character` (not a surrogate) as UTF-8.
+void appendUtf8(std::string& text, char16_t character);
+
+// UTF-8 text in the code page, or nothing when a character has no encoding there or the
+// text is not UTF-8. Each character takes the lowest code that converts back to it.
+std::optional<std::string> encodeToCodePage(NameEncoding encoding, std::string_view utf8);
 
 }  // namespace foalix::savedata

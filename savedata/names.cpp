@@ -1,54 +1,82 @@
 #include "savedata/names.h"
 
-#include <cstdint>
-#include <vector>
-
-#include "savedata/code_page.h"
+#include <array>
 
 namespace foalix::savedata {
 namespace {
 
-// Converting a pair through the code page costs far more than looking it up, and names
-// share their characters, so each pair is converted once per thread. An entry holds the
-// character's UTF-8 bytes with their count in the top byte; 0 is not yet converted.
-class PairCache {
-  public:
-    void append(std::string& name, Byte first, Byte second) {
-        std::uint32_t& entry = packed_[static_cast<std::size_t>(first << 8 | second)];
-        if (entry == 0) {
-            const std::string character = firstCharacterOfPair(first, second);
-            if (character.size() > 3) {
-                name += character;  // beyond what an entry holds; code page 932 has none
+struct ChoiceKey {
+    NameEncodingChoice choice;
+    std::string_view key;
+};
+constexpr std::array<ChoiceKey, 3> kChoiceKeys{{{NameEncodingChoice::Automatic, "auto"},
+                                                {NameEncodingChoice::ShiftJis, "shift-jis"},
+                                                {NameEncodingChoice::Big5, "big5"}}};
+
+// Calls `visit` with every pair of the name, up to the terminating 00 00.
+template <typename Visit>
+void forEachPair(NameField field, Visit&& visit) {
+    for (std::size_t k = 0; k < field.size(); k += 2) {
+        if (field[k] == 0 && field[k + 1] == 0) {
+            break;
+        }
+        visit(field[k], field[k + 1]);
+    }
+}
+
+bool fits(NameEncoding encoding, const std::vector<NameField>& names) {
+    for (const NameField& name : names) {
+        bool ok = true;
+        forEachPair(name, [&](Byte first, Byte second) {
+            if (first < 0x80) {
                 return;
             }
-            entry = static_cast<std::uint32_t>(character.size()) << 24;
-            for (std::size_t i = 0; i < character.size(); ++i) {
-                entry |= std::uint32_t{static_cast<unsigned char>(character[i])} << (8 * i);
-            }
-        }
-        for (std::uint32_t i = 0; i < entry >> 24; ++i) {
-            name += static_cast<char>((entry >> (8 * i)) & 0xFF);
+            const char16_t character = firstCharacterOfPair(encoding, first, second);
+            const bool privateUse = character >= 0xE000 && character <= 0xF8FF;
+            ok = ok && isDoubleByteCharacter(encoding, first, second) && !privateUse;
+        });
+        if (!ok) {
+            return false;
         }
     }
-
-  private:
-    std::vector<std::uint32_t> packed_ = std::vector<std::uint32_t>(1 << 16, 0);
-};
+    return true;
+}
 
 }  // namespace
 
-std::string Get_Name(std::span<const Byte, kNameFieldBytes> field) {
-    thread_local PairCache cache;
+std::string Get_Name(NameField field, NameEncoding encoding) {
     std::string name;
-    for (std::size_t k = 0; k < field.size(); k += 2) {
-        const Byte first = field[k];
-        const Byte second = field[k + 1];
-        if (first == 0 && second == 0) {
-            break;
-        }
-        cache.append(name, first, second);
-    }
+    forEachPair(field, [&](Byte first, Byte second) {
+        appendUtf8(name, firstCharacterOfPair(encoding, first, second));
+    });
     return name;
+}
+
+NameEncoding detectNameEncoding(const std::vector<NameField>& names) {
+    const bool big5Only = fits(NameEncoding::Big5, names) && !fits(NameEncoding::ShiftJis, names);
+    return big5Only ? NameEncoding::Big5 : NameEncoding::ShiftJis;
+}
+
+std::string_view choiceKey(NameEncodingChoice choice) {
+    for (const ChoiceKey& entry : kChoiceKeys) {
+        if (entry.choice == choice) {
+            return entry.key;
+        }
+    }
+    return kChoiceKeys[0].key;
+}
+
+std::optional<NameEncodingChoice> choiceFromKey(std::string_view key) {
+    for (const ChoiceKey& entry : kChoiceKeys) {
+        if (entry.key == key) {
+            return entry.choice;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view encodingName(NameEncoding encoding) {
+    return encoding == NameEncoding::Big5 ? "Big5" : "Shift-JIS";
 }
 
 }  // namespace foalix::savedata

@@ -3,7 +3,8 @@
 namespace foalix::savedata {
 namespace {
 
-std::string csvField(const std::string& text) {
+std::string csvField(const std::string& cell) {
+    const std::string text = asSpreadsheetText(cell);
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
         return text;
     }
@@ -24,6 +25,12 @@ void writeCsvRecord(std::ostream& out, const std::vector<std::string>& fields) {
         out << (i ? "," : "") << csvField(fields[i]);
     }
     out << "\r\n";
+}
+
+std::string asSpreadsheetText(const std::string& cell) {
+    const bool formula =
+        cell.size() > 1 && std::string_view("=+-@\t\r").find(cell[0]) != std::string_view::npos;
+    return formula ? "'" + cell : cell;
 }
 
 std::vector<std::string> rosterCells(int row, const HorseEntry& entry) {

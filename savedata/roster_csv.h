@@ -18,6 +18,11 @@ struct Roster {
     const HorseTable* table = nullptr;
 };
 
+// `cell` as a spreadsheet shows it, never runs it: a cell of more than one character that
+// starts with =, +, -, @, tab or CR would be taken for a formula, so it gets a leading
+// apostrophe, which marks text. (A lone "-", the unknown age, is no formula.)
+std::string asSpreadsheetText(const std::string& cell);
+
 // The cells of one foal: record number, name, the fourteen fields in display order.
 std::vector<std::string> rosterCells(int row, const HorseEntry& entry);
 
@@ -25,7 +30,7 @@ std::vector<std::string> rosterCells(int row, const HorseEntry& entry);
 void writeCsvRecord(std::ostream& out, const std::vector<std::string>& fields);
 
 // RFC 4180 CSV in UTF-8 with CRLF line ends: a header row of field names, a record per
-// foal, then a record "total" with the total text.
+// foal, then a record "total" with the total text. Every cell as asSpreadsheetText.
 void writeCsv(std::ostream& out, const Roster& roster);
 
 }  // namespace foalix::savedata

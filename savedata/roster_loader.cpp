@@ -52,7 +52,8 @@ bool Add_To_List(const HorseTable& table, int r, AgeBoxes ages) {
     return governing == BoxValue::Ticked;
 }
 
-LoadResult Load_Horses(const SlotSource& slot, AgeBoxes ages, HorseTable& table) {
+LoadResult Load_Horses(const SlotSource& slot, AgeBoxes ages, HorseTable& table,
+                       NameEncodingChoice names) {
     LoadResult result;
     if (!slot.exists()) {
         result.status = LoadStatus::NotFound;
@@ -69,17 +70,29 @@ LoadResult Load_Horses(const SlotSource& slot, AgeBoxes ages, HorseTable& table)
         return result;
     }
 
+    std::array<RosterRecord, kRosterRecords> records;
+    static_assert(sizeof records == sizeof roster);
+    std::memcpy(records.data(), roster.data(), roster.size());
+    std::vector<NameField> usedNames;
+    for (const RosterRecord& record : records) {
+        if (Get_Word(record.id.data()) != EMPTY_ROSTER_ID) {
+            usedNames.emplace_back(record.name);
+        }
+    }
+    result.encoding = names == NameEncodingChoice::Big5       ? NameEncoding::Big5
+                      : names == NameEncodingChoice::ShiftJis ? NameEncoding::ShiftJis
+                                                              : detectNameEncoding(usedNames);
+
     // Fill a fresh table and hand it over only when the whole load succeeded, so a
     // failure never leaves rows of two loads mixed.
     HorseTable loaded;
     for (int r = 1; r <= kRosterRecords; ++r) {
-        RosterRecord record;
-        std::memcpy(&record, roster.data() + (r - 1) * kRosterStride, sizeof record);
+        const RosterRecord& record = records[static_cast<std::size_t>(r - 1)];
         const std::int32_t id = Get_Word(record.id.data());
         if (id == EMPTY_ROSTER_ID) {
             continue;
         }
-        loaded.row(r).name = Get_Name(record.name);
+        loaded.row(r).name = Get_Name(record.name, result.encoding);
         Get_Ability(slot, r, id, loaded);
         result.usedRows.push_back(r);
         if (Add_To_List(loaded, r, ages)) {

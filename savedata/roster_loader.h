@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "savedata/horse_table.h"
+#include "savedata/names.h"
 #include "savedata/slot_source.h"
 
 namespace foalix::savedata {
@@ -32,13 +33,17 @@ struct LoadResult {
     std::vector<int> usedRows;
     // The listed count followed by "頭"; empty unless the slot loaded.
     std::string total;
+    // The encoding the names were read in: the one chosen, or the one detected.
+    NameEncoding encoding = NameEncoding::ShiftJis;
 };
 
 // Loads the slot into `table`. A missing slot gives NotFound and a slot too short to
 // hold the roster gives Damaged; both leave `table` as it was. A slot that loads
 // replaces all 40 rows, so rows of unused records are empty. File failures raise
-// RunTimeError and also leave `table` as it was.
-LoadResult Load_Horses(const SlotSource& slot, AgeBoxes ages, HorseTable& table);
+// RunTimeError and also leave `table` as it was. Names are read in the encoding
+// `names` fixes, or by default in the one detected from the roster's used records.
+LoadResult Load_Horses(const SlotSource& slot, AgeBoxes ages, HorseTable& table,
+                       NameEncodingChoice names = NameEncodingChoice::Automatic);
 
 // Fills the fourteen decoded fields of row r from the link entry of `rosterId` and
 // the ability entry it points to, reading on a handle of its own. Entries past the

@@ -1,5 +1,7 @@
 #include "savedata/slot_path.h"
 
+#include <algorithm>
+
 #include "savedata/format.h"
 #include "savedata/install_folders.h"
 #include "savedata/run_time_error.h"
@@ -11,9 +13,14 @@ std::string slotFileName(int slot) {
     return std::string(kSlotFilePrefix) + std::to_string(slot) + std::string(kSlotFileSuffix);
 }
 
-int slotOfFileName(std::string_view name) {
+int slotOfFileName(std::string_view name, bool ignoreCase) {
+    const auto same = [ignoreCase](char a, char b) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        return a == b || (ignoreCase && lower(a) == lower(b));
+    };
     for (int slot = kFirstSlot; slot < kFirstSlot + kSlotCount; ++slot) {
-        if (name == slotFileName(slot)) {
+        const std::string file = slotFileName(slot);
+        if (std::equal(name.begin(), name.end(), file.begin(), file.end(), same)) {
             return slot;
         }
     }

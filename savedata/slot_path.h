@@ -20,7 +20,8 @@ inline constexpr char kPathSeparator = '/';
 std::string slotFileName(int slot);
 
 // The slot whose file is named `name` ("Svdata3a.rk5" gives 3), or 0 for any other name.
-int slotOfFileName(std::string_view name);
+// With `ignoreCase`, as where file names ignore case, "SVDATA3A.RK5" gives 3 too.
+int slotOfFileName(std::string_view name, bool ignoreCase);
 
 // RK5Path + separator + slotFileName(slot). Nothing is added to or removed from the
 // folder, so a folder that already ends in a separator gives a doubled one, which

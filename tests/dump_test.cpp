@@ -1,15 +1,21 @@
 // foalix-dump: its three output forms, its errors and its exit statuses.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "cli/console_output.h"
 #include "cli/dump_command.h"
 #include "tests/dump_runner.h"
 #include "tests/test_support.h"
 
-#ifndef _WIN32
-#include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#include <process.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -20,13 +26,51 @@ namespace {
 using testing::dump;
 using testing::DumpRun;
 
+// Runs the program argv[0] with its standard output on the open file `output`; its exit
+// status, or -1 when a signal ended it.
+int runWithOutput(const std::vector<std::string>& argv, int output) {
+#ifdef _WIN32
+    // The C library joins the arguments with spaces: one with a space of its own is quoted.
+    std::vector<std::string> quoted;
+    std::vector<const char*> args;
+    for (const std::string& arg : argv) {
+        quoted.push_back(arg.find(' ') == std::string::npos ? arg : '"' + arg + '"');
+    }
+    for (const std::string& arg : quoted) {
+        args.push_back(arg.c_str());
+    }
+    args.push_back(nullptr);
+    const int saved = _dup(1);
+    _dup2(output, 1);
+    const auto status = _spawnv(_P_WAIT, argv[0].c_str(), args.data());
+    _dup2(saved, 1);
+    _close(saved);
+    return static_cast<int>(status);
+#else
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(output, STDOUT_FILENO);
+        std::vector<char*> args;
+        for (const std::string& arg : argv) {
+            args.push_back(const_cast<char*>(arg.c_str()));
+        }
+        args.push_back(nullptr);
+        execv(args[0], args.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
 class DumpTest : public ::testing::Test {
   protected:
     void SetUp() override {
         slotgen::SlotImage image;
         image.foal(2, 11, "ミドリ", 1, 0x09, testing::kExampleOne)
             .foal(5, 12, "アオ", 2, 0xF7, testing::kExampleTwo)
-            .recordRaw(6, 13, std::vector<savedata::Byte>{'A', 0, '"', 0, '\t', 0, 0x1F, 0})
+            .recordRaw(6, 13, std::vector<savedata::Byte>{'=', 0, '"', 0, '\t', 0, 0x1F, 0})
             .link(13, 3, 0x00);
         file_ = dir_.writeSlot(3, image);
     }
@@ -47,13 +91,13 @@ TEST_F(DumpTest, OutputForms) {
              R"("Grass":"A","Mud":"A","Sex":"牝","Mind":"D","Temper":"荒","Brian":"A"}]})"},
         {{"--format", "csv", "--ages", "2", "--file", file_},
          "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian\r\n"
-         "6,\"A\"\"\t\x1F\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D\r\n"
+         "6,\"'=\"\"\t\x1F\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D\r\n"
          "5,アオ,D,D,C,2,B,C,早,C,C,A,牡,C,普,B\r\n"
          "total,2頭,,,,,,,,,,,,,,\r\n"},
         {{dir_.str(), "3"},
          "No.  馬名      素質  ＳＰ  ＳＴ  年齡  体力  根性  成長  瞬發  芝適  沙適  性別  精神  "
          "氣性  賢　\n"
-         "6    A\"\\t\\x1F  D     D     D     -     D     C     早    C     C     C     牡    D  "
+         "6    =\"\\t\\x1F  D     D     D     -     D     C     早    C     C     C     牡    D  "
          "   激    D\n"
          "5    アオ      D     D     C     2     B     C     早    C     C     A     牡    C  "
          "   普    B\n"
@@ -80,7 +124,7 @@ TEST_F(DumpTest, CompareTwoSlotFiles) {
                               .foal(5, 12, "アオ", 2, 0xF7, testing::kExampleTwo)
                               .foal(7, 14, "アカ", 2, 0x00, testing::kExampleTwo));
     const std::string removed =
-        R"({"row":6,"name":"A\"\t\u001f","Grade":"D","SP":"D","ST":"D","Age":"-","Strong":"D",)"
+        R"({"row":6,"name":"=\"\t\u001f","Grade":"D","SP":"D","ST":"D","Age":"-","Strong":"D",)"
         R"("Win":"C","When":"早","Burst":"C","Grass":"C","Mud":"C","Sex":"牡","Mind":"D",)"
         R"("Temper":"激","Brian":"D"})";
     const std::vector<std::tuple<std::vector<std::string>, int, std::string>> runs{
@@ -138,18 +182,63 @@ TEST_F(DumpTest, OutputThatCannotBeWrittenFails) {
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
     close(fds[0]);  // nobody will read
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(fds[1], STDOUT_FILENO);
-        dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
-        execl(FOALIX_DUMP_EXE, "foalix-dump", "--file", file_.c_str(), nullptr);
-        _exit(127);
-    }
+    EXPECT_EQ(runWithOutput({FOALIX_DUMP_EXE, "--file", file_}, fds[1]), kExitOtherError);
     close(fds[1]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitOtherError) << status;
 #endif
+}
+
+// The program itself, its output in a file: the same bytes as the command gives in this
+// process on every system (UTF-8; CSV lines end in CR LF once, the others in LF), with a
+// Big5 roster's names detected or read as chosen.
+TEST_F(DumpTest, ProgramWritesTheSameBytesToAFile) {
+    slotgen::SlotImage big5;
+    big5.names(savedata::NameEncoding::Big5).foal(1, 1, "中馬", 1, 0x09, testing::kExampleOne);
+    const std::string big5File = dir_.writeSlot(4, big5);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> runs{
+        {{"--format", "csv", "--file", file_}, ""},
+        {{"--format", "json", "--file", file_}, ""},
+        {{dir_.str(), "3"}, ""},
+        {{"--file", big5File}, "1    中馬  S"},
+        {{"--encoding", "shift-jis", "--file", big5File}, "1    ､ｰ    S"},
+        {{"--encoding", "big5", "--file", file_}, "\uF030\uF01A\uFFFD"},
+    };
+    const std::string output = (dir_.path() / "output").string();
+    for (const auto& [args, excerpt] : runs) {
+        std::vector<std::string> argv{FOALIX_DUMP_EXE};
+        argv.insert(argv.end(), args.begin(), args.end());
+        std::FILE* file = std::fopen(output.c_str(), "wb");
+        const int status = runWithOutput(argv, fileno(file));
+        std::fclose(file);
+        std::ifstream in(output, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_EQ(status, 0) << args.back();
+        EXPECT_EQ(bytes, dump(args).out) << args.back();
+        EXPECT_NE(bytes.find(excerpt), std::string::npos) << bytes;
+    }
+    EXPECT_EQ(dump({"--encoding", "latin1", "--file", file_}).status, kExitUsage);
+}
+
+// Console output goes on as UTF-16 in whole characters, however the UTF-8 is cut up.
+TEST(Utf16Buffer, WholeCharactersWhereverTheTextIsCut) {
+    const std::vector<std::pair<std::vector<std::string>, std::wstring>> cases{
+        {{"ミ", "ドリ\n"}, L"ミドリ\n"},
+        {{"\xE3", "\x83\x9F\xE3\x83", "\x89"}, L"ミド"},  // a character across writes
+        {{"\xF0\x9F\x90", "\x8E"}, L"\xD83D\xDC0E"},      // beyond 16 bits: a surrogate pair
+        {{"A\xFF\x80", "\xC0\xAF"}, L"A\xFFFD\xFFFD\xFFFD\xFFFD"},  // not UTF-8
+        {{"\xED\xA0\x80"}, L"\xFFFD\xFFFD\xFFFD"},                  // a surrogate's bytes
+        {{"B\xE3\x83"}, L"B\xFFFD\xFFFD"},                          // cut off at the end
+    };
+    for (const auto& [writes, expected] : cases) {
+        std::wstring written;
+        {
+            Utf16Buffer buffer([&](std::wstring_view text) { written += text; });
+            std::ostream out(&buffer);
+            for (const std::string& text : writes) {
+                out << text << std::flush;
+            }
+        }
+        EXPECT_EQ(written, expected) << ::testing::PrintToString(writes);
+    }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// Names from the roster's double-byte name field.
+// Names from the roster's double-byte name field, in either code page.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "savedata/names.h"
@@ -9,28 +11,124 @@
 namespace foalix::savedata {
 namespace {
 
+constexpr auto kSjis = NameEncoding::ShiftJis;
+constexpr auto kBig5 = NameEncoding::Big5;
+
+std::array<Byte, kNameFieldBytes> fieldOf(const std::vector<Byte>& bytes) {
+    std::array<Byte, kNameFieldBytes> field{};
+    std::copy(bytes.begin(), bytes.end(), field.begin());
+    return field;
+}
+
 // What a name field gives: the bytes at its start (the rest zero), then the name.
 TEST(GetName, PairsBecomeCharacters) {
     using namespace std::string_literals;
-    const std::vector<std::pair<std::vector<Byte>, std::string>> cases{
-        {{}, ""},
-        {{0x83, 0x54, 0x8D, 0x95}, "サ黒"},      // kana and kanji
-        {{0x83, 0x54, 0, 0, 0x83, 0x4E}, "サ"},  // bytes after the terminator are ignored
-        {{'A', 'B', 'C', 'D'}, "AC"},            // a single-byte pair keeps its first
-        {{'A', 0, 'B', 0}, "AB"},                // single-byte characters before 00
-        {{0xB6, 0xBE, 0xDE, 0xC9}, "ｶﾞ"},        // half-width katakana
-        {{0x80, 'A', 0xA0, 0}, "\u0080\uF8F0"},  // single bytes the Windows code page
-        {{0xFD, 0xFE, 'A', 0xFE, 0xFF, 0}, "\uF8F1A\uF8F3"},  // maps, alike everywhere
-        {{0, 'A', 'B', 0}, "\0B"s},                           // 00 then a byte: U+0000, and on
-        {{'A', 0, 0, 'B', 'C', 0}, "A\0C"s},                  // 00 00 across two pairs goes on
-        {{0x81, 0x00, 'A', 0}, "\uFFFDA"},                    // a lead byte without a trail byte
-        {{'A', 0x81, 0x83, 0x54}, "Aサ"},                     // a dangling lead byte, then a pair
-        {{'A', 0x83, 0x54, 'B'}, "AT"},                       // which does not reach the next pair
+    const std::vector<std::tuple<NameEncoding, std::vector<Byte>, std::string>> cases{
+        {kSjis, {}, ""},
+        {kSjis, {0x83, 0x54, 0x8D, 0x95}, "サ黒"},      // kana and kanji
+        {kSjis, {0x83, 0x54, 0, 0, 0x83, 0x4E}, "サ"},  // bytes after the terminator are ignored
+        {kSjis, {'A', 'B', 'C', 'D'}, "AC"},            // a single-byte pair keeps its first
+        {kSjis, {'A', 0, 'B', 0}, "AB"},                // single-byte characters before 00
+        {kSjis, {0xB6, 0xBE, 0xDE, 0xC9}, "ｶﾞ"},        // half-width katakana
+        {kSjis, {0x80, 'A', 0xA0, 0}, "\u0080\uF8F0"},  // single bytes Windows maps and
+        {kSjis, {0xFD, 0xFE, 'A', 0xFE, 0xFF, 0}, "\uF8F1A\uF8F3"},  // other converters do not
+        {kSjis, {0x81, 0x5F, 0x81, 0x60, 0x5C, 0}, "＼～\\"},        // Windows' own, not JIS
+        {kSjis, {0x87, 0x90, 0xED, 0x40, 0xF0, 0x40}, "≒纊\uE000"},  // NEC, IBM, user-defined
+        {kSjis, {0, 'A', 'B', 0}, "\0B"s},           // 00 then a byte: U+0000, and on
+        {kSjis, {'A', 0, 0, 'B', 'C', 0}, "A\0C"s},  // 00 00 across two pairs goes on
+        {kSjis, {0x81, 0x00, 'A', 0}, "\uFFFDA"},    // a lead byte without a trail byte
+        {kSjis, {'A', 0x81, 0x83, 0x54}, "Aサ"},     // a dangling lead byte, then a pair
+        {kSjis, {'A', 0x83, 0x54, 'B'}, "AT"},       // which does not reach the next pair
+        {kBig5, {0xA4, 0xA4, 0xB0, 0xA8}, "中馬"},
+        {kBig5, {0xA3, 0xE1, 0xF9, 0xF9, 0xA1, 0x40}, "€═\u3000"},  // Windows' additions
+        {kBig5, {0x80, 'A', 0xFF, 0, 0xA3, 0xC0}, "\u0080\uF8F8\uFFFD"},
+        {kBig5, {0x83, 0x54, 0xFA, 0x40, 0xC6, 0xA1}, "\uF006\uE000\uF6B1"},  // user-defined
+        {kBig5, {0xB6, 0xBE, 'A', 0xA4}, "馮A"},  // a lead byte that reaches no trail byte
     };
-    for (const auto& [bytes, name] : cases) {
-        std::array<Byte, kNameFieldBytes> field{};
-        std::copy(bytes.begin(), bytes.end(), field.begin());
-        EXPECT_EQ(Get_Name(field), name) << ::testing::PrintToString(bytes);
+    for (const auto& [encoding, bytes, name] : cases) {
+        EXPECT_EQ(Get_Name(fieldOf(bytes), encoding), name) << ::testing::PrintToString(bytes);
+    }
+}
+
+// The tables built into the reader hold exactly the kept Windows tables, pair by pair.
+TEST(CodePages, BuiltInTablesAreTheKeptOnes) {
+    for (const auto& [encoding, file] :
+         {std::pair{kSjis, "932.bin"}, std::pair{kBig5, "950.bin"}}) {
+        std::ifstream in(std::string(FOALIX_CODE_PAGES_DIR) + "/" + file, std::ios::binary);
+        const std::vector<unsigned char> kept{std::istreambuf_iterator<char>(in), {}};
+        ASSERT_EQ(kept.size(), 0x20000u) << file;
+        int differing = 0;
+        for (int pair = 0; pair < 0x10000; ++pair) {
+            const char16_t expected =
+                static_cast<char16_t>(kept[2 * pair] | kept[2 * pair + 1] << 8);
+            differing += firstCharacterOfPair(encoding, static_cast<Byte>(pair >> 8),
+                                              static_cast<Byte>(pair & 0xFF)) != expected;
+        }
+        EXPECT_EQ(differing, 0) << file;
+    }
+}
+
+// Every character of either code page encodes to a code that reads back as itself.
+TEST(CodePages, EveryCharacterEncodesToAPairThatReadsBack) {
+    for (const NameEncoding encoding : {kSjis, kBig5}) {
+        int failures = 0;
+        for (int pair = 0x8000; pair < 0x10000; ++pair) {
+            const auto first = static_cast<Byte>(pair >> 8);
+            const auto second = static_cast<Byte>(pair & 0xFF);
+            if (!isDoubleByteCharacter(encoding, first, second)) {
+                continue;
+            }
+            std::string text;
+            appendUtf8(text, firstCharacterOfPair(encoding, first, second));
+            const auto encoded = encodeToCodePage(encoding, text);
+            failures +=
+                !encoded || encoded->size() != 2 ||
+                Get_Name(fieldOf({Byte(encoded->at(0)), Byte(encoded->at(1))}), encoding) != text;
+        }
+        EXPECT_EQ(failures, 0) << encodingName(encoding);
+    }
+    const std::vector<std::tuple<NameEncoding, std::string, std::optional<std::string>>> cases{
+        {kSjis, "Aサ≒", "A\x83\x54\x81\xE0"},  // the lowest of a character's codes
+        {kBig5, "中A",
+         "\xA4\xA4"
+         "A"},
+        {kSjis, "中€", std::nullopt},               // € has no Shift-JIS code
+        {kBig5, "サ", std::nullopt},                // nor katakana a Big5 one
+        {kSjis, "\xE3\x82", std::nullopt},          // not UTF-8
+        {kSjis, "\xF0\x9F\x90\x8E", std::nullopt},  // beyond 16 bits
+    };
+    for (const auto& [encoding, text, bytes] : cases) {
+        EXPECT_EQ(encodeToCodePage(encoding, text), bytes) << text;
+    }
+}
+
+// A roster's names decide its encoding: the one in which they are all double-byte text.
+TEST(DetectNameEncoding, TheEncodingInWhichEveryNameIsDoubleByteText) {
+    const std::vector<Byte> kana{0x83, 0x54, 0x83, 0x4E, 0x83, 0x89};  // サクラ
+    const std::vector<Byte> hanzi{0xA4, 0xA4, 0xB0, 0xA8};             // 中馬 in Big5
+    const std::vector<Byte> ascii{'A', 0, 'B', 0};
+    const std::vector<Byte> halfWidth{0xB6, 0xBE, 0xDE, 0xC9};  // ｶﾞ, also Big5 馮
+    const std::vector<Byte> both{0xE0, 0xA1};                   // valid in both
+    const std::vector<Byte> userDefined{0xF0, 0x40};            // Shift-JIS private use, Big5 text
+    const std::vector<std::pair<std::vector<std::vector<Byte>>, NameEncoding>> cases{
+        {{}, kSjis},
+        {{kana, ascii}, kSjis},
+        {{hanzi, ascii}, kBig5},
+        {{ascii}, kSjis},                           // ASCII decides nothing
+        {{both}, kSjis},                            // both fit
+        {{hanzi, kana}, kSjis},                     // neither fits
+        {{halfWidth}, kBig5},                       // half-width pairs are no Shift-JIS names
+        {{userDefined, both}, kBig5},               // private use fits neither
+        {{{0xA4, 0xA4, 0xA3, 0xC0}}, kSjis},        // a pair Big5 does not define
+        {{{0xA4, 0xA4, 0, 0, 0x83, 0x54}}, kBig5},  // bytes after the end do not count
+    };
+    for (const auto& [names, expected] : cases) {
+        std::vector<std::array<Byte, kNameFieldBytes>> fields;
+        for (const auto& name : names) {
+            fields.push_back(fieldOf(name));
+        }
+        EXPECT_EQ(detectNameEncoding({fields.begin(), fields.end()}), expected)
+            << ::testing::PrintToString(names);
     }
 }
 

@@ -25,7 +25,7 @@ ComparisonView::ComparisonView(platform::Platform& platform, QWidget* parent)
     auto* exportButton = new QPushButton("Export CSV…", this);
     exportButton->setObjectName("cmdExportComparison");
     connect(exportButton, &QPushButton::clicked, this, [this] {
-        exportThroughDialog(this, platform_.messages, "comparison.csv",
+        exportThroughDialog(this, platform_, "comparison.csv",
                             [this](const QString& path) { return exportCsv(path); });
     });
     auto* layout = new QVBoxLayout(this);
@@ -60,7 +60,7 @@ QString ComparisonView::selectionAsText() const {
 bool ComparisonView::exportCsv(const QString& path) const {
     std::ostringstream csv;
     savedata::writeDiffCsv(csv, diff_);
-    return writeWholeFile(path, csv.str());
+    return writeSpreadsheetFile(path, csv.str());
 }
 
 }  // namespace foalix::ui

@@ -9,7 +9,7 @@
 
 namespace foalix::ui {
 
-DroppedSaveFolder droppedSaveFolder(const QMimeData* mime) {
+DroppedSaveFolder droppedSaveFolder(const QMimeData* mime, bool ignoresCase) {
     if (mime == nullptr || mime->urls().size() != 1 || !mime->urls().first().isLocalFile()) {
         return {};
     }
@@ -17,7 +17,7 @@ DroppedSaveFolder droppedSaveFolder(const QMimeData* mime) {
     if (dropped.isDir()) {
         return {QDir::toNativeSeparators(dropped.absoluteFilePath()), 0};
     }
-    const int slot = savedata::slotOfFileName(dropped.fileName().toStdString());
+    const int slot = savedata::slotOfFileName(dropped.fileName().toStdString(), ignoresCase);
     if (slot == 0 || !dropped.isFile()) {
         return {};
     }

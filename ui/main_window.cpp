@@ -23,6 +23,7 @@
 #include "ui/error_report.h"
 #include "ui/foal_list.h"
 #include "ui/history_window.h"
+#include "ui/name_encoding_menu.h"
 #include "ui/read_changes.h"
 #include "ui/roster_table_window.h"
 #include "ui/screen_centre.h"
@@ -193,7 +194,8 @@ bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet) {
     LoadResult result;
     const auto load = [&] {
         const savedata::SlotFile slot(slotFileToRead(SlotFile, platform_.folders.install));
-        result = savedata::Load_Horses(slot, ages, HorseTable);
+        result =
+            savedata::Load_Horses(slot, ages, HorseTable, storedNameEncoding(platform_.settings));
     };
     if (quiet) {
         try {
@@ -354,7 +356,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedSaveFolder(event->mimeData()).folder.isEmpty()) {
+    if (!droppedSaveFolder(event->mimeData(), platform_.files.ignoresCase()).folder.isEmpty()) {
         event->acceptProposedAction();
     }
 }
@@ -362,7 +364,8 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 // A dropped folder becomes the save folder, as the menu command makes it, and is
 // applied; a dropped slot file does the same with its folder and chooses its slot.
 void MainWindow::dropEvent(QDropEvent* event) {
-    const DroppedSaveFolder dropped = droppedSaveFolder(event->mimeData());
+    const DroppedSaveFolder dropped =
+        droppedSaveFolder(event->mimeData(), platform_.files.ignoresCase());
     if (dropped.folder.isEmpty()) {
         return;
     }

@@ -16,6 +16,7 @@
 #include "ui/foal_list.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/name_encoding_menu.h"
 #include "ui/theme.h"
 #include "ui/twips.h"
 
@@ -187,6 +188,7 @@ void MainWindow::buildMenu() {
     connect(mnuHistory, &QAction::triggered, this, &MainWindow::showHistory);
     connect(mnuRosterTable, &QAction::triggered, this, &MainWindow::showRosterTable);
     connect(mnuFollowSaveFile, &QAction::toggled, this, &MainWindow::followSlot);
+    addNameEncodingMenu(mnuView, platform_, this, [this] { reloadSlot(); });
     connect(mnuDarkTheme, &QAction::toggled, this, &MainWindow::mnuDarkTheme_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu("&Help");

@@ -1,10 +1,5 @@
 #include "ui/roster_table_window.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QFile>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -263,11 +258,11 @@ bool RosterTableWindow::exportCsv(const QString& path) const {
                                   records, &model_->table()};
     std::ostringstream csv;
     savedata::writeCsv(csv, roster);
-    return writeWholeFile(path, csv.str());
+    return writeSpreadsheetFile(path, csv.str());
 }
 
 void RosterTableWindow::chooseExportFile() {
-    exportThroughDialog(this, platform_.messages, "roster.csv",
+    exportThroughDialog(this, platform_, "roster.csv",
                         [this](const QString& path) { return exportCsv(path); });
 }
 

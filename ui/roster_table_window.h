@@ -49,7 +49,8 @@ class RosterTableWindow : public QWidget {
     std::vector<int> selectedRecords() const;
     // The selected rows, in the order shown, as tab-separated text under a header line.
     QString selectionAsText() const;
-    // Writes the rows shown as foalix-dump's CSV; false when the file cannot be written.
+    // Writes the rows shown as foalix-dump's CSV after UTF-8's byte-order mark; false when
+    // the file cannot be written.
     bool exportCsv(const QString& path) const;
 
   signals:

@@ -3,16 +3,28 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QStandardPaths>
 #include <QTableView>
 #include <algorithm>
 #include <vector>
 
+#include "savedata/roster_csv.h"
 #include "ui/error_report.h"
 
 namespace foalix::ui {
+namespace {
+
+// Where the last export went, in the settings store.
+constexpr const char* kExportSection = "RosterTable";
+constexpr const char* kExportFolderKey = "ExportFolder";
+constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
 
 QString selectedRowsAsText(const QTableView* view) {
     const QAbstractItemModel* model = view->model();
@@ -37,8 +49,11 @@ QString selectedRowsAsText(const QTableView* view) {
     std::sort(selected.begin(), selected.end(),
               [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     for (const QModelIndex& index : selected) {
-        lines << line(
-            [&](int column) { return model->index(index.row(), column).data().toString(); });
+        // Cells a spreadsheet would run as a formula are pasted as text.
+        lines << line([&](int column) {
+            const QString cell = model->index(index.row(), column).data().toString();
+            return QString::fromStdString(savedata::asSpreadsheetText(cell.toStdString()));
+        });
     }
     return lines.join('\n') + '\n';
 }
@@ -60,7 +75,8 @@ void addCopyActions(QTableView* view) {
     QObject::connect(selectAll, &QAction::triggered, view, &QTableView::selectAll);
 }
 
-bool writeWholeFile(const QString& path, const std::string& bytes) {
+bool writeSpreadsheetFile(const QString& path, const std::string& csv) {
+    const std::string bytes = kByteOrderMark + csv;
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
@@ -68,13 +84,26 @@ bool writeWholeFile(const QString& path, const std::string& bytes) {
            file.flush();
 }
 
-void exportThroughDialog(QWidget* owner, platform::MessageBoxes& messages, const QString& suggested,
+void exportThroughDialog(QWidget* owner, platform::Platform& platform, const QString& suggested,
                          const std::function<bool(const QString& path)>& write) {
-    const QString path =
-        QFileDialog::getSaveFileName(owner, "Export CSV", suggested, "CSV files (*.csv)");
-    if (!path.isEmpty() && !write(path)) {
-        reportError(messages, owner, savedata::RunTimeError(savedata::error::kPathFileAccessError));
+    QString folder = platform.settings.get(kExportSection, kExportFolderKey, "");
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
+    const QString path = QFileDialog::getSaveFileName(
+        owner, "Export CSV", QDir(folder).filePath(suggested), "CSV files (*.csv)");
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!write(path)) {
+        reportError(platform.messages, owner,
+                    savedata::RunTimeError(savedata::error::kPathFileAccessError));
+        return;
+    }
+    reportingErrors(platform.messages, owner, [&] {
+        platform.settings.save(kExportSection, kExportFolderKey,
+                               QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    });
 }
 
 }  // namespace foalix::ui

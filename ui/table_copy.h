@@ -20,11 +20,14 @@ QString selectedRowsAsText(const QTableView* view);
 // Gives `view` the actions Copy (Ctrl+C: the selected rows whole, where by itself it
 // copies one cell) and Select All (Ctrl+A), on its context menu too.
 void addCopyActions(QTableView* view);
-// Writes `bytes` as the whole of the file at `path`; false when it cannot.
-bool writeWholeFile(const QString& path, const std::string& bytes);
+// Writes the UTF-8 text `csv` as the whole of the file at `path`, after a byte-order mark:
+// a spreadsheet opening the file by a double-click then reads it as UTF-8, not in the
+// system's code page. False when it cannot.
+bool writeSpreadsheetFile(const QString& path, const std::string& csv);
 // Asks for a CSV file to export to (`suggested` the name offered) and runs `write` on
-// it; a file that cannot be written is reported.
-void exportThroughDialog(QWidget* owner, platform::MessageBoxes& messages, const QString& suggested,
+// it; a file that cannot be written is reported. The dialog opens in the folder of the
+// last export, or in the user's documents: never in the save folder, which is the game's.
+void exportThroughDialog(QWidget* owner, platform::Platform& platform, const QString& suggested,
                          const std::function<bool(const QString& path)>& write);
 
 }  // namespace foalix::ui

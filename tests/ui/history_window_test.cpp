@@ -109,7 +109,7 @@ TEST(HistoryWindows, TwoWindowsShareTheHistoryAndShowWhatChanged) {
     QFile file(exported);
     file.open(QIODevice::ReadOnly);
     EXPECT_EQ(file.readAll().toStdString(),
-              dump({"compare", "--format", "csv", earlier, slot}).out);
+              "\xEF\xBB\xBF" + dump({"compare", "--format", "csv", earlier, slot}).out);
     kept->comparison()->table()->selectAll();
     EXPECT_EQ(kept->comparison()->selectionAsText().count('\n'), 4);
 

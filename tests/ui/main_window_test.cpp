@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,9 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -204,12 +207,37 @@ TEST_F(MainWindowTest, TableFiltersAndExports) {
     ASSERT_TRUE(table_->exportCsv(csv));
     std::ifstream in(csv.toStdString(), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
-              dump({"--format", "csv", "--file", slot(1)}).out);
+              "\xEF\xBB\xBF" + dump({"--format", "csv", "--file", slot(1)}).out);
     EXPECT_FALSE(table_->exportCsv(csv + "/no/such/folder.csv"));
     EXPECT_EQ(view()->model()->headerData(2, Qt::Horizontal).toString(), "年齡");
     control<QLineEdit>(table_, "txtFilter")->setText("オ");
     EXPECT_EQ(records(), "2 5 9");
     EXPECT_EQ(control<QLabel>(table_, "lblCount")->text(), "3 / 5頭");
+}
+
+// Export CSV… opens in the user's documents, then in the folder of the last export:
+// never in the save folder, which Apply made the current directory.
+TEST_F(MainWindowTest, ExportOpensInDocumentsThenTheLastExportFolder) {
+    openTable();
+    TempDir dir;
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QString::fromStdString(dir.str()).toUtf8());  // Documents under it
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents);
+    QStringList opened;
+    for (const char* name : {"first.csv", "second.csv"}) {
+        whenModal([&](QWidget* modal) {
+            auto* files = static_cast<QFileDialog*>(modal);
+            opened << files->directory().absolutePath();
+            files->selectFile(QString::fromStdString(dir.str()) + "/" + name);
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        control<QPushButton>(table_, "cmdExport")->click();
+    }
+    qputenv("HOME", home);
+    EXPECT_EQ(opened, QStringList({QDir(documents).absolutePath(),
+                                   QDir(QString::fromStdString(dir.str())).absolutePath()}));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.str()) + "/second.csv"));
 }
 
 // Each step acts on the table, then the selected records in the order shown and the foal
@@ -275,6 +303,13 @@ TEST_F(MainWindowTest, TableKeepsEverySelectionAndCopiesIt) {
     window_->reloadSlot();
     EXPECT_EQ(table_->selectedRecords().size(), 5u);
     EXPECT_EQ(table_->currentRecord(), 5);
+    // A name a spreadsheet would run as a formula is copied as text.
+    fiveFoals(std::string("=\0A\0", 4)).writeTo(slot(1));
+    click("cmdApply");
+    list()->selectRecord(1);
+    menu[0]->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("\n1\t'=A\t1\tS"))
+        << QApplication::clipboard()->text().toStdString();
 }
 
 // Apply keeps the table's filter; its count follows the new load.
@@ -436,6 +471,38 @@ TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
     EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 3");
     EXPECT_TRUE(drop(fake_.platform.folders.saveFolder));
     EXPECT_EQ(fake_.messages.texts(), "Save Data not found");  // slot 3 of the save folder
+    // A slot file named in capitals: a slot where file names ignore case, else refused.
+    QFile::copy(other + "/Svdata3a.rk5", other + "/SVDATA2A.RK5");
+    EXPECT_FALSE(drop(other + "/SVDATA2A.RK5"));
+    fake_.files.ignoring = true;
+    EXPECT_TRUE(drop(other + "/SVDATA2A.RK5"));
+    EXPECT_TRUE(get<QRadioButton>("optSaveName1")->isChecked());  // slot 2
+}
+
+// View → Name Encoding: a Big5 roster is detected, a choice is kept and reloads the slot
+// shown, and a later window starts with the kept choice; an unknown one is Automatic.
+TEST_F(MainWindowTest, NameEncodingChoiceReloadsAndIsKept) {
+    SlotImage big5;
+    big5.names(savedata::NameEncoding::Big5).foal(1, 1, "中馬", 1, 0x00, kExampleOne);
+    big5.writeTo(slot(5));
+    click("optSaveName4");
+    click("cmdApply");
+    EXPECT_EQ(listed(), "中馬 / 1頭");
+    const std::vector<std::tuple<QString, QString, QString>> choices{
+        {"mnuEncodingShiftJis", "shift-jis", "､ｰ / 1頭"},
+        {"mnuEncodingBig5", "big5", "中馬 / 1頭"},
+        {"mnuEncodingAutomatic", "auto", "中馬 / 1頭"},
+    };
+    for (const auto& [action, key, expected] : choices) {
+        window_->findChild<QAction*>(action)->trigger();
+        EXPECT_EQ(fake_.settings.store.get("Setting", "NameEncoding", ""), key);
+        EXPECT_EQ(listed(), expected) << action.toStdString();
+        ui::MainWindow later(fake_.platform);
+        EXPECT_TRUE(later.findChild<QAction*>(action)->isChecked());
+    }
+    fake_.settings.store.save("Setting", "NameEncoding", "utf-8");
+    ui::MainWindow later(fake_.platform);
+    EXPECT_TRUE(later.findChild<QAction*>("mnuEncodingAutomatic")->isChecked());
 }
 
 // What a screen reader reads: a name for every control that takes the focus or shows a

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "savedata/code_page.h"
+#include "savedata/names.h"
 
 namespace foalix::slotgen {
 
@@ -62,10 +62,16 @@ SlotImage& SlotImage::recordRaw(int r, int id, std::span<const Byte> nameBytes) 
     return put(recordOffset(r), record);
 }
 
+SlotImage& SlotImage::names(NameEncoding encoding) {
+    names_ = encoding;
+    return *this;
+}
+
 SlotImage& SlotImage::record(int r, int id, std::string_view name) {
-    const auto encoded = encodeToCodePage(name);
+    const auto encoded = encodeToCodePage(names_, name);
     if (!encoded) {
-        throw DescriptionError("name has no code page 932 encoding: " + std::string(name));
+        throw DescriptionError("name has no " + std::string(encodingName(names_)) +
+                               " encoding: " + std::string(name));
     }
     const auto* data = reinterpret_cast<const Byte*>(encoded->data());
     return recordRaw(r, id, std::span<const Byte>(data, encoded->size()));
@@ -216,6 +222,13 @@ SlotImage parseDescription(std::istream& in) {
             } else if (verb == "ability") {
                 const int index = s.number();
                 image.ability(index, s.abilityBytes());
+            } else if (verb == "encoding") {
+                const auto choice = choiceFromKey(s.word());
+                if (!choice || *choice == NameEncodingChoice::Automatic) {
+                    s.fail("the encoding is shift-jis or big5");
+                }
+                image.names(*choice == NameEncodingChoice::Big5 ? NameEncoding::Big5
+                                                                : NameEncoding::ShiftJis);
             } else if (verb == "size") {
                 image.resize(static_cast<std::size_t>(s.number()));
             } else {

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "savedata/code_page.h"
 #include "savedata/format.h"
 
 namespace foalix::slotgen {
@@ -23,7 +24,9 @@ class SlotImage {
     // A file just long enough for the roster, with all 40 records unused.
     SlotImage();
 
-    // A used record named `name` (UTF-8, encoded to the game's code page).
+    // The code page that `record` and `foal` write names in; Shift-JIS unless set.
+    SlotImage& names(savedata::NameEncoding encoding);
+    // A used record named `name` (UTF-8, encoded to the names' code page).
     SlotImage& record(int r, int id, std::string_view name);
     // A used record with the name field's bytes as given (the rest of the field zero).
     SlotImage& recordRaw(int r, int id, std::span<const Byte> nameBytes);
@@ -44,6 +47,7 @@ class SlotImage {
 
   private:
     std::vector<Byte> bytes_;
+    savedata::NameEncoding names_ = savedata::NameEncoding::ShiftJis;
 };
 
 struct DescriptionError : std::runtime_error {
@@ -54,6 +58,7 @@ struct DescriptionError : std::runtime_error {
 //   foal R ID "NAME" INDEX SEX B0 B1 B2 B3 B4 B5 B6 B7
 //   record R ID "NAME"          rawrecord R ID HH HH ...        unused R
 //   link ID INDEX SEX           ability INDEX B0 ... B7          size BYTES
+//   encoding shift-jis|big5     (the code page of the names that follow)
 // Numbers are decimal; SEX and B0 to B7 are hexadecimal bytes.
 SlotImage parseDescription(std::istream& in);
 
