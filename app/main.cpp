@@ -1,7 +1,6 @@
 // foalix: the window. Reads the game's save slots, never writes them.
 #include <QApplication>
 #include <QIcon>
-#include <QStandardPaths>
 #include <cstring>
 #include <iostream>
 
@@ -31,10 +30,8 @@ int main(int argc, char** argv) {
     icon.addFile(":/icons/foalix-32.png", QSize(32, 32));
     QApplication::setWindowIcon(icon);
 
-    // The history of reads: under $XDG_DATA_HOME on Linux, %LOCALAPPDATA% on Windows.
-    foalix::ui::MainWindow frmRK5(
-        foalix::platform::systemPlatform(),
-        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    foalix::ui::MainWindow frmRK5(foalix::platform::systemPlatform(),
+                                  foalix::ui::defaultHistoryFolder());
     frmRK5.Form_Load();
     frmRK5.showCentred();
     return QApplication::exec();

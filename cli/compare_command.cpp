@@ -1,6 +1,7 @@
 #include "cli/compare_command.h"
 
 #include "cli/dump_common.h"
+#include "savedata/install_folders.h"
 #include "savedata/roster_diff.h"
 
 namespace foalix::cli {
@@ -69,8 +70,9 @@ int runCompare(int argc, const char* const* argv, std::ostream& out, std::ostrea
     for (std::size_t i = 0; i < foals.size(); ++i) {
         HorseTable table;
         LoadResult result;
-        if (const auto status = loadSlot(i == 0 ? oldPath : newPath, {}, options.nameEncoding(),
-                                         table, result, err)) {
+        // The copy the game reads, as foalix-dump reads it (a VirtualStore copy on Windows).
+        const std::string path = slotFileToRead(i == 0 ? oldPath : newPath, systemInstallFolders());
+        if (const auto status = loadSlot(path, {}, options.nameEncoding(), table, result, err)) {
             return *status;
         }
         foals[i] = foalsOf(table, result.usedRows);

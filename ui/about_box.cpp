@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QtGlobal>
 
 namespace foalix::ui {
@@ -22,11 +21,9 @@ QString aboutText(const QString& settings, const QString& history) {
         .arg(FOALIX_VERSION, qVersion(), settings.toHtmlEscaped(), history.toHtmlEscaped());
 }
 
-void showAboutBox(QWidget* owner, const QString& settings) {
-    // The history database lives in the per-user application data folder.
-    const QString history = QDir::toNativeSeparators(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/history.sqlite3");
-    QMessageBox::about(owner, "About Foalix", aboutText(settings, history));
+void showAboutBox(QWidget* owner, const QString& settings, const QString& history) {
+    QMessageBox::about(owner, "About Foalix",
+                       aboutText(settings, QDir::toNativeSeparators(history)));
 }
 
 }  // namespace foalix::ui

@@ -11,7 +11,8 @@ namespace foalix::ui {
 // The box's text: `settings` and `history` are where those are kept.
 QString aboutText(const QString& settings, const QString& history);
 
-// The box over `owner`; `settings` is where the settings store keeps its values.
-void showAboutBox(QWidget* owner, const QString& settings);
+// The box over `owner`; `settings` is where the settings store keeps its values,
+// `history` the history's file.
+void showAboutBox(QWidget* owner, const QString& settings, const QString& history);
 
 }  // namespace foalix::ui

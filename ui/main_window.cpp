@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 #include "history/history.h"
@@ -77,8 +78,12 @@ BoxValue boxValue(const QCheckBox* box) {
 
 }  // namespace
 
+QString defaultHistoryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
 MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolder, QWidget* parent)
-    : QMainWindow(parent), platform_(platform) {
+    : QMainWindow(parent), platform_(platform), historyFolder_(historyFolder) {
     setObjectName("frmRK5");
     setWindowTitle("Foalix for RK5");
     // A minimize button but no maximize button.
@@ -190,10 +195,13 @@ void MainWindow::cmdApply_Click() {
     lstHorse->setFocus();
 }
 
-bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet) {
+bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet, bool marks) {
     LoadResult result;
+    // The copy the game reads (a VirtualStore copy on Windows): read, and kept as read.
+    std::string readFrom;
     const auto load = [&] {
-        const savedata::SlotFile slot(slotFileToRead(SlotFile, platform_.folders.install));
+        readFrom = slotFileToRead(SlotFile, platform_.folders.install);
+        const savedata::SlotFile slot(readFrom);
         result =
             savedata::Load_Horses(slot, ages, HorseTable, storedNameEncoding(platform_.settings));
     };
@@ -212,7 +220,10 @@ bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet) {
         }
         return false;
     }
-    keepRead(result.usedRows);
+    keepRead(result.usedRows, readFrom);
+    if (!marks) {
+        changes_ = std::make_shared<ReadChanges>();
+    }
     const int selected = lstHorse->selectedRow();
     {
         const QSignalBlocker quietList(lstHorse);
@@ -234,12 +245,12 @@ bool MainWindow::Load_Horses(AgeBoxes ages, bool quiet) {
     return true;
 }
 
-void MainWindow::keepRead(const std::vector<int>& used) {
+void MainWindow::keepRead(const std::vector<int>& used, const std::string& readFrom) {
     changes_ = std::make_shared<ReadChanges>();
     if (!history_) {
         return;
     }
-    const QString path = QString::fromStdString(SlotFile);
+    const QString path = QString::fromStdString(readFrom);
     history::ReadInfo read{slotFolder_, chosenSlot(), QDateTime::currentSecsSinceEpoch(),
                            QFileInfo(path).lastModified().toSecsSinceEpoch(), contentHash(path)};
     if (loadedSlot_ != 0) {
@@ -292,11 +303,11 @@ void MainWindow::mnuClearHistory_Click() {
     }
 }
 
-bool MainWindow::reloadSlot() {
+bool MainWindow::reloadSlot(bool marks) {
     if (loadedSlot_ == 0) {
         return true;
     }
-    if (!Load_Horses(loadedAges_, true)) {
+    if (!Load_Horses(loadedAges_, true, marks)) {
         return false;
     }
     updateRosterTable();
@@ -331,9 +342,10 @@ RosterTableWindow* MainWindow::showRosterTable() {
 
 void MainWindow::updateRosterTable() {
     if (rosterTable_ != nullptr) {
-        rosterTable_->setRoster(HorseTable, listedRecords_, loadedSlot_, lstHorse->selectedRow());
+        // The marks first: the columns are fitted to the rows with their marks.
         rosterTable_->setChanges(loadedSlot_ != 0 && changes_ ? changes_
                                                               : std::make_shared<ReadChanges>());
+        rosterTable_->setRoster(HorseTable, listedRecords_, loadedSlot_, lstHorse->selectedRow());
     }
 }
 

@@ -34,6 +34,10 @@ class ReadChanges;
 class RosterTableWindow;
 class SlotWatcher;
 
+// Where the window keeps its history of reads: the per-user local data folder
+// ($XDG_DATA_HOME/foalix on Linux, %LOCALAPPDATA%\foalix on Windows).
+QString defaultHistoryFolder();
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -60,7 +64,8 @@ class MainWindow : public QMainWindow {
     // Reads the slot of the last apply again with its age boxes, keeping the selected
     // foal. Reports nothing: a file that cannot be read now keeps what is shown, and
     // false says so.
-    bool reloadSlot();
+    // `marks`: whether what changed since the previous read is marked.
+    bool reloadSlot(bool marks = true);
     // The kept reads of the slot last applied, and any two compared.
     HistoryWindow* showHistory();
 
@@ -86,13 +91,13 @@ class MainWindow : public QMainWindow {
     void Init_Path();
     // Loads SlotFile with `ages` and lists it; true when it loaded. A quiet load shows
     // no message for a slot that cannot be read.
-    bool Load_Horses(savedata::AgeBoxes ages, bool quiet);
+    bool Load_Horses(savedata::AgeBoxes ages, bool quiet, bool marks = true);
     // Follows the slot of the last apply while Follow Save File is ticked; re-ticked, it
     // reads the slot at once, since changes went unseen meanwhile.
     void followSlot(bool readAtOnce = false);
     // Keeps the read of SlotFile whose used records are `used` and works out what
     // changed since the slot's previous kept read.
-    void keepRead(const std::vector<int>& used);
+    void keepRead(const std::vector<int>& used, const std::string& readFrom);
     void showHistoryNotice();
     void updateRosterTable();
     void showFolderDialog();
@@ -134,6 +139,7 @@ class MainWindow : public QMainWindow {
     RosterTableWindow* rosterTable_ = nullptr;
     SlotWatcher* watcher_ = nullptr;
     std::unique_ptr<history::History> history_;
+    QString historyFolder_;
     // What changed in the last read since the slot's previous kept read.
     std::shared_ptr<const ReadChanges> changes_;
     HistoryWindow* historyWindow_ = nullptr;

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "history/history.h"
 #include "ui/about_box.h"
 #include "ui/foal_list.h"
 #include "ui/fonts.h"
@@ -188,12 +190,16 @@ void MainWindow::buildMenu() {
     connect(mnuHistory, &QAction::triggered, this, &MainWindow::showHistory);
     connect(mnuRosterTable, &QAction::triggered, this, &MainWindow::showRosterTable);
     connect(mnuFollowSaveFile, &QAction::toggled, this, &MainWindow::followSlot);
-    addNameEncodingMenu(mnuView, platform_, this, [this] { reloadSlot(); });
+    // Names read in another code page are not foals that came and went: no marks.
+    addNameEncodingMenu(mnuView, platform_, this, [this] { reloadSlot(false); });
     connect(mnuDarkTheme, &QAction::toggled, this, &MainWindow::mnuDarkTheme_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu("&Help");
-    connect(mnuHelp->addAction("&About Foalix"), &QAction::triggered, this,
-            [this] { showAboutBox(this, platform_.settings.location()); });
+    connect(mnuHelp->addAction("&About Foalix"), &QAction::triggered, this, [this] {
+        const QString folder = historyFolder_.isEmpty() ? defaultHistoryFolder() : historyFolder_;
+        showAboutBox(this, platform_.settings.location(),
+                     QDir(folder).filePath(history::kHistoryFileName));
+    });
 }
 
 void MainWindow::setTabOrder() {

@@ -90,6 +90,11 @@ void exportThroughDialog(QWidget* owner, platform::Platform& platform, const QSt
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
+    // A folder that does not exist would leave the dialog in the current directory,
+    // which Apply made the save folder.
+    if (!QFileInfo(folder).isDir()) {
+        folder = QDir::homePath();
+    }
     const QString path = QFileDialog::getSaveFileName(
         owner, "Export CSV", QDir(folder).filePath(suggested), "CSV files (*.csv)");
     if (path.isEmpty()) {

@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, ExportOpensInDocumentsThenTheLastExportFolder) {
     qputenv("HOME", home);
     EXPECT_EQ(opened, QStringList({QDir(documents).absolutePath(),
                                    QDir(QString::fromStdString(dir.str())).absolutePath()}));
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.str()) + "/second.csv"));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.str()) + "/first.csv"));
 }
 
 // Each step acts on the table, then the selected records in the order shown and the foal
