@@ -3,8 +3,11 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
-# Seconds each fuzzer runs in `make fuzz`.
-FUZZ_LOAD_SECONDS ?= 45
+# What each fuzzer runs in `make fuzz`: the load fuzzer a number of inputs (within a
+# time limit, and failing below a floor), the hex fuzzer for seconds.
+FUZZ_LOAD_RUNS ?= 150000
+FUZZ_LOAD_MIN_RUNS ?= 100000
+FUZZ_LOAD_SECONDS ?= 300
 FUZZ_HEX_SECONDS ?= 15
 CMAKE_FLAGS ?=
 GENERATOR := -G Ninja
@@ -51,8 +54,13 @@ fuzz: deps
 	@mkdir -p $(FUZZ_BUILD)/seeds/hex $(FUZZ_BUILD)/corpus/load $(FUZZ_BUILD)/corpus/hex
 	@printf '8FC' > $(FUZZ_BUILD)/seeds/hex/word; printf '7fffffff' > $(FUZZ_BUILD)/seeds/hex/largest
 	@printf '80000000' > $(FUZZ_BUILD)/seeds/hex/overflow; printf '1g' > $(FUZZ_BUILD)/seeds/hex/mismatch
-	$(FUZZ_BUILD)/fuzz/foalix_load_fuzzer -max_total_time=$(FUZZ_LOAD_SECONDS) -max_len=16384 \
-		-artifact_prefix=$(FUZZ_BUILD)/ -print_final_stats=1 $(FUZZ_BUILD)/corpus/load
+	@$(FUZZ_BUILD)/fuzz/foalix_load_fuzzer -runs=$(FUZZ_LOAD_RUNS) -max_total_time=$(FUZZ_LOAD_SECONDS) \
+		-max_len=16384 -artifact_prefix=$(FUZZ_BUILD)/ -print_final_stats=1 $(FUZZ_BUILD)/corpus/load \
+		2>$(FUZZ_BUILD)/load-fuzzer.log; status=$$?; cat $(FUZZ_BUILD)/load-fuzzer.log; \
+	runs=$$(sed -n 's/^stat::number_of_executed_units: *//p' $(FUZZ_BUILD)/load-fuzzer.log); \
+	seconds=$$(sed -n 's/.*Done [0-9]* runs in \([0-9]*\) second.*/\1/p' $(FUZZ_BUILD)/load-fuzzer.log); \
+	echo "load fuzzer: $${runs:-0} inputs in $${seconds:-?} s (at least $(FUZZ_LOAD_MIN_RUNS) wanted)"; \
+	[ $$status -eq 0 ] && [ "$${runs:-0}" -ge $(FUZZ_LOAD_MIN_RUNS) ]
 	$(FUZZ_BUILD)/fuzz/foalix_hex_fuzzer -max_total_time=$(FUZZ_HEX_SECONDS) -max_len=512 \
 		-artifact_prefix=$(FUZZ_BUILD)/ -print_final_stats=1 $(FUZZ_BUILD)/corpus/hex $(FUZZ_BUILD)/seeds/hex
 
