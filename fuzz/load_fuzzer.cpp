@@ -30,39 +30,28 @@ namespace {
 std::vector<std::vector<Byte>> samples;
 
 // The changed sample as the loader reads it, not copied again.
-class SampleSlot final : public SlotSource {
-  public:
-    explicit SampleSlot(std::span<const Byte> bytes) : bytes_(bytes) {}
+struct SampleSlot final : SlotSource, SlotHandle {
+    explicit SampleSlot(std::span<const Byte> bytes) : bytes(bytes) {}
     bool exists() const override { return true; }
-    std::unique_ptr<SlotHandle> open() const override { return std::make_unique<Handle>(bytes_); }
-    const std::string& path() const override { return path_; }
+    std::unique_ptr<SlotHandle> open() const override {
+        return std::make_unique<SampleSlot>(bytes);
+    }
+    const std::string& path() const override { return name; }
+    std::size_t readAt(std::int64_t offset, std::span<Byte> out) override {
+        const auto rest = bytes.subspan(std::min<std::uint64_t>(offset, bytes.size()));
+        const std::size_t n = std::min(out.size(), rest.size());
+        std::copy_n(rest.begin(), n, out.begin());
+        return n;
+    }
+    std::int64_t size() override { return static_cast<std::int64_t>(bytes.size()); }
 
-  private:
-    struct Handle final : SlotHandle {
-        explicit Handle(std::span<const Byte> bytes) : bytes(bytes) {}
-        std::size_t readAt(std::int64_t offset, std::span<Byte> out) override {
-            if (offset < 0 || static_cast<std::size_t>(offset) >= bytes.size()) {
-                return 0;
-            }
-            const auto rest = bytes.subspan(static_cast<std::size_t>(offset));
-            const std::size_t n = std::min(out.size(), rest.size());
-            std::copy_n(rest.begin(), n, out.begin());
-            return n;
-        }
-        std::int64_t size() override { return static_cast<std::int64_t>(bytes.size()); }
-        std::span<const Byte> bytes;
-    };
-    std::span<const Byte> bytes_;
-    std::string path_ = "fuzz";
+    std::span<const Byte> bytes;
+    std::string name = "fuzz";
 };
 
 const std::vector<Byte>& changedSample(const Byte* data, std::size_t size) {
     // Large enough for the largest cut or pad, so it is never allocated again.
-    static std::vector<Byte> file = [] {
-        std::vector<Byte> buffer;
-        buffer.reserve(0x10000 * 16);
-        return buffer;
-    }();
+    static std::vector<Byte> file(0x10000 * 16);
     std::size_t at = 0;
     const auto take = [&](std::size_t n) {
         std::size_t value = 0;
