@@ -74,6 +74,22 @@ TEST(LoadHorses, EveryUsedRecordFollowedToItsValues) {
     }
 }
 
+// A field holding a comma, a quote, a carriage return or a line feed is quoted, its
+// quotes doubled; other fields are written as they are.
+TEST(WriteCsv, QuotesWhatWouldBreakAField) {
+    HorseTable table;
+    const char* names[] = {"a,b", "a\"b", "a\rb", "a\nb", "a\tb"};
+    for (int r = 1; r <= 5; ++r) {
+        table.row(r).name = names[r - 1];
+    }
+    std::ostringstream csv;
+    writeCsv(csv, {"", "", {1, 2, 3, 4, 5}, &table});
+    const std::string end = std::string(14, ',') + "\r\n";
+    EXPECT_EQ(csv.str().substr(csv.str().find('\n') + 1),
+              "1,\"a,b\"" + end + "2,\"a\"\"b\"" + end + "3,\"a\rb\"" + end + "4,\"a\nb\"" + end +
+                  "5,a\tb" + end + "total," + end);
+}
+
 TEST(AddToList, RowOutsideTheTableRaisesSubscriptOutOfRange) {
     HorseTable table;
     EXPECT_EQ(testing::errorOf([&] { Add_To_List(table, 0, kBoth); }), 9);

@@ -4,11 +4,14 @@
 // drops on the window.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QUrl>
@@ -113,7 +116,7 @@ TEST_F(MainWindowTest, StartsReadyAndApplyListsTheFoalsByName) {
     EXPECT_EQ(QApplication::focusWidget(), list());
     // Taking the focus made an entry current; that is no click.
     EXPECT_EQ(shown(), "");
-    QTest::keyClick(list(), Qt::Key_Down);  // the first arrow selects the first entry
+    QTest::keyClick(list(), Qt::Key_Up);  // the first arrow, up or down, selects the first entry
     EXPECT_EQ(box("txtHorseName"), "アオ");
     QTest::keyClick(list(), Qt::Key_Down);
     EXPECT_EQ(shown(), "オナジ A A A 2 D 普 C A A A 牡 D 荒 A");
@@ -185,6 +188,7 @@ TEST_F(MainWindowTest, TabOrder) {
 }
 
 TEST_F(MainWindowTest, TableSortsFiltersAndExports) {
+    fiveFoals("Ｍｉｄｏｒｉ").writeTo(slot(1));  // a Latin name, listed last as ミドリ was
     openTable();
     EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 1");
     EXPECT_EQ(records(), "2 5 9 12 1");  // the list's order
@@ -209,14 +213,27 @@ TEST_F(MainWindowTest, TableSortsFiltersAndExports) {
         view()->sortByColumn(column, order);
         EXPECT_EQ(records(), expected) << column;
     }
-    control<QLineEdit>(table_, "txtFilter")->setText("オ");
-    EXPECT_EQ(records(), "9 5 2");
-    EXPECT_EQ(control<QLabel>(table_, "lblCount")->text(), "3 / 5頭");
+    const auto filtered = [this](const QString& text) {
+        control<QLineEdit>(table_, "txtFilter")->setText(text);
+        return records() + " " + control<QLabel>(table_, "lblCount")->text();
+    };
+    EXPECT_EQ(filtered("ｍＩＤ"), "1 1 / 5頭");  // either case
+    EXPECT_EQ(filtered("オ"), "9 5 2 3 / 5頭");
 }
 
-// Selection linked both ways, Ctrl+C, and the size and column widths kept for next time.
+// The columns fitted to the first rows, selection linked both ways, Ctrl+C, and the
+// size and column widths kept for next time.
 TEST_F(MainWindowTest, TableSelectionCopyAndSize) {
-    openTable();
+    fiveFoals("ミドリミドリミドリ").writeTo(slot(1));  // a name wider than its column's title
+    table_ = window_->showRosterTable();               // before the first load
+    click("cmdApply");
+    const auto widths = [this] {
+        return joined(0, 16, [this](int c) { return QString::number(view()->columnWidth(c)); });
+    };
+    const QString fitted = widths();
+    view()->resizeColumnsToContents();
+    EXPECT_EQ(fitted, widths());
+    EXPECT_GE(table_->width(), view()->horizontalHeader()->length());
     view()->setColumnWidth(1, 123);
     table_->resize(700, 300);
     table_->close();
@@ -227,7 +244,7 @@ TEST_F(MainWindowTest, TableSelectionCopyAndSize) {
     list()->selectRecord(2);
     EXPECT_EQ(window_->showRosterTable()->selectedRecord(), 2);  // a table opened later too
     view()->selectRow(4);
-    EXPECT_EQ(box("txtHorseName"), "ミドリ");
+    EXPECT_EQ(box("txtHorseName"), "ミドリミドリミドリ");
     list()->selectRecord(9);
     EXPECT_EQ(table_->selectedRecord(), 9);
     QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
@@ -240,12 +257,14 @@ TEST_F(MainWindowTest, TableSelectionCopyAndSize) {
 
 // The game rewriting the slot: in place, by a new file renamed over it, and caught
 // mid-write, short. The window reloads once the writes settle, keeps the selected foal
-// with its new values, and never shows a message.
+// with its new values, and never shows a message; unticked, it no longer follows.
 TEST_F(MainWindowTest, FollowsTheSaveFile) {
     openTable();
     list()->selectRecord(1);
-    const auto settledName = [this] {
-        QTest::qWait(ui::SlotWatcher::kSettleMs * 3);
+    // The name shown after the writes have settled (a write is whole before events run).
+    QSignalSpy settled(window_->findChild<ui::SlotWatcher*>(), &ui::SlotWatcher::settled);
+    const auto settledName = [&] {
+        EXPECT_TRUE(settled.wait(20000));
         return box("txtHorseName");
     };
     fiveFoals("ミドリ２").writeTo(slot(1));
@@ -263,13 +282,21 @@ TEST_F(MainWindowTest, FollowsTheSaveFile) {
     fiveFoals("ミドリ４").writeTo(slot(1));  // in place again: the new file is followed too
     EXPECT_EQ(settledName(), "ミドリ４");
     EXPECT_EQ(fake_.messages.texts(), "");
+    for (QAction* action : window_->findChildren<QAction*>()) {
+        if (action->text() == "&Follow Save File") {
+            action->trigger();  // unticks it, as choosing it in the View menu does
+        }
+    }
+    fiveFoals("ミドリ５").writeTo(slot(1));
+    EXPECT_FALSE(settled.wait(ui::SlotWatcher::kSettleMs * 3));  // nothing comes
+    EXPECT_EQ(box("txtHorseName"), "ミドリ４");
 }
 
 TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
     openTable();
     const QString other = fake_.root.path() + "/Other";
     QDir().mkpath(other);
-    fiveFoals("ホカ").writeTo(savedata::composeSlotFile(other.toStdString(), 3));
+    fiveFoals("ホカ").writeTo(savedata::composeSlotFile(other.toStdString(), 5));
     const auto drop = [this](const QString& path) {
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(path)});
@@ -278,14 +305,14 @@ TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
         static_cast<QObject&>(*window_).event(&event);  // as the drop reaches the window
         return event.isAccepted();
     };
-    QFile(other + "/Svdata3a.rk5.bak").open(QIODevice::WriteOnly);
-    EXPECT_FALSE(drop(other + "/Svdata3a.rk5.bak"));
-    EXPECT_TRUE(drop(other + "/Svdata3a.rk5"));
+    QFile(other + "/Svdata5a.rk5.bak").open(QIODevice::WriteOnly);
+    EXPECT_FALSE(drop(other + "/Svdata5a.rk5.bak"));
+    EXPECT_TRUE(drop(other + "/Svdata5a.rk5"));
     EXPECT_EQ(window_->RK5Path, QDir::toNativeSeparators(other));
     EXPECT_EQ(fake_.settings.stored(), window_->RK5Path);
-    EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 3");
+    EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 5");
     EXPECT_TRUE(drop(fake_.platform.folders.saveFolder));
-    EXPECT_EQ(fake_.messages.texts(), "Save Data not found");  // slot 3 of the save folder
+    EXPECT_EQ(fake_.messages.texts(), "Save Data not found");  // slot 5 of the save folder
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ TEST(Platform, ProperCaseAndWineFolders) {
     EXPECT_EQ(platform::properCase(QString("d:\\game saves\\ALL CAPS\tsep\nline nul") + QChar(0) +
                                    "x a-b_c.d ゲーム"),
               QString("D:\\game Saves\\all Caps\tSep\nLine Nul") + QChar(0) + "X A-b_c.d ゲーム");
+    EXPECT_EQ(platform::properCase("a b c:\\x y"), "A B C:\\x Y");  // one-letter words too
     EXPECT_EQ(platform::wineGameFolders("/w", "/h").saveFolder,
               "/w/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA");
     EXPECT_EQ(platform::wineGameFolders("", "/h").programFiles, "/h/.wine/drive_c/Program Files");
@@ -42,6 +43,15 @@ TEST(DriveRules, HoldOrderAndReadiness) {
         {"b", "/media/b"}, {"/", "/"}, {"a", "/media/A"}, {"b", "/media/b"}};
     EXPECT_EQ(platform::inDriveOrder(drives, "/"),
               (QList<platform::Drive>{{"/", "/"}, {"a", "/media/A"}, {"b", "/media/b"}}));
+    // Drive letters: the system drive first, then the others by letter.
+    const QList<platform::Drive> letters{{"d:", "d:/"}, {"c:", "c:/"}, {"a:", "A:/"}};
+    EXPECT_EQ(platform::inDriveOrder(letters, "C:/"), (QList{letters[1], letters[2], letters[0]}));
+#ifndef _WIN32
+    // The system's volumes: the root first, each once, the others in order.
+    const QList<platform::Drive> volumes = platform::SystemDrives().list();
+    EXPECT_EQ(volumes.value(0), (platform::Drive{"/", "/"}));
+    EXPECT_EQ(volumes, platform::inDriveOrder(volumes, "/"));
+#endif
     EXPECT_EQ(platform::deepestDriveOf("/media/b/saves", drives).text, "b");
     EXPECT_EQ(platform::deepestDriveOf("/media/A/x", {drives[2], drives[1]}).text, "a");
     // Mounted and ready, then readable: 0; gone or unready: 68; unreadable: 75.

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "platform/proper_case.h"
 #include "tests/ui/fakes.h"
@@ -14,8 +15,23 @@
 #include "ui/folder_list.h"
 #include "ui/select_folder_dialog.h"
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace foalix::testing {
 namespace {
+
+#ifndef _WIN32
+// Does `act` as the unprivileged user "nobody" when the tests run as root, for whom no
+// permission is checked; root stays the saved user, so it is taken back after.
+void asUnprivileged(const std::function<void()>& act) {
+    const bool root = geteuid() == 0;
+    ASSERT_TRUE(!root || setresuid(65534, 65534, 0) == 0);
+    act();
+    ASSERT_TRUE(!root || setresuid(0, 0, 0) == 0);
+}
+#endif
 
 class SelectFolderDialogTest : public ::testing::Test {
   public:
@@ -94,7 +110,16 @@ TEST_F(SelectFolderDialogTest, OpensAtProgramFilesAndOpensFolders) {
     EXPECT_EQ(entries(3), "Program Files Games Vantrel");
     EXPECT_EQ(folders()->item(folders()->count() - 2)->toolTip(), "Save slots 1, 5");
     EXPECT_EQ(folders()->item(folders()->count() - 1)->toolTip(), "");
+    // A folder without search permission is not entered.
+    const std::string locked = (fake_.programFiles() + "/Games/Locked").toStdString();
+    std::filesystem::create_directory(locked);
+    std::filesystem::permissions(locked, std::filesystem::perms(0444));
+    std::filesystem::permissions(fake_.root.path().toStdString(), std::filesystem::perms(0755));
     doubleClick("Games");
+#ifndef _WIN32
+    asUnprivileged([this] { doubleClick("Locked"); });
+    EXPECT_EQ(pathBox(), QDir::toNativeSeparators(fake_.programFiles() + "/Games"));
+#endif
     doubleClick("Old Saves");
     EXPECT_EQ(pathBox(), QDir::toNativeSeparators(fake_.programFiles() + "/Games/Old Saves"));
     // A long path shows its end, where the folder's own name is.
