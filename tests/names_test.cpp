@@ -27,15 +27,6 @@ TEST(GetName, PairsBecomeCharacters) {
         {{'A', 0x81, 0x83, 0x54}, "Aサ"},                     // a dangling lead byte, then a pair
         {{'A', 0x83, 0x54, 'B'}, "AT"},                       // which does not reach the next pair
     };
-    // A name of the full 42 characters fills the field: no terminator follows.
-    std::array<Byte, kNameFieldBytes> full{};
-    for (std::size_t k = 0; k < full.size(); k += 2) {
-        full[k] = 0x83;
-        full[k + 1] = static_cast<Byte>(0x40 + k / 2);
-    }
-    EXPECT_EQ(
-        Get_Name(full),
-        "ァアィイゥウェエォオカガキギクグケゲコゴサザシジスズセゼソゾタダチヂッツヅテデトドナ");
     for (const auto& [bytes, name] : cases) {
         std::array<Byte, kNameFieldBytes> field{};
         std::copy(bytes.begin(), bytes.end(), field.begin());

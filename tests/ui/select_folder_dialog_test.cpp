@@ -2,6 +2,7 @@
 // unready-drive message, and the ways out.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,23 +16,8 @@
 #include "ui/folder_list.h"
 #include "ui/select_folder_dialog.h"
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 namespace foalix::testing {
 namespace {
-
-#ifndef _WIN32
-// Does `act` as the unprivileged user "nobody" when the tests run as root, for whom no
-// permission is checked; root stays the saved user, so it is taken back after.
-void asUnprivileged(const std::function<void()>& act) {
-    const bool root = geteuid() == 0;
-    ASSERT_TRUE(!root || setresuid(65534, 65534, 0) == 0);
-    act();
-    ASSERT_TRUE(!root || setresuid(0, 0, 0) == 0);
-}
-#endif
 
 class SelectFolderDialogTest : public ::testing::Test {
   public:
@@ -111,13 +97,18 @@ TEST_F(SelectFolderDialogTest, OpensAtProgramFilesAndOpensFolders) {
     EXPECT_EQ(folders()->item(folders()->count() - 2)->toolTip(), "Save slots 1, 5");
     EXPECT_EQ(folders()->item(folders()->count() - 1)->toolTip(), "");
     // A folder without search permission is not entered.
-    const std::string locked = (fake_.programFiles() + "/Games/Locked").toStdString();
-    std::filesystem::create_directory(locked);
-    std::filesystem::permissions(locked, std::filesystem::perms(0444));
+    QDir().mkpath(fake_.programFiles() + "/Games/Locked");
+    QFile::setPermissions(fake_.programFiles() + "/Games/Locked",
+                          QFile::ReadOwner | QFile::ReadOther);
     std::filesystem::permissions(fake_.root.path().toStdString(), std::filesystem::perms(0755));
     doubleClick("Games");
 #ifndef _WIN32
-    asUnprivileged([this] { doubleClick("Locked"); });
+    // As root no permission is checked: the double-click is made as "nobody" (root stays
+    // the saved user, so it is taken back after).
+    const bool root = geteuid() == 0;
+    ASSERT_TRUE(!root || setresuid(65534, 65534, 0) == 0);
+    doubleClick("Locked");
+    ASSERT_TRUE(!root || setresuid(0, 0, 0) == 0);
     EXPECT_EQ(pathBox(), QDir::toNativeSeparators(fake_.programFiles() + "/Games"));
 #endif
     doubleClick("Old Saves");
