@@ -308,7 +308,8 @@ TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
     EXPECT_EQ(fake_.settings.stored(), window_->RK5Path);
     EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 5");
     EXPECT_TRUE(drop(fake_.platform.folders.saveFolder));
-    EXPECT_EQ(fake_.messages.texts(), "Save Data not found");  // slot 5 of the save folder
+    EXPECT_EQ(window_->RK5Path, fake_.platform.folders.saveFolder);  // the folder itself
+    EXPECT_EQ(fake_.messages.texts(), "Save Data not found");        // slot 5 of the save folder
 }
 
 }  // namespace
