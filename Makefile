@@ -3,9 +3,11 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
-# Seconds each fuzzer runs in `make fuzz`.
-FUZZ_LOAD_SECONDS ?= 45
-FUZZ_HEX_SECONDS ?= 15
+# What the load fuzzer runs in `make fuzz`: a number of inputs, within a time limit,
+# failing below a floor.
+FUZZ_LOAD_RUNS ?= 150000
+FUZZ_LOAD_MIN_RUNS ?= 100000
+FUZZ_LOAD_SECONDS ?= 300
 CMAKE_FLAGS ?=
 GENERATOR := -G Ninja
 # Every recipe line runs in bash with -e and pipefail: a step that fails, even inside a
@@ -46,19 +48,20 @@ test-sanitize: deps
 	@cmake --build $(SANITIZE_BUILD)
 	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j2
 
-# The libFuzzer targets, each for a bounded time; the load fuzzer changes the sample
-# saves. A crash stops the run and leaves its input in $(FUZZ_BUILD)/.
+# The load fuzzer (libFuzzer), which changes the sample saves; the number of inputs it
+# ran is printed last. A crash stops the run and leaves its input in $(FUZZ_BUILD)/.
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DFOALIX_FUZZ=ON -DFOALIX_GUI=OFF -DFOALIX_TESTS=OFF -DFOALIX_BENCH=OFF -DFOALIX_DUMP=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD)
-	@mkdir -p $(FUZZ_BUILD)/seeds/hex $(FUZZ_BUILD)/corpus/load $(FUZZ_BUILD)/corpus/hex
-	@printf '8FC' > $(FUZZ_BUILD)/seeds/hex/word; printf '7fffffff' > $(FUZZ_BUILD)/seeds/hex/largest
-	@printf '80000000' > $(FUZZ_BUILD)/seeds/hex/overflow; printf '1g' > $(FUZZ_BUILD)/seeds/hex/mismatch
-	$(FUZZ_BUILD)/fuzz/foalix_load_fuzzer -max_total_time=$(FUZZ_LOAD_SECONDS) -max_len=16384 \
-		-artifact_prefix=$(FUZZ_BUILD)/ -print_final_stats=1 $(FUZZ_BUILD)/corpus/load
-	$(FUZZ_BUILD)/fuzz/foalix_hex_fuzzer -max_total_time=$(FUZZ_HEX_SECONDS) -max_len=512 \
-		-artifact_prefix=$(FUZZ_BUILD)/ -print_final_stats=1 $(FUZZ_BUILD)/corpus/hex $(FUZZ_BUILD)/seeds/hex
+	@mkdir -p $(FUZZ_BUILD)/corpus/load
+	@$(FUZZ_BUILD)/fuzz/foalix_load_fuzzer -runs=$(FUZZ_LOAD_RUNS) -max_total_time=$(FUZZ_LOAD_SECONDS) \
+		-max_len=16384 -artifact_prefix=$(FUZZ_BUILD)/ -print_final_stats=1 $(FUZZ_BUILD)/corpus/load \
+		2>$(FUZZ_BUILD)/load-fuzzer.log; status=$$?; cat $(FUZZ_BUILD)/load-fuzzer.log; \
+	runs=$$(sed -n 's/^stat::number_of_executed_units: *//p' $(FUZZ_BUILD)/load-fuzzer.log); \
+	seconds=$$(sed -n 's/.*Done [0-9]* runs in \([0-9]*\) second.*/\1/p' $(FUZZ_BUILD)/load-fuzzer.log); \
+	echo "load fuzzer: $${runs:-0} inputs in $${seconds:-?} s (at least $(FUZZ_LOAD_MIN_RUNS) wanted)"; \
+	[ $$status -eq 0 ] && [ "$${runs:-0}" -ge $(FUZZ_LOAD_MIN_RUNS) ]
 
 bench: build
 	@$(BUILD)/bench/foalix_bench --benchmark_min_time=0.5

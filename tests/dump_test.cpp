@@ -159,15 +159,25 @@ TEST_F(DumpTest, CompareTwoSlotFiles) {
     }
 }
 
-// Wrong use (here a slot beyond 5) is a usage message on stderr and status 64; --help
-// shows the age choices plainly.
-TEST_F(DumpTest, WrongUseAndHelp) {
-    const DumpRun wrong = dump({dir_.str(), "6"});
-    EXPECT_EQ(wrong.status, 64);
-    EXPECT_TRUE(wrong.out.empty() && !wrong.err.empty());
-    const DumpRun help = dump({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("--ages 1|2|1,2"), std::string::npos) << help.out;
+// Wrong use is a usage message on stderr and status 64; a right one lists (0) or says
+// what it found on stderr (2: slot 5 is not there); --help shows the age choices plainly.
+TEST_F(DumpTest, UsageRules) {
+    const std::vector<std::pair<std::vector<std::string>, int>> uses{
+        {{dir_.str(), "6"}, 64},
+        {{dir_.str(), "0"}, 64},
+        {{dir_.str(), "5"}, 2},
+        {{dir_.str()}, 64},
+        {{"--file", file_, dir_.str()}, 64},
+        {{"--ages", "3", dir_.str()}, 64},
+        {{"--ages", "2,1", "--file", file_}, 0},
+        {{"--help"}, 0}};
+    for (const auto& [args, status] : uses) {
+        const DumpRun run = dump(args);
+        EXPECT_EQ(run.status, status) << ::testing::PrintToString(args) << run.err;
+        EXPECT_EQ(run.out.empty(), status != 0);
+        EXPECT_EQ(run.err.empty(), status == 0);
+    }
+    EXPECT_NE(dump({"--help"}).out.find("--ages 1|2|1,2"), std::string::npos);
 }
 
 // An output that cannot be written (a full disk, a reader that went away) is an error.

@@ -11,9 +11,9 @@ namespace foalix::testing {
 
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("foalix-test-" + std::to_string(random()) + "-" + std::to_string(counter++));
+    path_ =
+        std::filesystem::temp_directory_path() /
+        ("foalix-test-" + std::to_string(std::random_device()()) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(path_);
 }
 
@@ -32,15 +32,13 @@ std::map<std::string, std::string> snapshot(const std::filesystem::path& folder)
     namespace fs = std::filesystem;
     std::map<std::string, std::string> result;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        const fs::file_type type = entry.symlink_status().type();
-        std::string& item = result[fs::relative(entry.path(), folder).string()];
-        item = std::to_string(static_cast<int>(type)) + " ";
-        if (type == fs::file_type::regular) {
+        std::string& item = result[entry.path().string()];
+        if (entry.is_symlink()) {
+            item = "-> " + fs::read_symlink(entry.path()).string();
+        } else if (entry.is_regular_file()) {
             std::ifstream in(entry.path(), std::ios::binary);
-            item.append(std::istreambuf_iterator<char>(in), {});
-            item += std::to_string(fs::last_write_time(entry.path()).time_since_epoch().count());
-        } else if (type == fs::file_type::symlink) {
-            item += fs::read_symlink(entry.path()).string();
+            item.assign(std::istreambuf_iterator<char>(in), {});
+            item += std::to_string(entry.last_write_time().time_since_epoch().count());
         }
     }
     return result;

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -45,7 +46,9 @@ namespace {
 using slotgen::SlotImage;
 using ui::FoalList;
 
-const std::string kLongName = "ウマウマウマウマウマウマウマウマウマウマウマウマウマウマウマ";
+// As long as a name can be: 42 characters fill the name field, with no end mark.
+const std::string kLongName =
+    "ウマウマウマウマウマウマウマウマウマウマウマウマウマウマウマウマウマウマウマウマウマ";
 
 // Five foals, two of one name. Their grade (first ability byte), growth (sixth), age
 // (fourth) and sex: record 1 S 遲 1 牡, 2 D 早 2 牝, 5 A 普 2 牡, 9 B 晚 2 牝, 12 S 普 - 牡.
@@ -126,7 +129,7 @@ TEST_F(MainWindowTest, StartsReadyAndApplyListsTheFoalsByName) {
     EXPECT_EQ(QApplication::focusWidget(), list());
     // Taking the focus made an entry current; that is no click.
     EXPECT_EQ(shown(), "");
-    QTest::keyClick(list(), Qt::Key_Down);  // the first arrow selects the first entry
+    QTest::keyClick(list(), Qt::Key_Up);  // the first arrow, up or down, selects the first entry
     EXPECT_EQ(box("txtHorseName"), "アオ");
     QTest::keyClick(list(), Qt::Key_Down);
     EXPECT_EQ(shown(), "オナジ A A A 2 D 普 C A A A 牡 D 荒 A");
@@ -213,6 +216,19 @@ TEST_F(MainWindowTest, TableFiltersAndExports) {
     control<QLineEdit>(table_, "txtFilter")->setText("オ");
     EXPECT_EQ(records(), "2 5 9");
     EXPECT_EQ(control<QLabel>(table_, "lblCount")->text(), "3 / 5頭");
+    fiveFoals("Ｍｉｄｏｒｉ").writeTo(slot(1));  // a Latin name, found in either case
+    click("cmdApply");
+    control<QLineEdit>(table_, "txtFilter")->setText("ｍＩＤ");
+    EXPECT_EQ(records() + " " + control<QLabel>(table_, "lblCount")->text(), "1 1 / 5頭");
+}
+
+// The columns fitted to the first rows, in a table opened before the first load.
+TEST_F(MainWindowTest, TableFitsItsColumnsAtTheFirstLoad) {
+    fiveFoals("ミドリミドリミドリミドリ").writeTo(slot(1));  // wider than its column's title
+    table_ = window_->showRosterTable();
+    click("cmdApply");
+    EXPECT_GE(view()->columnWidth(1), view()->sizeHintForColumn(1));
+    EXPECT_GE(table_->width(), view()->horizontalHeader()->length());
 }
 
 // Export CSV… opens in the user's documents, then in the folder of the last export:
@@ -390,12 +406,14 @@ TEST_F(MainWindowTest, TableOpensWithinTheScreen) {
 
 // The game rewriting the slot: in place, by a new file renamed over it, and caught
 // mid-write, short. The window reloads once the writes settle, keeps the selected foal
-// with its new values, and never shows a message.
+// with its new values, and never shows a message; unticked, it no longer follows.
 TEST_F(MainWindowTest, FollowsTheSaveFile) {
     openTable();
     list()->selectRecord(1);
-    const auto settledName = [this] {
-        QTest::qWait(ui::SlotWatcher::kSettleMs * 3);
+    // The name shown after the writes have settled (a write is whole before events run).
+    QSignalSpy settled(window_->findChild<ui::SlotWatcher*>(), &ui::SlotWatcher::settled);
+    const auto settledName = [&] {
+        EXPECT_TRUE(settled.wait(20000));
         return box("txtHorseName");
     };
     fiveFoals("ミドリ２").writeTo(slot(1));
@@ -413,6 +431,12 @@ TEST_F(MainWindowTest, FollowsTheSaveFile) {
     fiveFoals("ミドリ４").writeTo(slot(1));  // in place again: the new file is followed too
     EXPECT_EQ(settledName(), "ミドリ４");
     EXPECT_EQ(fake_.messages.texts(), "");
+    for (QAction* action : window_->findChildren<QAction*>()) {
+        action->setChecked(false);  // unticks Follow Save File, the menus' one tick
+    }
+    fiveFoals("ミドリ５").writeTo(slot(1));
+    EXPECT_FALSE(settled.wait(ui::SlotWatcher::kSettleMs * 3));  // nothing comes
+    EXPECT_EQ(box("txtHorseName"), "ミドリ４");
 }
 
 // A save folder below Program Files whose slot the game keeps in the user's VirtualStore,
@@ -454,7 +478,7 @@ TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
     openTable();
     const QString other = fake_.root.path() + "/Other";
     QDir().mkpath(other);
-    fiveFoals("ホカ").writeTo(savedata::composeSlotFile(other.toStdString(), 3));
+    fiveFoals("ホカ").writeTo(savedata::composeSlotFile(other.toStdString(), 5));
     const auto drop = [this](const QString& path) {
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(path)});
@@ -463,16 +487,17 @@ TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
         static_cast<QObject&>(*window_).event(&event);  // as the drop reaches the window
         return event.isAccepted();
     };
-    QFile(other + "/Svdata3a.rk5.bak").open(QIODevice::WriteOnly);
-    EXPECT_FALSE(drop(other + "/Svdata3a.rk5.bak"));
-    EXPECT_TRUE(drop(other + "/Svdata3a.rk5"));
+    QFile(other + "/Svdata5a.rk5.bak").open(QIODevice::WriteOnly);
+    EXPECT_FALSE(drop(other + "/Svdata5a.rk5.bak"));
+    EXPECT_TRUE(drop(other + "/Svdata5a.rk5"));
     EXPECT_EQ(window_->RK5Path, QDir::toNativeSeparators(other));
     EXPECT_EQ(fake_.settings.stored(), window_->RK5Path);
-    EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 3");
+    EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 5");
     EXPECT_TRUE(drop(fake_.platform.folders.saveFolder));
-    EXPECT_EQ(fake_.messages.texts(), "Save Data not found");  // slot 3 of the save folder
+    EXPECT_EQ(window_->RK5Path, fake_.platform.folders.saveFolder);  // the folder itself
+    EXPECT_EQ(fake_.messages.texts(), "Save Data not found");        // slot 5 of the save folder
     // A slot file named in capitals: a slot where file names ignore case, else refused.
-    QFile::copy(other + "/Svdata3a.rk5", other + "/SVDATA2A.RK5");
+    QFile::copy(other + "/Svdata5a.rk5", other + "/SVDATA2A.RK5");
     EXPECT_FALSE(drop(other + "/SVDATA2A.RK5"));
     fake_.files.ignoring = true;
     EXPECT_TRUE(drop(other + "/SVDATA2A.RK5"));

