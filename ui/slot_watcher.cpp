@@ -121,6 +121,7 @@ void SlotWatcher::read() {
     } else if (retries_ < retryMs_.size()) {
         retry_.start(retryMs_[retries_++]);
     }
+    emit settled();
 }
 
 }  // namespace foalix::ui

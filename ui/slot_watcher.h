@@ -37,6 +37,10 @@ class SlotWatcher : public QObject {
     // Reads at once (changes may have been missed), trying again as after a change.
     void readNow();
 
+  signals:
+    // The file was read (well or not) after its writes settled, or on a retry.
+    void settled();
+
   private:
     // What the followed file looked like: its path, size and modification time.
     struct Look {
