@@ -1,13 +1,7 @@
 // The folder selection dialog: where it opens, browsing by folder and drive, the
 // unready-drive message, and the ways out.
-#include <gtest/gtest.h>
 
 #include <unistd.h>
-#include <QComboBox>
-#include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <filesystem>
 
 #include "platform/proper_case.h"

@@ -1,9 +1,5 @@
 // Start-up: which save folder the window works with, what is stored, and settings that
 // cannot be used, which are reported while the window goes on.
-#include <gtest/gtest.h>
-
-#include <QPushButton>
-#include <QTest>
 
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
