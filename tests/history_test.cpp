@@ -9,11 +9,7 @@ namespace foalix::history {
 namespace {
 
 savedata::Foals roster(const std::string& grade) {
-    savedata::HorseEntry entry;
-    entry.name = "ハヤテ";
-    entry.Grade = grade;
-    entry.Brian = "賢";
-    return {{4, entry}};
+    return {{4, {.name = "ハヤテ", .Grade = grade, .Brian = "賢"}}};
 }
 
 ReadInfo readOf(int slot, std::int64_t at) {

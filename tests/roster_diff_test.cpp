@@ -9,12 +9,7 @@ namespace {
 
 HorseEntry foal(const std::string& name, const std::string& grade, const std::string& age,
                 const std::string& when = "早") {
-    HorseEntry entry;
-    entry.name = name;
-    entry.Grade = grade;
-    entry.Age = age;
-    entry.When = when;
-    return entry;
+    return {.name = name, .Grade = grade, .Age = age, .When = when};
 }
 
 std::string joined(const std::vector<std::vector<std::string>>& lines) {
