@@ -9,7 +9,11 @@ namespace foalix::history {
 namespace {
 
 savedata::Foals roster(const std::string& grade) {
-    return {{4, {.name = "ハヤテ", .Grade = grade, .Brian = "賢"}}};
+    savedata::HorseEntry entry;
+    entry.name = "ハヤテ";
+    entry.Grade = grade;
+    entry.Brian = "賢";
+    return {{4, entry}};
 }
 
 ReadInfo readOf(int slot, std::int64_t at) {

@@ -9,7 +9,12 @@ namespace {
 
 HorseEntry foal(const std::string& name, const std::string& grade, const std::string& age,
                 const std::string& when = "早") {
-    return {.name = name, .Grade = grade, .Age = age, .When = when};
+    HorseEntry entry;
+    entry.name = name;
+    entry.Grade = grade;
+    entry.Age = age;
+    entry.When = when;
+    return entry;
 }
 
 std::string joined(const std::vector<std::vector<std::string>>& lines) {

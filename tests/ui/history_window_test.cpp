@@ -1,6 +1,7 @@
 // The history in the windows: two windows sharing one database, what changed marked in
 // the list and the roster table, the kept reads compared and exported as foalix-dump
 // compare writes them, clearing after asking, and a damaged database in one line.
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>

@@ -2,6 +2,9 @@
 // the total, clicking foals, slots that do not load, the File menu, layout and tab order;
 // the table's sorting, filter, selection, copy and export; following the save file and
 // drops on the window.
+#include <gtest/gtest.h>
+
+#include <QtTest>
 
 #include <cmath>
 #include <filesystem>

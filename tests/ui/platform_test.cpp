@@ -1,5 +1,8 @@
 // The platform layer: proper case, the settings store, the drive rules
 // and real message boxes.
+#include <gtest/gtest.h>
+
+#include <QtTest>
 
 #include "platform/drive_rules.h"
 #include "platform/proper_case.h"

@@ -1,7 +1,10 @@
 // The folder selection dialog: where it opens, browsing by folder and drive, the
 // unready-drive message, and the ways out.
+#include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <QtTest>
+
 #include <filesystem>
 
 #include "platform/proper_case.h"

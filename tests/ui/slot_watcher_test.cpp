@@ -1,8 +1,11 @@
 // Following a slot while the game holds it: a read that fails is tried again after
 // growing delays until one is good, and after the last delay no more; reading at once.
+#include <gtest/gtest.h>
 
-#include "ui/slot_watcher.h"
+#include <QtTest>
+
 #include "tests/ui/ui_test_support.h"
+#include "ui/slot_watcher.h"
 
 namespace foalix::testing {
 namespace {

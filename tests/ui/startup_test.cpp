@@ -1,5 +1,8 @@
 // Start-up: which save folder the window works with, what is stored, and settings that
 // cannot be used, which are reported while the window goes on.
+#include <gtest/gtest.h>
+
+#include <QtTest>
 
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"

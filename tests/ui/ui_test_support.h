@@ -2,9 +2,6 @@
 // lists.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QtTest>
 #include <QtWidgets>
 #include <functional>
 #include <ostream>
