@@ -21,32 +21,13 @@
 #include "savedata/format.h"
 #include "savedata/roster_loader.h"
 #include "savedata/run_time_error.h"
-#include "savedata/slot_source.h"
+#include "tests/memory_slot.h"
 
 using namespace foalix::savedata;
 
 namespace {
 
 std::vector<std::vector<Byte>> samples;
-
-// The changed sample as the loader reads it, not copied again.
-struct SampleSlot final : SlotSource, SlotHandle {
-    explicit SampleSlot(std::span<const Byte> bytes) : bytes(bytes) {}
-    bool exists() const override { return true; }
-    std::unique_ptr<SlotHandle> open() const override {
-        return std::make_unique<SampleSlot>(bytes);
-    }
-    std::size_t readAt(std::int64_t offset, std::span<Byte> out) override {
-        const auto rest = bytes.subspan(std::min<std::uint64_t>(offset, bytes.size()));
-        const std::size_t n = std::min(out.size(), rest.size());
-        std::copy_n(rest.begin(), n, out.begin());
-        return n;
-    }
-    std::int64_t size() override { return static_cast<std::int64_t>(bytes.size()); }
-
-    std::span<const Byte> bytes;
-    std::string name = "fuzz";
-};
 
 const std::vector<Byte>& changedSample(const Byte* data, std::size_t size) {
     // Large enough for the largest cut or pad, so it is never allocated again.
@@ -92,7 +73,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const SampleSlot slot(changedSample(data, size));
+    // The changed sample as the loader reads it, not copied again.
+    const MemorySlot slot(changedSample(data, size));
     HorseTable table;
     const LoadResult result = Load_Horses(slot, {}, table);
     // A slot that does not load lists nothing and leaves the table alone.

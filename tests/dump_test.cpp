@@ -9,6 +9,7 @@
 
 #include "cli/console_output.h"
 #include "cli/dump_command.h"
+#include "savedata/format.h"
 #include "tests/dump_runner.h"
 #include "tests/test_support.h"
 
@@ -199,10 +200,12 @@ TEST_F(DumpTest, OutputThatCannotBeWrittenFails) {
 
 // The program itself, its output in a file: the same bytes as the command gives in this
 // process on every system (UTF-8; CSV lines end in CR LF once, the others in LF), with a
-// Big5 roster's names detected or read as chosen.
+// Big5 roster's names detected from its used records or read as chosen.
 TEST_F(DumpTest, ProgramWritesTheSameBytesToAFile) {
     slotgen::SlotImage big5;
     big5.names(savedata::NameEncoding::Big5).foal(1, 1, "中馬", 1, 0x09, testing::kExampleOne);
+    // A Shift-JIS name in an unused record does not count.
+    big5.recordRaw(3, savedata::EMPTY_ROSTER_ID, std::vector<savedata::Byte>{0x83, 0x54});
     const std::string big5File = dir_.writeSlot(4, big5);
     const std::vector<std::pair<std::vector<std::string>, std::string>> runs{
         {{"--format", "csv", "--file", file_}, ""},

@@ -75,29 +75,5 @@ TEST(LoadHorses, EveryUsedRecordFollowedToItsValues) {
     }
 }
 
-// The names' encoding: detected from the used records alone, or fixed by the choice.
-TEST(LoadHorses, NamesReadInTheDetectedOrChosenEncoding) {
-    SlotImage big5;
-    big5.names(NameEncoding::Big5).record(1, 1, "中馬").record(2, 2, "A");
-    // A Shift-JIS name in an unused record does not count.
-    big5.recordRaw(3, EMPTY_ROSTER_ID, std::vector<Byte>{0x83, 0x54});
-    SlotImage sjis;
-    sjis.record(1, 1, "サクラ").record(2, 2, "爍");
-    const std::vector<std::tuple<const SlotImage*, NameEncodingChoice, NameEncoding, std::string>>
-        cases{
-            {&big5, NameEncodingChoice::Automatic, NameEncoding::Big5, "中馬"},
-            {&sjis, NameEncodingChoice::Automatic, NameEncoding::ShiftJis, "サクラ"},
-            {&big5, NameEncodingChoice::ShiftJis, NameEncoding::ShiftJis, "､ｰ"},
-            {&sjis, NameEncodingChoice::Big5, NameEncoding::Big5, "\uF006\uF000\uFFFD"},
-        };
-    for (const auto& [image, choice, encoding, name] : cases) {
-        Loaded loaded;
-        loaded.result =
-            Load_Horses(MemorySlot(image->bytes()), kBoth, loaded.table, choice);
-        EXPECT_EQ(loaded.result.encoding, encoding) << name;
-        EXPECT_EQ(loaded.table.row(1).name, name);
-    }
-}
-
 }  // namespace
 }  // namespace foalix::savedata

@@ -3,10 +3,6 @@
 // store at a place of the test's own.
 #pragma once
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QUuid>
 #include <functional>
 
 #include "platform/drive_rules.h"

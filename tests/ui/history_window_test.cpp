@@ -3,14 +3,6 @@
 // compare writes them, clearing after asking, and a damaged database in one line.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QStatusBar>
-#include <QTableView>
-#include <QTableWidget>
 #include <filesystem>
 #include <fstream>
 
@@ -50,15 +42,6 @@ std::unique_ptr<ui::MainWindow> windowOn(FakePlatform& fake, const QString& hist
     window->Form_Load();
     window->show();
     return window;
-}
-
-QAction* action(QWidget* window, const QString& text) {
-    for (QAction* candidate : window->findChildren<QAction*>()) {
-        if (candidate->text() == text) {
-            return candidate;
-        }
-    }
-    qFatal("no action %s", qPrintable(text));
 }
 
 TEST(HistoryWindows, TwoWindowsShareTheHistoryAndShowWhatChanged) {

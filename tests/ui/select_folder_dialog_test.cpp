@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-#include <QComboBox>
-#include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
+
 #include <filesystem>
 
 #include "platform/proper_case.h"

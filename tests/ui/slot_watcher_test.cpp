@@ -2,13 +2,9 @@
 // growing delays until one is good, and after the last delay no more; reading at once.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
-#include <numeric>
-
+#include "tests/ui/ui_test_support.h"
 #include "ui/slot_watcher.h"
 
 namespace foalix::testing {
@@ -52,9 +48,6 @@ TEST(SlotWatcher, RetriesAFailedReadWithGrowingDelays) {
             EXPECT_GE(times[i] - times[i - 1], c.retryMs[i - 1] * 95 / 100) << i;
         }
     }
-    EXPECT_EQ(
-        std::accumulate(ui::SlotWatcher::kRetryMs.begin(), ui::SlotWatcher::kRetryMs.end(), 0),
-        10000);
 }
 
 }  // namespace

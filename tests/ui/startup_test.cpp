@@ -2,8 +2,7 @@
 // cannot be used, which are reported while the window goes on.
 #include <gtest/gtest.h>
 
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
 
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"

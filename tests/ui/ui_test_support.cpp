@@ -1,9 +1,5 @@
 #include "tests/ui/ui_test_support.h"
 
-#include <QDeadlineTimer>
-#include <QScreen>
-#include <QTimer>
-
 namespace foalix::testing {
 
 void whenModal(std::function<void(QWidget*)> act) {

@@ -2,10 +2,7 @@
 // lists.
 #pragma once
 
-#include <QApplication>
-#include <QString>
-#include <QStringList>
-#include <QWidget>
+#include <QtWidgets>
 #include <functional>
 #include <ostream>
 
@@ -31,6 +28,16 @@ T* control(QObject* parent, const QString& name) {
         qFatal("no control %s", qPrintable(name));
     }
     return found;
+}
+
+// The action of `window` whose text is `text`; ends the tests when there is none.
+inline QAction* action(QWidget* window, const QString& text) {
+    for (QAction* candidate : window->findChildren<QAction*>()) {
+        if (candidate->text() == text) {
+            return candidate;
+        }
+    }
+    qFatal("no action %s", qPrintable(text));
 }
 
 // The texts `text(i)` gives for i from `from` up to `end`, joined by `separator`.
