@@ -29,6 +29,7 @@
 #include "ui/roster_table_window.h"
 #include "ui/screen_centre.h"
 #include "ui/select_folder_dialog.h"
+#include "ui/settings_names.h"
 #include "ui/slot_watcher.h"
 #include "ui/theme.h"
 
@@ -38,12 +39,7 @@ using namespace savedata;
 
 namespace {
 
-constexpr const char* kRK5PathKey = "RK5Path";
-constexpr const char* kSettingsSection = "Setting";
 constexpr const char* kSavaDataPathNotFound = "Sava Data Path not found";
-// The look chosen in the View menu: "1" dark, anything else the platform's.
-constexpr const char* kViewSection = "View";
-constexpr const char* kDarkThemeKey = "DarkTheme";
 constexpr const char* kClearHistoryQuestion =
     "Clear the history? Every kept read of every slot is forgotten.";
 
@@ -93,7 +89,8 @@ MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolde
     buildControls();
     buildMenu();
     setTabOrder();
-    mnuDarkTheme->setChecked(platform_.settings.get(kViewSection, kDarkThemeKey, "") == "1");
+    mnuDarkTheme->setChecked(
+        platform_.settings.get(settings_names::kView, settings_names::kDarkTheme, "") == "1");
     setAcceptDrops(true);
     watcher_ = new SlotWatcher([this] { return reloadSlot(); }, SlotWatcher::kRetryMs, this);
     // Nothing follows a change of size: the window keeps the size of its controls.
@@ -127,9 +124,10 @@ void MainWindow::showCentred() {
 void MainWindow::Init_Path() {
     const QString defaultFolder = platform_.folders.saveFolder;
     if (platform_.files.exists(defaultFolder)) {
-        reportingErrors(platform_.messages, this, [&] { Save_Reg(kRK5PathKey, defaultFolder); });
+        reportingErrors(platform_.messages, this,
+                        [&] { Save_Reg(settings_names::kRK5Path, defaultFolder); });
     }
-    RK5Path = Get_Reg(kRK5PathKey, defaultFolder);
+    RK5Path = Get_Reg(settings_names::kRK5Path, defaultFolder);
     if (platform_.files.exists(RK5Path)) {
         return;
     }
@@ -140,15 +138,15 @@ void MainWindow::Init_Path() {
 }
 
 void MainWindow::Save_Reg(const QString& key, const QString& value) {
-    platform_.settings.save(kSettingsSection, key, value);
+    platform_.settings.save(settings_names::kSetting, key, value);
 }
 
 QString MainWindow::Get_Reg(const QString& key, const QString& defaultValue) const {
-    return platform_.settings.get(kSettingsSection, key, defaultValue);
+    return platform_.settings.get(settings_names::kSetting, key, defaultValue);
 }
 
 void MainWindow::storeRK5Path() {
-    reportingErrors(platform_.messages, this, [&] { Save_Reg(kRK5PathKey, RK5Path); });
+    reportingErrors(platform_.messages, this, [&] { Save_Reg(settings_names::kRK5Path, RK5Path); });
 }
 
 void MainWindow::showFolderDialog() {
@@ -354,7 +352,8 @@ void MainWindow::mnuDarkTheme_Click(bool dark) {
     // The boxes hold a colour of their own: the new look's menu colour.
     colourLockedBoxes();
     try {
-        platform_.settings.save(kViewSection, kDarkThemeKey, dark ? "1" : "0");
+        platform_.settings.save(settings_names::kView, settings_names::kDarkTheme,
+                                dark ? "1" : "0");
     } catch (const savedata::RunTimeError&) {
         // The look is a convenience: a store that cannot be written keeps the last one.
     }

@@ -4,14 +4,12 @@
 #include <QMenu>
 
 #include "ui/error_report.h"
+#include "ui/settings_names.h"
 
 namespace foalix::ui {
 namespace {
 
 using savedata::NameEncodingChoice;
-
-constexpr const char* kSection = "Setting";
-constexpr const char* kKey = "NameEncoding";
 
 struct Choice {
     NameEncodingChoice choice;
@@ -31,7 +29,8 @@ QString keyOf(NameEncodingChoice choice) {
 }  // namespace
 
 NameEncodingChoice storedNameEncoding(const platform::SettingsStore& settings) {
-    const QString key = settings.get(kSection, kKey, keyOf(NameEncodingChoice::Automatic));
+    const QString key = settings.get(settings_names::kSetting, settings_names::kNameEncoding,
+                                     keyOf(NameEncodingChoice::Automatic));
     return savedata::choiceFromKey(key.toStdString()).value_or(NameEncodingChoice::Automatic);
 }
 
@@ -48,8 +47,10 @@ QMenu* addNameEncodingMenu(QMenu* view, platform::Platform& platform, QWidget* o
         action->setChecked(entry.choice == stored);
         group->addAction(action);
         QObject::connect(action, &QAction::triggered, owner, [&platform, owner, changed, entry] {
-            reportingErrors(platform.messages, owner,
-                            [&] { platform.settings.save(kSection, kKey, keyOf(entry.choice)); });
+            reportingErrors(platform.messages, owner, [&] {
+                platform.settings.save(settings_names::kSetting, settings_names::kNameEncoding,
+                                       keyOf(entry.choice));
+            });
             changed();
         });
     }

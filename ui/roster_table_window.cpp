@@ -18,17 +18,13 @@
 #include "ui/error_report.h"
 #include "ui/read_changes.h"
 #include "ui/roster_model.h"
+#include "ui/settings_names.h"
 #include "ui/table_copy.h"
 
 namespace foalix::ui {
 namespace {
 
-// The window's own section of the settings store.
-constexpr const char* kSection = "RosterTable";
 constexpr const char* kTitle = "Roster Table";
-// Qt's saveGeometry and the header's saveState, as base64 text.
-constexpr const char* kGeometryKey = "Geometry";
-constexpr const char* kHeaderKey = "Header";
 
 QString listedTotal(std::size_t count) {
     return QString::fromStdString(savedata::totalText(count));
@@ -273,17 +269,18 @@ void RosterTableWindow::showCount() {
 }
 
 std::pair<bool, bool> RosterTableWindow::restoreLayout() {
-    const bool geometry =
-        restoreGeometry(fromText(platform_.settings.get(kSection, kGeometryKey, "")));
-    const bool header = view_->horizontalHeader()->restoreState(
-        fromText(platform_.settings.get(kSection, kHeaderKey, "")));
+    const bool geometry = restoreGeometry(fromText(
+        platform_.settings.get(settings_names::kRosterTable, settings_names::kGeometry, "")));
+    const bool header = view_->horizontalHeader()->restoreState(fromText(
+        platform_.settings.get(settings_names::kRosterTable, settings_names::kHeader, "")));
     return {geometry, header};
 }
 
 void RosterTableWindow::hideEvent(QHideEvent* event) {
     try {
-        platform_.settings.save(kSection, kGeometryKey, asText(saveGeometry()));
-        platform_.settings.save(kSection, kHeaderKey,
+        platform_.settings.save(settings_names::kRosterTable, settings_names::kGeometry,
+                                asText(saveGeometry()));
+        platform_.settings.save(settings_names::kRosterTable, settings_names::kHeader,
                                 asText(view_->horizontalHeader()->saveState()));
     } catch (const savedata::RunTimeError&) {
         // The layout is a convenience: a store that cannot be written keeps the last one.

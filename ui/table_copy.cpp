@@ -1,4 +1,5 @@
 #include "ui/table_copy.h"
+#include "ui/settings_names.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,9 +20,6 @@
 namespace foalix::ui {
 namespace {
 
-// Where the last export went, in the settings store.
-constexpr const char* kExportSection = "RosterTable";
-constexpr const char* kExportFolderKey = "ExportFolder";
 constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
@@ -86,7 +84,8 @@ bool writeSpreadsheetFile(const QString& path, const std::string& csv) {
 
 void exportThroughDialog(QWidget* owner, platform::Platform& platform, const QString& suggested,
                          const std::function<bool(const QString& path)>& write) {
-    QString folder = platform.settings.get(kExportSection, kExportFolderKey, "");
+    QString folder =
+        platform.settings.get(settings_names::kRosterTable, settings_names::kExportFolder, "");
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
@@ -106,7 +105,7 @@ void exportThroughDialog(QWidget* owner, platform::Platform& platform, const QSt
         return;
     }
     reportingErrors(platform.messages, owner, [&] {
-        platform.settings.save(kExportSection, kExportFolderKey,
+        platform.settings.save(settings_names::kRosterTable, settings_names::kExportFolder,
                                QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     });
 }
