@@ -79,7 +79,11 @@ QString defaultHistoryFolder() {
 }
 
 MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolder, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), historyFolder_(historyFolder) {
+    : QMainWindow(parent),
+      platform_(platform),
+      // Named in About even when this window keeps no history.
+      historyFile_(QDir(historyFolder.isEmpty() ? defaultHistoryFolder() : historyFolder)
+                       .filePath(history::kHistoryFileName)) {
     setObjectName("frmRK5");
     setWindowTitle("Foalix for RK5");
     // A minimize button but no maximize button.
@@ -97,8 +101,7 @@ MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolde
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (!historyFolder.isEmpty()) {
         QDir().mkpath(historyFolder);
-        history_ = std::make_unique<history::History>(
-            QDir(historyFolder).filePath(history::kHistoryFileName).toStdString());
+        history_ = std::make_unique<history::History>(historyFile_.toStdString());
     }
     mnuHistory->setEnabled(history_ != nullptr);
     mnuClearHistory->setEnabled(history_ != nullptr);

@@ -139,7 +139,7 @@ class MainWindow : public QMainWindow {
     RosterTableWindow* rosterTable_ = nullptr;
     SlotWatcher* watcher_ = nullptr;
     std::unique_ptr<history::History> history_;
-    QString historyFolder_;
+    QString historyFile_;
     // What changed in the last read since the slot's previous kept read.
     std::shared_ptr<const ReadChanges> changes_;
     HistoryWindow* historyWindow_ = nullptr;

@@ -195,11 +195,8 @@ void MainWindow::buildMenu() {
     connect(mnuDarkTheme, &QAction::toggled, this, &MainWindow::mnuDarkTheme_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu("&Help");
-    connect(mnuHelp->addAction("&About Foalix"), &QAction::triggered, this, [this] {
-        const QString folder = historyFolder_.isEmpty() ? defaultHistoryFolder() : historyFolder_;
-        showAboutBox(this, platform_.settings.location(),
-                     QDir(folder).filePath(history::kHistoryFileName));
-    });
+    connect(mnuHelp->addAction("&About Foalix"), &QAction::triggered, this,
+            [this] { showAboutBox(this, platform_.settings.location(), historyFile_); });
 }
 
 void MainWindow::setTabOrder() {

@@ -468,31 +468,6 @@ TEST_F(MainWindowTest, NameEncodingChoiceReloadsAndIsKept) {
     EXPECT_TRUE(later.findChild<QAction*>("mnuEncodingAutomatic")->isChecked());
 }
 
-// What a screen reader reads: a name for every control that takes the focus or shows a
-// value (read through the real bridge by accessibility_test.sh).
-TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
-    openTable();
-    const auto name = [](QWidget* widget) {
-        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-    };
-    QStringList nameless;
-    for (QWidget* window : {static_cast<QWidget*>(window_.get()), static_cast<QWidget*>(table_)}) {
-        for (QWidget* widget : window->findChildren<QWidget*>()) {
-            const bool reads = widget->focusPolicy() != Qt::NoFocus ||
-                               qobject_cast<QLineEdit*>(widget) ||
-                               qobject_cast<QToolButton*>(widget);
-            // Skipped: the menu bar's own overflow button, and the table's headers and
-            // cells, which it names itself.
-            if (reads && !qobject_cast<QMenuBar*>(widget->parent()) && widget->parent() != view() &&
-                widget != view()->viewport() && name(widget).isEmpty()) {
-                nameless << widget->metaObject()->className() + QString(":") + widget->objectName();
-            }
-        }
-    }
-    EXPECT_EQ(nameless.join(' '), "");
-    EXPECT_EQ(name(get<QWidget>("txtBrian")), "賢");  // its caption less the spacing
-}
-
 // WCAG's contrast ratio of two colours, 1 to 21.
 double contrast(const QColor& a, const QColor& b) {
     const auto luminance = [](const QColor& c) {
