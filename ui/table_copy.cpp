@@ -1,5 +1,4 @@
 #include "ui/table_copy.h"
-#include "ui/settings_names.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +15,7 @@
 
 #include "savedata/roster_csv.h"
 #include "ui/error_report.h"
+#include "ui/settings_names.h"
 
 namespace foalix::ui {
 namespace {

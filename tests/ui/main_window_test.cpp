@@ -1,7 +1,8 @@
-// The main window and its roster table on generated slot files: apply, the age filter,
-// the total, clicking foals, slots that do not load, the File menu, layout and tab order;
-// the table's sorting, filter, selection, copy and export; following the save file and
-// drops on the window.
+// The main window and its roster table on generated slot files: start-up and the save
+// folder it settles on, apply, the age filter, the total, clicking foals, slots that do
+// not load, layout and tab order; the table's sorting, filter, selection, copy and
+// export; following the save file (and retrying a read that fails); drops on the window;
+// the history two windows share.
 #include <gtest/gtest.h>
 
 #include <QtTest>
@@ -11,16 +12,20 @@
 #include <fstream>
 #include <sstream>
 
+#include "history/history.h"
 #include "savedata/install_folders.h"
 #include "savedata/slot_path.h"
 #include "tests/dump_runner.h"
 #include "tests/test_support.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/comparison_view.h"
 #include "ui/foal_list.h"
+#include "ui/history_window.h"
 #include "ui/main_window.h"
 #include "ui/roster_table_window.h"
 #include "ui/slot_watcher.h"
+#include "ui/table_copy.h"
 
 namespace foalix::testing {
 namespace {
@@ -170,18 +175,35 @@ TEST_F(MainWindowTest, TabOrder) {
               "txtMind txtBrian cmdApply");
 }
 
+// Export CSV… writes foalix-dump's CSV of the rows shown after a byte-order mark. Its
+// dialog opens in the user's documents, then in the folder of the last export: never in
+// the save folder, which Apply made the current directory.
 TEST_F(MainWindowTest, TableFiltersAndExports) {
     openTable();
     EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 1");
     EXPECT_EQ(records(), "2 5 9 12 1");  // the list's order
-    // The rows shown exported: foalix-dump's CSV.
-    testing::TempDir dir;
-    const QString csv = QString::fromStdString((dir.path() / "roster.csv").string());
-    ASSERT_TRUE(table_->exportCsv(csv));
-    std::ifstream in(csv.toStdString(), std::ios::binary);
+    TempDir dir;
+    const QString folder = QString::fromStdString(dir.str());
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", folder.toUtf8());  // Documents under it
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents);
+    QStringList opened;
+    for (const char* name : {"roster.csv", "second.csv"}) {
+        whenModal([&](QWidget* modal) {
+            auto* files = static_cast<QFileDialog*>(modal);
+            opened << files->directory().absolutePath();
+            files->selectFile(folder + "/" + name);
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        control<QPushButton>(table_, "cmdExport")->click();
+    }
+    qputenv("HOME", home);
+    EXPECT_EQ(opened, QStringList({QDir(documents).absolutePath(), QDir(folder).absolutePath()}));
+    std::ifstream in(dir.path() / "roster.csv", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
               "\xEF\xBB\xBF" + dump({"--format", "csv", "--file", slot(1)}).out);
-    EXPECT_FALSE(table_->exportCsv(csv + "/no/such/folder.csv"));
+    EXPECT_FALSE(table_->exportCsv(folder + "/no/such/folder.csv"));
     EXPECT_EQ(view()->model()->headerData(2, Qt::Horizontal).toString(), "年齡");
     control<QLineEdit>(table_, "txtFilter")->setText("オ");
     EXPECT_EQ(records(), "2 5 9");
@@ -212,31 +234,6 @@ TEST_F(MainWindowTest, LongestNamesShowWholeAndTheTableFitsThemWithinTheScreen) 
     EXPECT_GT(header->sectionSize(1), header->sectionSize(2));
     EXPECT_LE(table_->frameGeometry().width(), table_->screen()->availableGeometry().width());
     EXPECT_LE(header->length(), view()->viewport()->width());
-}
-
-// Export CSV… opens in the user's documents, then in the folder of the last export:
-// never in the save folder, which Apply made the current directory.
-TEST_F(MainWindowTest, ExportOpensInDocumentsThenTheLastExportFolder) {
-    openTable();
-    TempDir dir;
-    const QByteArray home = qgetenv("HOME");
-    qputenv("HOME", QString::fromStdString(dir.str()).toUtf8());  // Documents under it
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QDir().mkpath(documents);
-    QStringList opened;
-    for (const char* name : {"first.csv", "second.csv"}) {
-        whenModal([&](QWidget* modal) {
-            auto* files = static_cast<QFileDialog*>(modal);
-            opened << files->directory().absolutePath();
-            files->selectFile(QString::fromStdString(dir.str()) + "/" + name);
-            QMetaObject::invokeMethod(files, "accept");
-        });
-        control<QPushButton>(table_, "cmdExport")->click();
-    }
-    qputenv("HOME", home);
-    EXPECT_EQ(opened, QStringList({QDir(documents).absolutePath(),
-                                   QDir(QString::fromStdString(dir.str())).absolutePath()}));
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.str()) + "/first.csv"));
 }
 
 // Each step acts on the table, then the selected records in the order shown and the foal
@@ -294,9 +291,7 @@ TEST_F(MainWindowTest, TableKeepsEverySelectionAndCopiesIt) {
               "&Copy|Select &All");
     menu[0]->trigger();
     EXPECT_EQ(copied(), "No. 5 ");
-    menu[1]->trigger();
-    menu[0]->trigger();
-    EXPECT_EQ(copied(), "No. 12 9 5 2 1 ");
+    key(Qt::Key_A, Qt::ControlModifier);
     // A reload keeps the rows still listed selected; a name a spreadsheet would run as a
     // formula is copied as text.
     fiveFoals(std::string("=\0A\0", 4)).writeTo(slot(1));
@@ -308,8 +303,10 @@ TEST_F(MainWindowTest, TableKeepsEverySelectionAndCopiesIt) {
         << QApplication::clipboard()->text().toStdString();
 }
 
-// Header clicks: grades best first, then reversed; other columns ascending first.
-TEST_F(MainWindowTest, FirstHeaderClickSortsBestFirst) {
+// Header clicks sort grades best first, then reversed, other columns ascending first.
+// The place, size, column widths and order and the sort are kept; what an earlier
+// version kept, or anything unreadable, is passed over without a word.
+TEST_F(MainWindowTest, TableSortsAndKeepsItsLayout) {
     openTable();
     QHeaderView* header = view()->horizontalHeader();
     const std::vector<std::pair<int, QString>> clicks{
@@ -324,13 +321,6 @@ TEST_F(MainWindowTest, FirstHeaderClickSortsBestFirst) {
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, place);
         EXPECT_EQ(records(), expected) << column;
     }
-}
-
-// The place, size, column widths and order and the sort are kept; what an earlier
-// version kept, or anything unreadable, is passed over without a word.
-TEST_F(MainWindowTest, TableLayoutIsKept) {
-    openTable();
-    QHeaderView* header = view()->horizontalHeader();
     header->moveSection(1, 5);
     view()->setColumnWidth(2, 77);
     view()->sortByColumn(10, Qt::DescendingOrder);
@@ -525,6 +515,201 @@ TEST_F(MainWindowTest, AboutNamesVersionLicenceQtAndStores) {
                                 QString("Qt ") + qVersion(), QString("history.sqlite3"),
                                 fake_.settings.store.location().toHtmlEscaped()}) {
         EXPECT_TRUE(text.contains(part)) << text.toStdString();
+    }
+}
+
+// Three foals; later record 1 loses grade (S to D), record 2 leaves, record 7 arrives.
+SlotImage roster(bool later) {
+    SlotImage image;
+    auto first = kExampleOne;
+    first[0] = later ? 0x10 : 0x50;
+    image.foal(1, 11, "ミドリ", 1, 0x00, first).foal(5, 15, "アオ", 5, 0x08, kExampleTwo);
+    if (later) {
+        image.foal(7, 17, "アカ", 7, 0x00, kExampleTwo);
+    } else {
+        image.foal(2, 12, "キイロ", 2, 0x08, kExampleTwo);
+    }
+    return image;
+}
+
+// Two windows keeping their reads in one history, the first finding it damaged: set aside
+// and said in its status bar, with no message box, and a fresh one started.
+TEST_F(MainWindowTest, TwoWindowsShareTheHistoryAndShowWhatChanged) {
+    TempDir dir;
+    const QString history = QString::fromStdString(dir.str());
+    std::ofstream(dir.path() / history::kHistoryFileName) << std::string(4096, 'x');
+    const std::string earlier = dir.writeSlot(3, roster(false));
+    roster(false).writeTo(slot(1));
+    std::array<std::unique_ptr<ui::MainWindow>, 2> windows;
+    for (auto& window : windows) {
+        window = std::make_unique<ui::MainWindow>(fake_.platform, history);
+        window->Form_Load();
+        window->show();
+        control<QPushButton>(window.get(), "cmdApply")->click();
+    }
+    const auto& [first, second] = windows;
+    EXPECT_TRUE(first->statusBar()->currentMessage().startsWith(
+        "History was damaged: set aside as history.sqlite3.damaged-"));
+    EXPECT_TRUE(fake_.messages.shown.empty());
+    roster(true).writeTo(slot(1));
+    second->reloadSlot();
+
+    // The second window's read is compared with the first window's.
+    ui::RosterTableWindow* table = second->showRosterTable();
+    EXPECT_TRUE(control<QLabel>(table, "lblChanges")
+                    ->text()
+                    .contains(QRegularExpression("^Since \\d\\d:\\d\\d: 1 new, "
+                                                 "<a href=\"gone\">1 gone</a>, 1 values changed$")))
+        << control<QLabel>(table, "lblChanges")->text().toStdString();
+    const QAbstractItemModel* model = control<QTableView>(table, "tblRoster")->model();
+    QStringList marks;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 1; column < model->columnCount(); ++column) {
+            const QString tip = model->index(row, column).data(Qt::ToolTipRole).toString();
+            if (!tip.isEmpty()) {
+                marks << model->index(row, 0).data().toString() + " " + tip.section(' ', 0, 2);
+                EXPECT_FALSE(model->index(row, column).data(Qt::DecorationRole).isNull());
+            }
+        }
+    }
+    EXPECT_EQ(marks.join(", "), "7 新: new since, 1 ▼ worse: was");
+    const auto* list = control<ui::FoalList>(second.get(), "lstHorse");
+    EXPECT_EQ(list->toolTipFor(list->findItems("ミドリ", Qt::MatchExactly).front()), "▼ 素質 S→D");
+    EXPECT_EQ(control<QTableView>(table->showGoneFoals(), "tblComparison")->model()->rowCount(), 1);
+
+    // The first window lists both reads; the two chosen compare as foalix-dump compare.
+    ui::HistoryWindow* kept = first->showHistory();
+    QTableWidget* reads = kept->readList();
+    ASSERT_EQ(reads->rowCount(), 2);
+    EXPECT_EQ(reads->item(0, 2)->text() + reads->item(1, 2)->text(), "3—");
+    reads->selectAll();
+    const QString exported = history + "/comparison.csv";
+    ASSERT_TRUE(kept->comparison()->exportCsv(exported));
+    QFile file(exported);
+    file.open(QIODevice::ReadOnly);
+    EXPECT_EQ(file.readAll().toStdString(),
+              "\xEF\xBB\xBF" + dump({"compare", "--format", "csv", earlier, slot(1)}).out);
+    kept->comparison()->table()->selectAll();
+    EXPECT_EQ(kept->comparison()->selectionAsText().count('\n'), 4);
+
+    // Clearing asks first: Cancel keeps the reads, Ok forgets them.
+    fake_.messages.answers = {platform::Answer::Cancel, platform::Answer::Ok};
+    action(first.get(), "Clear &History…")->trigger();
+    EXPECT_EQ(reads->rowCount(), 2);
+    action(first.get(), "Clear &History…")->trigger();
+    EXPECT_EQ(reads->rowCount(), 0);
+    EXPECT_EQ(fake_.messages.shown.size(), 2u);
+    EXPECT_EQ(fake_.messages.shown[0].buttons, platform::Buttons::OkCancel);
+}
+
+// Each case: whether the default save folder exists; what the settings hold at start:
+// nothing (""), a folder ("stored", "missing" or "file"), a file the store cannot read
+// ("garbage") or a place where no file can be made ("unwritable"); the button pressed in
+// the folder dialog ("" when it is not shown); then the folder the window works with, the
+// one stored afterwards ("" for none) and the message shown.
+struct StartCase {
+    bool defaultExists;
+    const char* held;
+    const char* button;
+    const char* path;
+    const char* storedAfter;
+    const char* message;
+};
+
+TEST(InitPath, SettlesTheSaveFolder) {
+    const char* notFound = "Sava Data Path not found";
+    const std::vector<StartCase> cases{
+        {true, "", "", "default", "default", ""},                 // first start
+        {true, "stored", "", "default", "default", ""},           // the default wins
+        {false, "stored", "", "stored", "stored", ""},            // else the stored folder
+        {false, "file", "", "file", "file", ""},                  // which may be a file
+        {false, "", "cmdApply", "applied", "applied", notFound},  // nothing anywhere
+        {false, "", "cmdExit", "default", "default", notFound},
+        {false, "missing", "cmdExit", "missing", "missing", notFound},
+#ifndef _WIN32
+        {true, "garbage", "", "default", "default", ""},  // the unreadable file is replaced
+        {true, "unwritable", "", "default", "", "Run-time error '75':\n\nPath/File access error"},
+#endif
+    };
+    for (const StartCase& c : cases) {
+        SCOPED_TRACE(std::string(c.held) + " " + c.button + " " + c.path);
+        FakePlatform fake;
+        QTemporaryDir elsewhere;
+        if (c.defaultExists) {
+            fake.makeSaveFolder();
+        }
+        const std::map<QString, QString> paths{{"default", fake.platform.folders.saveFolder},
+                                               {"stored", elsewhere.path()},
+                                               {"missing", elsewhere.path() + "/gone"},
+                                               {"file", elsewhere.path() + "/a-file"},
+                                               {"applied", fake.programFiles()},
+                                               {"", "<none>"}};
+        QFile(paths.at("file")).open(QIODevice::WriteOnly);
+        const QString held = c.held;
+        if (held == "garbage" || held == "unwritable") {
+#ifndef _WIN32
+            held == "garbage" ? fake.settings.writeGarbage() : fake.settings.makeUnwritable();
+#endif
+        } else if (!held.isEmpty()) {
+            fake.settings.store.save("Setting", "RK5Path", paths.at(held));
+        }
+        // The dialog appears in the middle of the screen, though the window is not shown.
+        int dialogOffCentre = -1;
+        if (*c.button != 0) {
+            whenModal([&dialogOffCentre, button = c.button](QWidget* dialog) {
+                dialogOffCentre = offCentre(dialog);
+                QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
+            });
+        }
+        ui::MainWindow window(fake.platform);
+        window.Form_Load();
+
+        EXPECT_EQ(window.RK5Path, paths.at(c.path));
+        EXPECT_EQ(fake.settings.stored(), paths.at(c.storedAfter));
+        EXPECT_EQ(fake.messages.texts(), c.message);
+        EXPECT_EQ(dialogOffCentre >= 0 && dialogOffCentre < 40, *c.button != 0);
+        window.showCentred();  // and the window too
+        EXPECT_LT(offCentre(&window), 40);
+    }
+}
+
+// Each case: the reads that fail before one is good, the waits between retries, and the
+// reads made in all.
+struct RetryCase {
+    int failures;
+    std::vector<int> retryMs;
+    std::size_t reads;
+};
+
+TEST(SlotWatcher, RetriesAFailedReadWithGrowingDelays) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/Svdata1a.rk5";
+    QFile(path).open(QIODevice::WriteOnly);
+    const std::vector<RetryCase> cases{
+        {3, ui::SlotWatcher::kRetryMs, 4}, {0, {20}, 1}, {9, {20, 20}, 3},  // given up
+    };
+    for (const RetryCase& c : cases) {
+        SCOPED_TRACE(c.failures);
+        QElapsedTimer clock;
+        std::vector<qint64> times;
+        int failures = c.failures;
+        ui::SlotWatcher watcher(
+            [&] {
+                times.push_back(clock.elapsed());
+                return failures-- <= 0;
+            },
+            c.retryMs);
+        watcher.readNow();  // nothing followed yet: nothing read
+        watcher.watch({path});
+        clock.start();
+        watcher.readNow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return times.size() >= c.reads; }, 5000));
+        QTest::qWait(100);
+        ASSERT_EQ(times.size(), c.reads);
+        for (std::size_t i = 1; i < times.size(); ++i) {
+            // A coarse timer may fire up to 5% early.
+            EXPECT_GE(times[i] - times[i - 1], c.retryMs[i - 1] * 95 / 100) << i;
+        }
     }
 }
 
