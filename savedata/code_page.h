@@ -4,9 +4,7 @@
 // name reads alike wherever Foalix runs. Everything above this layer works in UTF-8.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "savedata/format.h"
 
@@ -24,9 +22,5 @@ bool isDoubleByteCharacter(NameEncoding encoding, Byte first, Byte second);
 
 // Appends `character` (not a surrogate) as UTF-8.
 void appendUtf8(std::string& text, char16_t character);
-
-// UTF-8 text in the code page, or nothing when a character has no encoding there or the
-// text is not UTF-8. Each character takes the lowest code that converts back to it.
-std::optional<std::string> encodeToCodePage(NameEncoding encoding, std::string_view utf8);
 
 }  // namespace foalix::savedata

@@ -43,40 +43,6 @@ TEST(GetName, PairsBecomeCharacters) {
     }
 }
 
-// Every character of either code page encodes to a code that reads back as itself.
-TEST(CodePages, EveryCharacterEncodesToAPairThatReadsBack) {
-    for (const NameEncoding encoding : {kSjis, kBig5}) {
-        int failures = 0;
-        for (int pair = 0x8000; pair < 0x10000; ++pair) {
-            const auto first = static_cast<Byte>(pair >> 8);
-            const auto second = static_cast<Byte>(pair & 0xFF);
-            if (!isDoubleByteCharacter(encoding, first, second)) {
-                continue;
-            }
-            std::string text;
-            appendUtf8(text, firstCharacterOfPair(encoding, first, second));
-            const auto encoded = encodeToCodePage(encoding, text);
-            failures +=
-                !encoded || encoded->size() != 2 ||
-                Get_Name(fieldOf({Byte(encoded->at(0)), Byte(encoded->at(1))}), encoding) != text;
-        }
-        EXPECT_EQ(failures, 0) << encodingName(encoding);
-    }
-    const std::vector<std::tuple<NameEncoding, std::string, std::optional<std::string>>> cases{
-        {kSjis, "Aサ≒", "A\x83\x54\x81\xE0"},  // the lowest of a character's codes
-        {kBig5, "中A",
-         "\xA4\xA4"
-         "A"},
-        {kSjis, "中€", std::nullopt},               // € has no Shift-JIS code
-        {kBig5, "サ", std::nullopt},                // nor katakana a Big5 one
-        {kSjis, "\xE3\x82", std::nullopt},          // not UTF-8
-        {kSjis, "\xF0\x9F\x90\x8E", std::nullopt},  // beyond 16 bits
-    };
-    for (const auto& [encoding, text, bytes] : cases) {
-        EXPECT_EQ(encodeToCodePage(encoding, text), bytes) << text;
-    }
-}
-
 // A roster's names decide its encoding: the one in which they are all double-byte text.
 TEST(DetectNameEncoding, TheEncodingInWhichEveryNameIsDoubleByteText) {
     const std::vector<Byte> kana{0x83, 0x54, 0x83, 0x4E, 0x83, 0x89};  // サクラ

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "savedata/names.h"
+#include "tools/slotgen/encode_name.h"
 
 namespace foalix::slotgen {
 
