@@ -36,9 +36,6 @@ TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
     const auto write = [](const fs::path& slot) {
         SlotImage().foal(1, 1, "イチ", 1, 0x00, kExampleOne).writeTo(slot.string());
     };
-    const auto linkTo = [](const fs::path& target) {
-        return [target](const fs::path& slot) { fs::create_symlink(target, slot); };
-    };
     const std::string notFound = "Save Data not found\n";
     const std::vector<BadInput> cases{
         {"one byte short of the roster",
@@ -46,13 +43,8 @@ TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
          "Save Data is damaged\n"},
         {"a folder", [](const fs::path& slot) { fs::create_directory(slot); }, 2, notFound},
         {"a FIFO", [](const fs::path& slot) { mkfifo(slot.c_str(), 0644); }, 2, notFound},
-        {"a link to /dev/zero", linkTo("/dev/zero"), 2, notFound},
-        {"a link to a slot file",
-         [&](const fs::path& slot) {
-             write(slot.parent_path() / "elsewhere.rk5");
-             linkTo("elsewhere.rk5")(slot);
-         },
-         0, ""},
+        {"a link to /dev/zero", [](const fs::path& slot) { fs::create_symlink("/dev/zero", slot); },
+         2, notFound},
         {"a read-only file in a read-only folder",
          [&](const fs::path& slot) {
              write(slot);
@@ -154,11 +146,6 @@ TEST(BadInput, HistoryThatCannotBeUsed) {
     const auto keptBefore = [&](const fs::path& file) {
         History(file.string()).keep(read, foals("B"));
     };
-    const auto overwrite = [](const fs::path& file, std::streamoff at, std::size_t count) {
-        std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
-        out.seekp(at);
-        out << std::string(count, '\xA5');
-    };
     const std::string damaged = "History was damaged: set aside as history.sqlite3.damaged-";
     const std::string notKept = "This read was not kept in the history: ";
     const std::vector<BadHistory> cases{
@@ -171,7 +158,8 @@ TEST(BadInput, HistoryThatCannotBeUsed) {
         {"pages that contradict each other",
          [&](const fs::path& file, auto&) {
              keptBefore(file);
-             overwrite(file, 3 * 4096 + 8, 64);
+             std::fstream(file, std::ios::in | std::ios::out | std::ios::binary).seekp(3 * 4096 + 8)
+                 << std::string(64, '\xA5');
              return nullptr;
          },
          damaged, 1, "history.sqlite3.damaged-"},
@@ -200,13 +188,6 @@ TEST(BadInput, HistoryThatCannotBeUsed) {
              return nullptr;
          },
          "History not kept: it cannot be written", 1, "", true},
-        {"under a file where its folder should be",
-         [&](const fs::path& file, auto&) {
-             fs::remove_all(file.parent_path());
-             std::ofstream(file.parent_path()) << "x";
-             return nullptr;
-         },
-         "History not kept: it cannot be written", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

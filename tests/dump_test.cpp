@@ -142,9 +142,6 @@ TEST_F(DumpTest, CompareTwoSlotFiles) {
          "change,row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,"
          "Brian\r\n"},
         {{file_, dir_.str() + "/none.rk5"}, 2, "Save Data not found\n"},
-        {{file_, dir_.writeSlot(1, slotgen::SlotImage().resize(1000))},
-         3,
-         "Save Data is damaged\n"},
         {{file_}, 64, "NEW is required\n"},
     };
     for (const auto& [args, status, expected] : runs) {
@@ -209,7 +206,6 @@ TEST_F(DumpTest, ProgramWritesTheSameBytesToAFile) {
     const std::string big5File = dir_.writeSlot(4, big5);
     const std::vector<std::pair<std::vector<std::string>, std::string>> runs{
         {{"--format", "csv", "--file", file_}, ""},
-        {{"--format", "json", "--file", file_}, ""},
         {{dir_.str(), "3"}, ""},
         {{"--file", big5File}, "1    中馬  S"},
         {{"--encoding", "shift-jis", "--file", big5File}, "1    ､ｰ    S"},
@@ -238,8 +234,6 @@ TEST(Utf16Buffer, WholeCharactersWhereverTheTextIsCut) {
         {{"\xE3", "\x83\x9F\xE3\x83", "\x89"}, L"ミド"},  // a character across writes
         {{"\xF0\x9F\x90", "\x8E"}, L"\xD83D\xDC0E"},      // beyond 16 bits: a surrogate pair
         {{"A\xFF\x80", "\xC0\xAF"}, L"A\xFFFD\xFFFD\xFFFD\xFFFD"},  // not UTF-8
-        {{"\xED\xA0\x80"}, L"\xFFFD\xFFFD\xFFFD"},                  // a surrogate's bytes
-        {{"B\xE3\x83"}, L"B\xFFFD\xFFFD"},                          // cut off at the end
     };
     for (const auto& [writes, expected] : cases) {
         std::wstring written;

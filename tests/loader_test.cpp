@@ -1,10 +1,14 @@
-// Loading a slot: roster, link and ability lookups, the age filter and the total.
+// Loading a slot: roster, link and ability lookups, the age filter and the total; and the
+// stored numbers, through hexadecimal text, with the errors of their conversion.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
+#include "savedata/numbers.h"
 #include "savedata/roster_csv.h"
 #include "savedata/roster_loader.h"
+#include "savedata/run_time_error.h"
 #include "tests/memory_slot.h"
 #include "tests/test_support.h"
 
@@ -72,6 +76,24 @@ TEST(LoadHorses, EveryUsedRecordFollowedToItsValues) {
         EXPECT_EQ(filtered.result.listedRows, rows) << total;
         EXPECT_EQ(filtered.result.total, total);
         EXPECT_EQ(filtered.table.row(7).name, "\r");
+    }
+}
+
+TEST(HexToDec, ConvertsOrRaises) {
+    // Text, then the value or the error number (6 overflow, 13 type mismatch).
+    const std::vector<std::tuple<std::string, std::int32_t, std::optional<int>>> cases{
+        {"8fc", 2300, {}},
+        {"7fffffff", 2147483647, {}},
+        {"80000000", 0, 6},
+        {std::string(255, '0') + "1", 0, 6},  // 256 characters: every digit, then 6
+        {"1g", 0, 13},
+    };
+    for (const auto& [text, value, error] : cases) {
+        std::int32_t got = -1;
+        EXPECT_EQ(testing::errorOf([&] { got = Hex_To_Dec(text); }), error) << text;
+        if (!error) {
+            EXPECT_EQ(got, value) << text;
+        }
     }
 }
 

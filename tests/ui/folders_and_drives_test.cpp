@@ -123,9 +123,9 @@ TEST_F(SelectFolderDialogTest, OpensAtProgramFilesAndOpensFolders) {
     doubleClick("Program Files");  // an ancestor opens too
     EXPECT_EQ(entries(2), "Games Vantrel");
     // Where you are looks opened: the open folder and its ancestors, not its subfolders.
-    const auto opened = [this](int row) {
-        return folders()->item(row)->icon().pixmap(16).toImage() ==
-               ui::folderIcon(true).pixmap(16).toImage();
+    const QImage openIcon = ui::folderIcon(true).pixmap(16).toImage();
+    const auto opened = [&](int row) {
+        return folders()->item(row)->icon().pixmap(16).toImage() == openIcon;
     };
     EXPECT_TRUE(opened(0) && opened(folders()->count() - 3));
     EXPECT_FALSE(opened(folders()->count() - 1));
