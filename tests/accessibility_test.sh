@@ -9,6 +9,8 @@ WINEPREFIX=$(realpath "$3")
 export WINEPREFIX
 XDG_CONFIG_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# In the virtual display, whatever the caller's: Qt's offscreen platform has no bridge.
+unset QT_QPA_PLATFORM
 trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 check=$(dirname "$0")/accessibility_check.py
 "$2" "$WINEPREFIX/drive_c/Program Files/Vantrel/Galvaro/SAVEDATA" 1 > "$XDG_CONFIG_HOME/roster.txt"
