@@ -4,7 +4,7 @@ namespace foalix::testing {
 
 void whenModal(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act, deadline = QDeadlineTimer(5000)] {
+    QObject::connect(timer, &QTimer::timeout, [timer, act, deadline = QDeadlineTimer(60000)] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal != nullptr || deadline.hasExpired()) {
             timer->stop();

@@ -13,7 +13,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace foalix::testing {
 
-// Calls `act` with the next modal window as soon as one is shown (within 5 s), from
+// Calls `act` with the next modal window as soon as one is shown (within a minute: a first
+// file dialog reads the MIME database, which takes seconds on a loaded machine), from
 // the event loop that shows it.
 void whenModal(std::function<void(QWidget*)> act);
 
