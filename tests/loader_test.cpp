@@ -38,7 +38,7 @@ TEST(LoadHorses, EveryUsedRecordFollowedToItsValues) {
     image.foal(1, 7, "サクラ", 30, 0x09, kExampleOne).foal(2, 8, "モミジ", 31, 0xF7, kExampleTwo);
     // Id bytes 00 00 are roster id 0, a used record linked at the region's start.
     image.recordRaw(3, 0, {}).link(0, 5, 0x08).ability(5, kExampleOne);
-    image.recordRaw(4, 2301, std::vector<Byte>{',', 0}).link(2301, 6, 0).ability(6, kExampleTwo);
+    image.recordRaw(4, 2051, std::vector<Byte>{',', 0}).link(2051, 6, 0).ability(6, kExampleTwo);
     // Roster id 1's link entry at 237616 names ability index 0x1034, at 43356.
     image.recordRaw(40, 1, std::vector<Byte>{'\n', 0})
         .put(237616, std::array<Byte, 2>{0x34, 0x10})

@@ -52,7 +52,6 @@ TEST(DetectNameEncoding, TheEncodingInWhichEveryNameIsDoubleByteText) {
     const std::vector<Byte> both{0xE0, 0xA1};                   // valid in both
     const std::vector<Byte> userDefined{0xF0, 0x40};            // Shift-JIS private use, Big5 text
     const std::vector<std::pair<std::vector<std::vector<Byte>>, NameEncoding>> cases{
-        {{}, kSjis},
         {{kana, ascii}, kSjis},
         {{hanzi, ascii}, kBig5},
         {{ascii}, kSjis},                           // ASCII decides nothing

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "platform/drive_rules.h"
+#include "platform/platform.h"
 #include "platform/proper_case.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
@@ -171,12 +172,15 @@ TEST_F(SelectFolderDialogTest, ChoosingADrive) {
 }
 
 // Proper case: the first letter of every word upper-cased (words are separated by blanks,
-// tabs, line breaks and NULs), the rest lower-cased.
-TEST(Platform, ProperCase) {
+// tabs, line breaks and NULs), the rest lower-cased; and the settings' file or key.
+TEST(Platform, ProperCaseAndWhereTheSettingsAreKept) {
     EXPECT_EQ(platform::properCase(QString("d:\\game saves\\ALL CAPS\tsep\nline nul") + QChar(0) +
                                    "x a-b_c.d ゲーム"),
               QString("D:\\game Saves\\all Caps\tSep\nLine Nul") + QChar(0) + "X A-b_c.d ゲーム");
     EXPECT_EQ(platform::properCase("a b c:\\x y"), "A B C:\\x Y");  // one-letter words too
+    // Where the settings have always been kept, so that a new version finds them.
+    const QString kept = platform::systemPlatform().settings.location();
+    EXPECT_TRUE(kept.endsWith("/Foalix RK5.conf") || kept.endsWith("\\Software\\Foalix RK5"));
 }
 
 // Drives: which holds a path, their order and what their state means.

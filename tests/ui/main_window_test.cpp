@@ -107,9 +107,10 @@ class MainWindowTest : public ::testing::Test {
     ui::RosterTableWindow* table_ = nullptr;
 };
 
+// Ready at start, Apply lists the foals by name, the keyboard's way through the window,
+// and About.
 TEST_F(MainWindowTest, StartsReadyAndApplyListsTheFoalsByName) {
     EXPECT_EQ(QApplication::focusWidget(), get<QPushButton>("cmdApply"));
-    EXPECT_EQ(window_->RK5Path, saveDir_);
     EXPECT_EQ(listed(), " / ");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(listed(), "アオ オナジ オナジ トシウエ ミドリ / 5頭");
@@ -122,7 +123,32 @@ TEST_F(MainWindowTest, StartsReadyAndApplyListsTheFoalsByName) {
     EXPECT_EQ(shown(), "オナジ A A A 2 D 普 C A A A 牡 D 荒 A");
     clickFoal(2);  // the other オナジ, of record 9
     EXPECT_EQ(shown(), "オナジ B A A 2 C 晚 C A A A 牝 D 荒 A");
-    EXPECT_TRUE(fake_.messages.shown.empty());
+    EXPECT_EQ(window_->minimumSize(), window_->maximumSize());  // no resizing
+    // Tab stops at the ticked slot button only, at that button's own place.
+    click("optSaveName2");
+    get<QWidget>("cmdApply")->setFocus();
+    EXPECT_EQ(joined(0, 22,
+                     [](int) {
+                         QWidget* focus = QApplication::focusWidget();
+                         QTest::keyClick(focus, Qt::Key_Tab);
+                         return focus->objectName();
+                     }),
+              "cmdApply lstHorse chkOne chkTwo txtTotal txtHorseName txtAge txtGrade txtSP txtST "
+              "txtStrong txtWin txtWhen txtGrass txtMud txtBurst optSaveName2 txtSex txtTemper "
+              "txtMind txtBrian cmdApply");
+    // Help → About Foalix names the version, the licence, the Qt in use and where the
+    // settings and history are kept.
+    QString text;
+    whenModal([&text](QWidget* box) {
+        text = static_cast<QMessageBox*>(box)->text();
+        static_cast<QDialog*>(box)->done(0);
+    });
+    window_->menuBar()->actions().last()->menu()->actions().first()->trigger();
+    for (const QString& part : {QString("Foalix " FOALIX_VERSION), QString("GPL-3.0-or-later"),
+                                QString("Qt ") + qVersion(), QString("history.sqlite3"),
+                                fake_.settings.store.location().toHtmlEscaped()}) {
+        EXPECT_TRUE(text.contains(part)) << text.toStdString();
+    }
 }
 
 // Each step: what is clicked before the next apply, then the list and total, and the
@@ -157,22 +183,6 @@ TEST_F(MainWindowTest, AgesAndSlotsTakeEffectAtTheNextApply) {
     click("cmdApply");
     EXPECT_EQ(fake_.messages.texts(), "Run-time error '76':\n\nPath not found");
     EXPECT_EQ(fake_.messages.shown[0].icon, platform::Icon::Critical);
-}
-
-TEST_F(MainWindowTest, TabOrder) {
-    EXPECT_EQ(window_->minimumSize(), window_->maximumSize());  // no resizing
-    // Tab stops at the ticked slot button only, at that button's own place.
-    click("optSaveName2");
-    get<QWidget>("cmdApply")->setFocus();
-    EXPECT_EQ(joined(0, 22,
-                     [](int) {
-                         QWidget* focus = QApplication::focusWidget();
-                         QTest::keyClick(focus, Qt::Key_Tab);
-                         return focus->objectName();
-                     }),
-              "cmdApply lstHorse chkOne chkTwo txtTotal txtHorseName txtAge txtGrade txtSP txtST "
-              "txtStrong txtWin txtWhen txtGrass txtMud txtBurst optSaveName2 txtSex txtTemper "
-              "txtMind txtBrian cmdApply");
 }
 
 // Export CSV… writes foalix-dump's CSV of the rows shown after a byte-order mark. Its
@@ -402,7 +412,8 @@ TEST_F(MainWindowTest, FollowsTheSaveFile) {
     EXPECT_EQ(fake_.messages.texts(), "");
 }
 
-TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
+// The save folder chosen by a drop, and by File → Select Folder; either is kept.
+TEST_F(MainWindowTest, DropsAndSelectFolderChooseTheSaveFolder) {
     openTable();
     const QString other = fake_.root.path() + "/Other";
     QDir().mkpath(other);
@@ -424,6 +435,12 @@ TEST_F(MainWindowTest, DropsChooseTheSaveFolder) {
     EXPECT_TRUE(drop(fake_.platform.folders.saveFolder));
     EXPECT_EQ(window_->RK5Path, fake_.platform.folders.saveFolder);  // the folder itself
     EXPECT_EQ(fake_.messages.texts(), "Save Data not found");        // slot 5 of the save folder
+    whenModal([&](QWidget* dialog) {
+        control<QLineEdit>(dialog, "txtFullPath")->setText(other + "/Chosen");
+        control<QPushButton>(dialog, "cmdApply")->click();
+    });
+    action(window_.get(), "&Select Folder")->trigger();
+    EXPECT_EQ(fake_.settings.stored(), other + "/Chosen");
     // A slot file named in capitals: a slot where file names ignore case, else refused.
     QFile::copy(other + "/Svdata5a.rk5", other + "/SVDATA2A.RK5");
     EXPECT_FALSE(drop(other + "/SVDATA2A.RK5"));
@@ -491,22 +508,6 @@ TEST_F(MainWindowTest, BothPalettesKeepTextReadable) {
         EXPECT_EQ(window_->findChild<QLabel*>()->font(), caption);
         EXPECT_EQ(ui::MainWindow(fake_.platform).findChild<QAction*>("mnuDarkTheme")->isChecked(),
                   on);
-    }
-}
-
-// Help → About Foalix names the version, the licence, the Qt in use and where the
-// settings and history are kept.
-TEST_F(MainWindowTest, AboutNamesVersionLicenceQtAndStores) {
-    QString text;
-    whenModal([&text](QWidget* box) {
-        text = static_cast<QMessageBox*>(box)->text();
-        static_cast<QDialog*>(box)->done(0);
-    });
-    window_->menuBar()->actions().last()->menu()->actions().first()->trigger();
-    for (const QString& part : {QString("Foalix " FOALIX_VERSION), QString("GPL-3.0-or-later"),
-                                QString("Qt ") + qVersion(), QString("history.sqlite3"),
-                                fake_.settings.store.location().toHtmlEscaped()}) {
-        EXPECT_TRUE(text.contains(part)) << text.toStdString();
     }
 }
 
