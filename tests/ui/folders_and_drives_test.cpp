@@ -105,7 +105,7 @@ TEST_F(SelectFolderDialogTest, OpensAtProgramFilesAndOpensFolders) {
     // A folder without search permission is not entered.
     QDir().mkpath(fake_.programFiles() + "/Games/Locked");
     QFile::setPermissions(fake_.programFiles() + "/Games/Locked",
-                          QFile::ReadOwner | QFile::ReadOther);
+                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     std::filesystem::permissions(fake_.root.path().toStdString(), std::filesystem::perms(0755));
     doubleClick("Games");
 #ifndef _WIN32
