@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Reads the running window through AT-SPI, as a screen reader does: every control of the
-main window and the roster table has a name, the table reports its rows, columns and cell
+"""Reads the running window through AT-SPI, as a screen reader does: the window opens in
+the middle of the screen, every control of the main window and the roster table has a name, the table reports its rows, columns and cell
 texts, and focusing the table before any row is current leaves the program running.
 Usage: accessibility_check.py PID ROSTER (the program, started with the bridge on, and
 foalix-dump's table of the slot it opens with)."""
@@ -66,6 +66,11 @@ def expect(what, got, wanted):
 
 
 main = wait_for(frame("Foalix for RK5"), "the main window")
+# The window opens in the middle of the 1024 × 768 screen.
+box = main.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+off_centre = abs(box.x + box.width // 2 - 512) + abs(box.y + box.height // 2 - 384)
+if off_centre > 40:
+    failures.append(f"the window opens {off_centre} pixels from the middle of the screen")
 press(main, pyatspi.ROLE_PUSH_BUTTON, "實行")
 press(main, pyatspi.ROLE_MENU_ITEM, "Roster Table")
 table_window = wait_for(frame("Roster Table"), "the roster table")

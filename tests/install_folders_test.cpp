@@ -41,7 +41,8 @@ TEST(InstallFolders, TheGameReadsTheVirtualStoreCopyBelowProgramFiles) {
             return p == copy || p == path;
         };
         EXPECT_EQ(gameReadsFrom(path, these, copyPresent), copy.empty() ? path : copy);
-        EXPECT_EQ(gameFileCandidates(path, these).back(), path);
+        EXPECT_EQ(gameFileCandidates(path, these),
+                  (copy.empty() ? std::vector{path} : std::vector{copy, path}));
         const auto originalOnly = [path = path](const std::string& p) { return p == path; };
         EXPECT_EQ(gameReadsFrom(path, these, originalOnly), path);
         // Where the system redirects nothing, the file is read where it is.
