@@ -70,7 +70,7 @@ class DumpTest : public ::testing::Test {
     void SetUp() override {
         slotgen::SlotImage image;
         image.foal(2, 11, "ミドリ", 1, 0x09, testing::kExampleOne)
-            .foal(5, 12, "アオ", 2, 0xF7, testing::kExampleTwo)
+            .foal(5, 12, "アオ〆", 2, 0xF7, testing::kExampleTwo)
             .recordRaw(6, 13, std::vector<savedata::Byte>{'=', 0, '"', 0, '\t', 0, 0x1F, 0})
             .link(13, 3, 0x00);
         file_ = dir_.writeSlot(3, image);
@@ -93,14 +93,14 @@ TEST_F(DumpTest, OutputForms) {
         {{"--format", "csv", "--ages", "2", "--file", file_},
          "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian\r\n"
          "6,\"'=\"\"\t\x1F\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D\r\n"
-         "5,アオ,D,D,C,2,B,C,早,C,C,A,牡,C,普,B\r\n"
+         "5,アオ〆,D,D,C,2,B,C,早,C,C,A,牡,C,普,B\r\n"
          "total,2頭,,,,,,,,,,,,,,\r\n"},
         {{dir_.str(), "3"},
          "No.  馬名      素質  ＳＰ  ＳＴ  年齡  体力  根性  成長  瞬發  芝適  沙適  性別  精神  "
          "氣性  賢　\n"
          "6    =\"\\t\\x1F  D     D     D     -     D     C     早    C     C     C     牡    D  "
          "   激    D\n"
-         "5    アオ      D     D     C     2     B     C     早    C     C     A     牡    C  "
+         "5    アオ〆    D     D     C     2     B     C     早    C     C     A     牡    C  "
          "   普    B\n"
          "2    ミドリ    S     A     A     1     C     C     遲    A     A     A     牝    D  "
          "   荒    A\n"
@@ -122,7 +122,7 @@ TEST_F(DumpTest, CompareTwoSlotFiles) {
     const std::string later =
         dir_.writeSlot(4, slotgen::SlotImage()
                               .foal(2, 11, "ミドリ", 1, 0x09, lower)
-                              .foal(5, 12, "アオ", 2, 0xF7, testing::kExampleTwo)
+                              .foal(5, 12, "アオ〆", 2, 0xF7, testing::kExampleTwo)
                               .foal(7, 14, "アカ", 2, 0x00, testing::kExampleTwo));
     const std::string removed =
         R"({"row":6,"name":"=\"\t\u001f","Grade":"D","SP":"D","ST":"D","Age":"-","Strong":"D",)"
