@@ -5,8 +5,6 @@
 namespace foalix::savedata {
 namespace {
 
-constexpr char16_t kReplacement = 0xFFFD;
-
 const PairTable& pairsOf(NameEncoding encoding) {
     return encoding == NameEncoding::Big5 ? kCodePage950Pairs : kCodePage932Pairs;
 }
@@ -25,8 +23,8 @@ bool isDoubleByteCharacter(NameEncoding encoding, Byte first, Byte second) {
     // A lead byte converts to nothing on its own, so a pair that starts with one and
     // converts to a character is that double-byte character.
     const PairTable& pairs = pairsOf(encoding);
-    return pairs[pairIndex(first, 0)] == kReplacement &&
-           pairs[pairIndex(first, second)] != kReplacement;
+    return pairs[pairIndex(first, 0)] == kReplacementCharacter &&
+           pairs[pairIndex(first, second)] != kReplacementCharacter;
 }
 
 void appendUtf8(std::string& text, char16_t character) {

@@ -12,6 +12,9 @@ namespace foalix::savedata {
 
 enum class NameEncoding { ShiftJis, Big5 };
 
+// What a pair that is no text in the code page converts to.
+inline constexpr char16_t kReplacementCharacter = 0xFFFD;
+
 // The first character that Windows converts the pair (first, second) to. A double-byte
 // character gives itself; a single-byte character gives itself whatever follows it; a
 // pair that is not text in the code page gives U+FFFD.

@@ -63,7 +63,7 @@ GameInstall gameInstall(const InstallFolders& folders, const ExistsQuery& exists
     for (const std::string& programFiles : folders.programFiles) {
         const std::string saveFolder = saveFolderUnder(programFiles);
         const std::string copy = gameFileCandidates(saveFolder, folders).front();
-        if (copy != saveFolder && exists(copy)) {
+        if (exists(copy)) {
             return {programFiles, copy};
         }
     }

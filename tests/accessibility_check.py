@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Reads the running window through AT-SPI, as a screen reader does: the window opens in
-the middle of the screen, every control of the main window and the roster table has a name, the table reports its rows, columns and cell
-texts, and focusing the table before any row is current leaves the program running.
+the middle of the screen, every control of the main window and the roster table has a
+name, the table reports its rows, columns and cell texts, and focusing the table before
+any row is current leaves the program running.
 Usage: accessibility_check.py PID ROSTER (the program, started with the bridge on, and
 foalix-dump's table of the slot it opens with)."""
 import os

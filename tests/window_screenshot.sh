@@ -9,6 +9,8 @@ out=$3
 XDG_CONFIG_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME
 trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+# In the virtual display, whatever the caller's: Qt's offscreen platform shows no window.
+unset QT_QPA_PLATFORM
 rm -f "$out"
 
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '

@@ -190,7 +190,6 @@ TEST_F(MainWindowTest, AgesAndSlotsTakeEffectAtTheNextApply) {
 // the save folder, which Apply made the current directory.
 TEST_F(MainWindowTest, TableFiltersAndExports) {
     openTable();
-    EXPECT_EQ(table_->windowTitle(), "Roster Table — Slot 1");
     EXPECT_EQ(records(), "2 5 9 12 1");  // the list's order
     TempDir dir;
     const QString folder = QString::fromStdString(dir.str());
@@ -216,7 +215,6 @@ TEST_F(MainWindowTest, TableFiltersAndExports) {
     qputenv("HOME", home);
     EXPECT_EQ(opened, QStringList({QDir(documents).absolutePath(), QDir(folder).absolutePath()}));
     EXPECT_FALSE(table_->exportCsv(folder + "/no/such/folder.csv"));
-    EXPECT_EQ(view()->model()->headerData(2, Qt::Horizontal).toString(), "年齡");
     control<QLineEdit>(table_, "txtFilter")->setText("オ");
     EXPECT_EQ(records(), "2 5 9");
     EXPECT_EQ(control<QLabel>(table_, "lblCount")->text(), "3 / 5頭");
@@ -399,7 +397,7 @@ TEST_F(MainWindowTest, FollowsTheSaveFile) {
     std::filesystem::create_directories(std::filesystem::path(copy).parent_path());
     fiveFoals("コピー").writeTo(copy);
     EXPECT_TRUE(nameBecomes("コピー"));
-    fiveFoals("モト").writeTo(slot(1));  // the stale original: never shown
+    fiveFoals("モト").writeTo(slot(1));  // the stale original: the read after both is the copy
     fiveFoals("コピー２").writeTo(copy);
     EXPECT_TRUE(nameBecomes("コピー２"));
     QAction* follow = action(window_.get(), "&Follow Save File");
@@ -582,8 +580,6 @@ TEST_F(MainWindowTest, TwoWindowsShareTheHistoryAndShowWhatChanged) {
     file.open(QIODevice::ReadOnly);
     EXPECT_EQ(file.readAll().toStdString(),
               "\xEF\xBB\xBF" + dump({"compare", "--format", "csv", earlier, slot(1)}).out);
-    kept->comparison()->table()->selectAll();
-    EXPECT_EQ(kept->comparison()->selectionAsText().count('\n'), 4);
 
     // Clearing asks first: Cancel keeps the reads, Ok forgets them.
     fake_.messages.answers = {platform::Answer::Cancel, platform::Answer::Ok};

@@ -8,9 +8,8 @@ namespace foalix::slotgen {
 namespace {
 
 using savedata::Byte;
+using savedata::kReplacementCharacter;
 using savedata::NameEncoding;
-
-constexpr char16_t kReplacement = 0xFFFD;
 
 // The code of each character, for encoding: a single byte, or a pair as first * 256 +
 // second; 0 where the code page has none (U+0000 is the byte 00 itself).
@@ -31,7 +30,7 @@ std::unique_ptr<CodeTable> codesOf(NameEncoding encoding) {
     for (int byte = 0xFF; byte > 0; --byte) {
         const char16_t character =
             savedata::firstCharacterOfPair(encoding, static_cast<Byte>(byte), 0);
-        if (character != kReplacement) {
+        if (character != kReplacementCharacter) {
             (*codes)[character] = static_cast<std::uint16_t>(byte);
         }
     }

@@ -11,7 +11,8 @@
 namespace foalix::slotgen {
 
 // UTF-8 text in the code page, or nothing when a character has no encoding there or the
-// text is not UTF-8. Each character takes the lowest code that converts back to it.
+// text is not UTF-8. Each character takes a code that converts back to it (the lowest;
+// any would read the same).
 std::optional<std::string> encodeToCodePage(savedata::NameEncoding encoding, std::string_view utf8);
 
 }  // namespace foalix::slotgen
