@@ -10,20 +10,17 @@
 #include <iostream>
 #endif
 
+#include "savedata/utf8.h"
+
 namespace foalix::cli {
 namespace {
-
-// The length of the sequence that `lead` starts; 1 for a byte that starts none.
-std::size_t sequenceLength(unsigned char lead) {
-    return lead >= 0xF5 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
-}
 
 // How many bytes at the end of `text` begin a character that is not complete yet.
 std::size_t unfinishedTail(std::string_view text) {
     for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
         const auto byte = static_cast<unsigned char>(text[text.size() - back]);
         if ((byte & 0xC0) != 0x80) {
-            return sequenceLength(byte) > back ? back : 0;
+            return savedata::utf8SequenceLength(byte) > back ? back : 0;
         }
     }
     return 0;
@@ -32,27 +29,7 @@ std::size_t unfinishedTail(std::string_view text) {
 // UTF-8 to UTF-16, with U+FFFD for what is not UTF-8.
 std::wstring widened(std::string_view text) {
     std::wstring wide;
-    for (std::size_t at = 0; at < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        const std::size_t length = sequenceLength(lead);
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        bool ok = lead < 0x80 && at + length <= text.size();
-        if (length > 1 && at + length <= text.size()) {
-            ok = true;
-            for (std::size_t i = 1; i < length; ++i) {
-                const auto trail = static_cast<unsigned char>(text[at + i]);
-                ok = ok && (trail & 0xC0) == 0x80;
-                c = c << 6 | (trail & 0x3F);
-            }
-            const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-            ok = ok && c >= least[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
-        }
-        if (!ok) {
-            wide += L'\uFFFD';
-            ++at;
-            continue;
-        }
-        at += length;
+    for (const char32_t c : savedata::decodeUtf8(text)) {
         if (c > 0xFFFF) {
             wide += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
             wide += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));

@@ -90,11 +90,12 @@ void writeJson(std::ostream& out, const Roster& roster) {
 }
 
 nlohmann::ordered_json foalJson(int row, const HorseEntry& entry) {
+    const std::vector<std::string> keys = savedata::rosterHeader();
+    const std::vector<std::string> cells = savedata::rosterCells(row, entry);
     nlohmann::ordered_json foal;
-    foal["row"] = row;
-    foal["name"] = entry.name;
-    for (const auto& field : kHorseFields) {
-        foal[field.key] = entry.*field.member;
+    foal[keys[0]] = row;  // a number, where the other cells are text
+    for (std::size_t i = 1; i < keys.size(); ++i) {
+        foal[keys[i]] = cells[i];
     }
     return foal;
 }

@@ -1,6 +1,6 @@
 #include "cli/text_width.h"
 
-#include <cstdint>
+#include "savedata/utf8.h"
 
 namespace foalix::cli {
 namespace {
@@ -16,24 +16,7 @@ bool isWide(char32_t c) {
 
 std::size_t displayWidth(std::string_view utf8) {
     std::size_t width = 0;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        std::size_t length = 1;
-        char32_t c = lead;
-        if (lead >= 0xF0) {
-            length = 4;
-            c = lead & 0x07;
-        } else if (lead >= 0xE0) {
-            length = 3;
-            c = lead & 0x0F;
-        } else if (lead >= 0xC0) {
-            length = 2;
-            c = lead & 0x1F;
-        }
-        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k) {
-            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        }
-        i += length;
+    for (char32_t c : savedata::decodeUtf8(utf8)) {
         width += isWide(c) ? 2 : 1;
     }
     return width;

@@ -27,17 +27,4 @@ bool isDoubleByteCharacter(NameEncoding encoding, Byte first, Byte second) {
            pairs[pairIndex(first, second)] != kReplacementCharacter;
 }
 
-void appendUtf8(std::string& text, char16_t character) {
-    if (character < 0x80) {
-        text += static_cast<char>(character);
-    } else if (character < 0x800) {
-        text += static_cast<char>(0xC0 | character >> 6);
-        text += static_cast<char>(0x80 | (character & 0x3F));
-    } else {
-        text += static_cast<char>(0xE0 | character >> 12);
-        text += static_cast<char>(0x80 | (character >> 6 & 0x3F));
-        text += static_cast<char>(0x80 | (character & 0x3F));
-    }
-}
-
 }  // namespace foalix::savedata

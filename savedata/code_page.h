@@ -23,7 +23,4 @@ char16_t firstCharacterOfPair(NameEncoding encoding, Byte first, Byte second);
 // True when the pair is one double-byte character of the code page.
 bool isDoubleByteCharacter(NameEncoding encoding, Byte first, Byte second);
 
-// Appends `character` (not a surrogate) as UTF-8.
-void appendUtf8(std::string& text, char16_t character);
-
 }  // namespace foalix::savedata

@@ -1,5 +1,7 @@
 #include "savedata/horse_table.h"
 
+#include <algorithm>
+
 #include "savedata/run_time_error.h"
 
 namespace foalix::savedata {
@@ -12,6 +14,31 @@ std::size_t rowIndex(int r) {
     return static_cast<std::size_t>(r - 1);
 }
 }  // namespace
+
+int Scale::rank(std::string_view value) const {
+    const auto found = std::find(values.begin(), values.end(), value);
+    return found == values.end() ? 0 : static_cast<int>(found - values.begin()) + 1;
+}
+
+const HorseField* fieldByKey(std::string_view key) {
+    const auto found = std::find_if(kHorseFields.begin(), kHorseFields.end(),
+                                    [key](const HorseField& field) { return key == field.key; });
+    return found == kHorseFields.end() ? nullptr : &*found;
+}
+
+const std::array<const HorseField*, 14>& fieldsInReadingOrder() {
+    static const std::array<const HorseField*, 14> order = [] {
+        std::array<const HorseField*, 14> fields{};
+        std::transform(kHorseFields.begin(), kHorseFields.end(), fields.begin(),
+                       [](const HorseField& field) { return &field; });
+        std::sort(fields.begin(), fields.end(), [](const HorseField* a, const HorseField* b) {
+            return std::pair(a->place.column, a->place.row) <
+                   std::pair(b->place.column, b->place.row);
+        });
+        return fields;
+    }();
+    return order;
+}
 
 HorseEntry& HorseTable::row(int r) {
     return rows_[rowIndex(r)];

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "savedata/format.h"
 
@@ -29,30 +31,72 @@ struct HorseEntry {
     bool operator==(const HorseEntry&) const = default;
 };
 
-// The fourteen decoded fields in display order, with the key scripts use and the
-// caption the window shows beside the value.
+// The values a field takes, lowest first. A graded field's last value is its best (S for
+// grades and aptitudes); the others (age, growth, sex, temper) only differ.
+struct Scale {
+    std::span<const std::string_view> values;
+    bool graded;
+
+    // The place of `value` on the scale, from 1 (lowest); 0 for a text not on it.
+    int rank(std::string_view value) const;
+};
+
+inline constexpr std::string_view kGradeValues[] = {"D", "C", "B", "A", "S"};
+inline constexpr std::string_view kAgeValues[] = {"1", "2", "-"};  // "-": any other age, older
+inline constexpr std::string_view kGrowthValues[] = {"早", "普", "遲", "晚"};
+inline constexpr std::string_view kSexValues[] = {"牡", "牝"};
+inline constexpr std::string_view kTemperValues[] = {"激", "荒", "普", "大"};
+
+inline constexpr Scale kGradeScale{kGradeValues, true};
+inline constexpr Scale kAgeScale{kAgeValues, false};
+inline constexpr Scale kGrowthScale{kGrowthValues, false};
+inline constexpr Scale kSexScale{kSexValues, false};
+inline constexpr Scale kTemperScale{kTemperValues, false};
+
+// Where a field's box stands in the main window's grid of values: its column (0 left,
+// 1 right), its row from the top (0 to 6), and its place in the window's tab order.
+struct GridPlace {
+    int column;
+    int row;
+    int tab;
+};
+
+// One of the fourteen decoded fields: the key scripts use (foalix-dump's, the CSV header),
+// the caption the window shows beside the value, where the value is kept, its scale, and
+// its place in the window. Everything that lists, sorts, compares or shows fields derives
+// from this one table.
 struct HorseField {
     const char* key;
     const char* caption;
     std::string HorseEntry::*member;
+    Scale scale;
+    GridPlace place;
 };
 
+// In the order foalix-dump, the CSV and the comparison list them.
 inline constexpr std::array<HorseField, 14> kHorseFields{{
-    {"Grade", "素質", &HorseEntry::Grade},
-    {"SP", "ＳＰ", &HorseEntry::SP},
-    {"ST", "ＳＴ", &HorseEntry::ST},
-    {"Age", "年齡", &HorseEntry::Age},
-    {"Strong", "体力", &HorseEntry::Strong},
-    {"Win", "根性", &HorseEntry::Win},
-    {"When", "成長", &HorseEntry::When},
-    {"Burst", "瞬發", &HorseEntry::Burst},
-    {"Grass", "芝適", &HorseEntry::Grass},
-    {"Mud", "沙適", &HorseEntry::Mud},
-    {"Sex", "性別", &HorseEntry::Sex},
-    {"Mind", "精神", &HorseEntry::Mind},
-    {"Temper", "氣性", &HorseEntry::Temper},
-    {"Brian", "賢　", &HorseEntry::Brian},
+    {"Grade", "素質", &HorseEntry::Grade, kGradeScale, {0, 1, 8}},
+    {"SP", "ＳＰ", &HorseEntry::SP, kGradeScale, {0, 2, 9}},
+    {"ST", "ＳＴ", &HorseEntry::ST, kGradeScale, {0, 3, 10}},
+    {"Age", "年齡", &HorseEntry::Age, kAgeScale, {0, 0, 7}},
+    {"Strong", "体力", &HorseEntry::Strong, kGradeScale, {0, 5, 11}},
+    {"Win", "根性", &HorseEntry::Win, kGradeScale, {0, 4, 12}},
+    {"When", "成長", &HorseEntry::When, kGrowthScale, {1, 1, 13}},
+    {"Burst", "瞬發", &HorseEntry::Burst, kGradeScale, {1, 4, 16}},
+    {"Grass", "芝適", &HorseEntry::Grass, kGradeScale, {1, 2, 14}},
+    {"Mud", "沙適", &HorseEntry::Mud, kGradeScale, {1, 3, 15}},
+    {"Sex", "性別", &HorseEntry::Sex, kSexScale, {1, 0, 34}},
+    {"Mind", "精神", &HorseEntry::Mind, kGradeScale, {0, 6, 38}},
+    {"Temper", "氣性", &HorseEntry::Temper, kTemperScale, {1, 5, 36}},
+    {"Brian", "賢　", &HorseEntry::Brian, kGradeScale, {1, 6, 39}},
 }};
+
+// The field whose key is `key`, or none.
+const HorseField* fieldByKey(std::string_view key);
+
+// The fields in the window's reading order: its left column of boxes top to bottom, then
+// its right column. The roster table's columns stand in this order.
+const std::array<const HorseField*, 14>& fieldsInReadingOrder();
 
 // Exactly 40 rows, numbered 1 to 40 like the roster records they come from.
 class HorseTable {

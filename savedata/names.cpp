@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "savedata/utf8.h"
+
 namespace foalix::savedata {
 namespace {
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "savedata/run_time_error.h"
+#include "savedata/utf8.h"
 
 namespace foalix::savedata {
 namespace {
@@ -28,17 +29,6 @@ std::string hexText(Byte value) {
     }
     text += kDigits[value % 16];
     return text;
-}
-
-// Number of characters in UTF-8 text: every byte that does not continue a sequence.
-std::size_t characterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (unsigned char c : text) {
-        if ((c & 0xC0) != 0x80) {
-            ++count;
-        }
-    }
-    return count;
 }
 
 int digitValue(char c) {
@@ -69,7 +59,7 @@ std::int32_t Hex_To_Dec(std::string_view hexNum) {
     // longer than 256 characters does not fit, so those overflow before a digit is
     // read; a text of exactly 256 characters overflows when the counter steps past
     // its last position, after every digit has been read.
-    const std::size_t length = characterCount(hexNum);
+    const std::size_t length = decodeUtf8(hexNum).size();
     if (length == 0 || length > 256) {
         throw RunTimeError(error::kOverflow);
     }

@@ -33,6 +33,14 @@ std::string asSpreadsheetText(const std::string& cell) {
     return formula ? "'" + cell : cell;
 }
 
+std::vector<std::string> rosterHeader() {
+    std::vector<std::string> header{"row", "name"};
+    for (const auto& field : kHorseFields) {
+        header.emplace_back(field.key);
+    }
+    return header;
+}
+
 std::vector<std::string> rosterCells(int row, const HorseEntry& entry) {
     std::vector<std::string> line{std::to_string(row), entry.name};
     for (const auto& field : kHorseFields) {
@@ -42,10 +50,7 @@ std::vector<std::string> rosterCells(int row, const HorseEntry& entry) {
 }
 
 void writeCsv(std::ostream& out, const Roster& roster) {
-    std::vector<std::string> header{"row", "name"};
-    for (const auto& field : kHorseFields) {
-        header.emplace_back(field.key);
-    }
+    const std::vector<std::string> header = rosterHeader();
     writeCsvRecord(out, header);
     for (int row : roster.rows) {
         writeCsvRecord(out, rosterCells(row, roster.table->row(row)));

@@ -23,7 +23,10 @@ struct Roster {
 // apostrophe, which marks text. (A lone "-", the unknown age, is no formula.)
 std::string asSpreadsheetText(const std::string& cell);
 
-// The cells of one foal: record number, name, the fourteen fields in display order.
+// The one row of a foal that the CSV, the comparison and foalix-dump's JSON and text are
+// made of: its keys ("row", "name", then the fourteen field keys) and one foal's cells
+// (record number, name, the fourteen values), in the fields' order.
+std::vector<std::string> rosterHeader();
 std::vector<std::string> rosterCells(int row, const HorseEntry& entry);
 
 // One CSV record (RFC 4180, CRLF line end) of `fields`.

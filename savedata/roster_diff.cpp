@@ -1,20 +1,13 @@
 #include "savedata/roster_diff.h"
 
-#include "savedata/field_order.h"
 #include "savedata/roster_csv.h"
 
 namespace foalix::savedata {
 namespace {
 
-bool hasBetterEnd(std::string_view key) {
-    return key != "Age" && key != "When" && key != "Sex" && key != "Temper";
-}
-
 std::vector<std::string> foalLine(const char* change, int row, const HorseEntry& entry) {
-    std::vector<std::string> line{change, std::to_string(row), entry.name};
-    for (const auto& field : kHorseFields) {
-        line.push_back(entry.*field.member);
-    }
+    std::vector<std::string> line = rosterCells(row, entry);
+    line.insert(line.begin(), change);
     return line;
 }
 
@@ -28,10 +21,10 @@ Foals foalsOf(const HorseTable& table, const std::vector<int>& used) {
     return foals;
 }
 
-Trend trendOf(std::string_view key, const std::string& old, const std::string& now) {
-    const int before = meaningRank(key, old);
-    const int after = meaningRank(key, now);
-    if (!hasBetterEnd(key) || before == 0 || after == 0 || before == after) {
+Trend trendOf(const HorseField& field, const std::string& old, const std::string& now) {
+    const int before = field.scale.rank(old);
+    const int after = field.scale.rank(now);
+    if (!field.scale.graded || before == 0 || after == 0 || before == after) {
         return Trend::Neither;
     }
     return after > before ? Trend::Better : Trend::Worse;
@@ -50,7 +43,7 @@ RosterDiff diffRosters(const Foals& old, const Foals& now) {
             const std::string& after = same->second.*field.member;
             if (before != after) {
                 diff.changed.push_back(
-                    {row, entry.name, &field, before, after, trendOf(field.key, before, after)});
+                    {row, entry.name, &field, before, after, trendOf(field, before, after)});
             }
         }
     }
@@ -64,10 +57,8 @@ RosterDiff diffRosters(const Foals& old, const Foals& now) {
 }
 
 std::vector<std::vector<std::string>> diffLines(const RosterDiff& diff) {
-    std::vector<std::string> header{"change", "row", "name"};
-    for (const auto& field : kHorseFields) {
-        header.emplace_back(field.key);
-    }
+    std::vector<std::string> header = rosterHeader();
+    header.insert(header.begin(), "change");
     // Keyed by record, then removed before added (a renamed record), then changed.
     std::map<std::pair<int, int>, std::vector<std::string>> byRecord;
     for (const auto& [row, entry] : diff.removed) {

@@ -7,7 +7,6 @@
 #include <map>
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "savedata/horse_table.h"
@@ -24,7 +23,7 @@ Foals foalsOf(const HorseTable& table, const std::vector<int>& used);
 // and temper only differ.
 enum class Trend { Better, Worse, Neither };
 
-Trend trendOf(std::string_view key, const std::string& old, const std::string& now);
+Trend trendOf(const HorseField& field, const std::string& old, const std::string& now);
 
 struct ValueChange {
     int row;

@@ -71,7 +71,7 @@ TEST(RosterDiff, WhichWayAValueMoved) {
         {"Grade", "?", "A", Trend::Neither},    {"Grade", "A", "A", Trend::Neither},
     };
     for (const auto& [key, old, now, trend] : cases) {
-        EXPECT_EQ(trendOf(key, old, now), trend) << key << " " << old << "→" << now;
+        EXPECT_EQ(trendOf(*fieldByKey(key), old, now), trend) << key << " " << old << "→" << now;
     }
 }
 

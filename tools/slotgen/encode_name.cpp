@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "savedata/utf8.h"
+
 namespace foalix::slotgen {
 namespace {
 
@@ -43,45 +45,18 @@ const CodeTable& codeTableOf(NameEncoding encoding) {
     return encoding == NameEncoding::Big5 ? *big5 : *shiftJis;
 }
 
-// The next character of UTF-8 text, or nothing when the text is not UTF-8 there or the
-// character lies beyond 16 bits (neither code page has one).
-std::optional<char16_t> nextCharacter(std::string_view utf8, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(utf8[at]);
-    const std::size_t length = lead < 0x80             ? 1
-                               : (lead & 0xE0) == 0xC0 ? 2
-                               : (lead & 0xF0) == 0xE0 ? 3
-                                                       : 0;
-    if (length == 0 || at + length > utf8.size()) {
-        return std::nullopt;
-    }
-    char32_t character = length == 1 ? lead : lead & (length == 2 ? 0x1F : 0x0F);
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto trail = static_cast<unsigned char>(utf8[at + i]);
-        if ((trail & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        character = character << 6 | (trail & 0x3F);
-    }
-    at += length;
-    const bool overlong = (length == 2 && character < 0x80) || (length == 3 && character < 0x800);
-    if (overlong || (character >= 0xD800 && character <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    return static_cast<char16_t>(character);
-}
-
 }  // namespace
 
 std::optional<std::string> encodeToCodePage(NameEncoding encoding, std::string_view utf8) {
     const CodeTable& codes = codeTableOf(encoding);
     std::string encoded;
-    for (std::size_t at = 0; at < utf8.size();) {
-        const std::optional<char16_t> character = nextCharacter(utf8, at);
-        if (!character) {
+    // Text that is not UTF-8, or a character beyond 16 bits, is in neither code page.
+    for (const char32_t character : savedata::decodeUtf8(utf8)) {
+        if (character == savedata::kReplacementCodePoint || character > 0xFFFF) {
             return std::nullopt;
         }
-        const std::uint16_t code = codes[*character];
-        if (code == 0 && *character != 0) {
+        const std::uint16_t code = codes[character];
+        if (code == 0 && character != 0) {
             return std::nullopt;
         }
         if (code > 0xFF) {
