@@ -193,7 +193,7 @@ std::vector<KeptRead> History::newest(const std::string& saveFolder, int slot, i
     std::vector<KeptRead> reads;
     while (select.step()) {
         reads.push_back(
-            {select.integer(0), select.integer(1), static_cast<int>(select.integer(2))});
+            {select.integer(0), select.integer(1), static_cast<int>(select.integer(2)), std::nullopt});
     }
     return reads;
 }

@@ -37,6 +37,7 @@ struct KeptRead {
     std::int64_t id = 0;
     std::int64_t readAt = 0;
     int foals = 0;
+    std::optional<int> changes;
 };
 
 // The read a new read is compared with, and its foals.

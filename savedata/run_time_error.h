@@ -2,6 +2,8 @@
 // player knows from the game's platform (6 "Overflow", 53 "File not found", ...).
 #pragma once
 
+#include <new>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -36,5 +38,21 @@ class RunTimeError : public std::runtime_error {
     int number_;
     std::string description_;
 };
+
+// Runs `action` and gives what it raised as the run-time error a player is told of: its
+// own, 7 for running out of memory, 51 for anything else; nothing when it returned.
+template <typename Action>
+std::optional<RunTimeError> failureOf(Action&& action) {
+    try {
+        action();
+    } catch (const RunTimeError& raised) {
+        return raised;
+    } catch (const std::bad_alloc&) {
+        return RunTimeError(error::kOutOfMemory);
+    } catch (const std::exception&) {
+        return RunTimeError(error::kInternalError);
+    }
+    return std::nullopt;
+}
 
 }  // namespace foalix::savedata

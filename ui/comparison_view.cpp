@@ -11,9 +11,9 @@
 
 namespace foalix::ui {
 
-ComparisonView::ComparisonView(platform::Platform& platform, QWidget* parent)
+ComparisonView::ComparisonView(session::RosterSession& session, QWidget* parent)
     : QWidget(parent),
-      platform_(platform),
+      session_(session),
       model_(new QStandardItemModel(this)),
       view_(new QTableView(this)) {
     view_->setObjectName("tblComparison");
@@ -25,7 +25,7 @@ ComparisonView::ComparisonView(platform::Platform& platform, QWidget* parent)
     auto* exportButton = new QPushButton("Export CSV…", this);
     exportButton->setObjectName("cmdExportComparison");
     connect(exportButton, &QPushButton::clicked, this, [this] {
-        exportThroughDialog(this, platform_, "comparison.csv",
+        exportThroughDialog(this, session_, "comparison.csv",
                             [this](const QString& path) { return exportCsv(path); });
     });
     auto* layout = new QVBoxLayout(this);
@@ -51,10 +51,6 @@ void ComparisonView::setDiff(savedata::RosterDiff diff) {
         model_->appendRow(row);
     }
     view_->resizeColumnsToContents();
-}
-
-QString ComparisonView::selectionAsText() const {
-    return selectedRowsAsText(view_);
 }
 
 bool ComparisonView::exportCsv(const QString& path) const {

@@ -5,11 +5,14 @@
 
 #include <QWidget>
 
-#include "platform/platform.h"
 #include "savedata/roster_diff.h"
 
 class QStandardItemModel;
 class QTableView;
+
+namespace foalix::session {
+class RosterSession;
+}
 
 namespace foalix::ui {
 
@@ -17,15 +20,14 @@ class ComparisonView : public QWidget {
     Q_OBJECT
 
   public:
-    ComparisonView(platform::Platform& platform, QWidget* parent);
+    ComparisonView(session::RosterSession& session, QWidget* parent);
 
     void setDiff(savedata::RosterDiff diff);
     QTableView* table() const { return view_; }
-    QString selectionAsText() const;
     bool exportCsv(const QString& path) const;
 
   private:
-    platform::Platform& platform_;
+    session::RosterSession& session_;
     savedata::RosterDiff diff_;
     QStandardItemModel* model_;
     QTableView* view_;

@@ -2,7 +2,7 @@
 // after which the window goes on working.
 #pragma once
 
-#include <new>
+#include <utility>
 
 #include "platform/platform.h"
 #include "savedata/run_time_error.h"
@@ -16,17 +16,11 @@ void reportError(platform::MessageBoxes& messages, QWidget* owner,
 // does may end the program.
 template <typename Action>
 bool reportingErrors(platform::MessageBoxes& messages, QWidget* owner, Action&& action) {
-    try {
-        action();
-        return true;
-    } catch (const savedata::RunTimeError& error) {
-        reportError(messages, owner, error);
-    } catch (const std::bad_alloc&) {
-        reportError(messages, owner, savedata::RunTimeError(savedata::error::kOutOfMemory));
-    } catch (const std::exception&) {
-        reportError(messages, owner, savedata::RunTimeError(savedata::error::kInternalError));
+    const auto failure = savedata::failureOf(std::forward<Action>(action));
+    if (failure) {
+        reportError(messages, owner, *failure);
     }
-    return false;
+    return !failure;
 }
 
 }  // namespace foalix::ui

@@ -2,99 +2,120 @@
 
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QSortFilterProxyModel>
 #include <QStyle>
 #include <QToolTip>
 
 #include "savedata/list_order.h"
+#include "session/roster_model.h"
+#include "session/roster_session.h"
 
 namespace foalix::ui {
 namespace {
 
-constexpr int kRowRole = Qt::UserRole;
+using session::RosterModel;
 
-class FoalItem : public QListWidgetItem {
+// The names column in list order, each name with the foal's own mark and note.
+class ListOrder : public QSortFilterProxyModel {
   public:
-    FoalItem(const QString& name, int row) : QListWidgetItem(name) { setData(kRowRole, row); }
+    explicit ListOrder(QObject* parent) : QSortFilterProxyModel(parent) {}
 
-    bool operator<(const QListWidgetItem& other) const override {
-        return savedata::listsBefore(text().toStdString(), data(kRowRole).toInt(),
-                                     other.text().toStdString(), other.data(kRowRole).toInt());
+    QVariant data(const QModelIndex& index, int role) const override {
+        const int from = role == Qt::DecorationRole ? RosterModel::FoalMarkRole
+                         : role == Qt::ToolTipRole  ? RosterModel::FoalNoteRole
+                                                    : role;
+        return QSortFilterProxyModel::data(index, from);
+    }
+
+  protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+        return savedata::listsBefore(
+            left.data().toString().toStdString(), left.data(RosterModel::RecordRole).toInt(),
+            right.data().toString().toStdString(), right.data(RosterModel::RecordRole).toInt());
     }
 };
 
 }  // namespace
 
-FoalList::FoalList(QWidget* parent) : QListWidget(parent) {
+FoalList::FoalList(QWidget* parent) : QListView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setSortingEnabled(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
-    // Selection changes, not the current item: the view makes an item current when
-    // it takes the focus, and that is no click.
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-        if (selectedRow() != 0) {
-            emit foalClicked();
-        }
-    });
 }
 
-void FoalList::addFoal(const QString& name, int row) {
-    addItem(new FoalItem(name, row));
+void FoalList::showSession(session::RosterSession& session) {
+    auto* names = new ListOrder(this);
+    names->setSourceModel(session.model());
+    names->sort(RosterModel::kNameColumn);
+    names->setDynamicSortFilter(true);
+    setModel(names);
+    setModelColumn(RosterModel::kNameColumn);
+    // Selection changes, not the current item: the view makes an item current when it
+    // takes the focus, and that is no click.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (const int record = selectedRow(); record != 0) {
+            emit foalClicked(record);
+        }
+    });
+    connect(&session, &session::RosterSession::currentRecordChanged, this,
+            [this](int record) { selectRecord(record); });
 }
 
 int FoalList::selectedRow() const {
-    const QList<QListWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? 0 : selected.first()->data(kRowRole).toInt();
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? 0 : selected.first().data(RosterModel::RecordRole).toInt();
 }
 
 bool FoalList::selectRecord(int record) {
-    for (int i = 0; i < count(); ++i) {
-        if (item(i)->data(kRowRole).toInt() == record) {
-            setCurrentItem(item(i));
-            scrollToItem(item(i));
+    if (record == selectedRow() && record != 0) {
+        return true;
+    }
+    for (int row = 0; row < model()->rowCount(); ++row) {
+        const QModelIndex index = model()->index(row, modelColumn());
+        if (index.data(RosterModel::RecordRole).toInt() == record) {
+            setCurrentIndex(index);
+            scrollTo(index);
             return true;
         }
     }
+    clearSelection();
     return false;
 }
 
-void FoalList::markRecord(int record, const QIcon& mark, const QString& note) {
-    for (int i = 0; i < count(); ++i) {
-        if (item(i)->data(kRowRole).toInt() == record) {
-            item(i)->setIcon(mark);
-            item(i)->setData(Qt::ToolTipRole, note);
-        }
-    }
+QString FoalList::nameAt(int row) const {
+    return model()->index(row, modelColumn()).data().toString();
 }
 
 void FoalList::keyPressEvent(QKeyEvent* event) {
     // With nothing selected yet, the first arrow press selects the entry that has the
     // cursor (the first one) instead of stepping past it.
     const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
-    if (arrow && selectedItems().isEmpty() && currentItem() != nullptr) {
-        currentItem()->setSelected(true);
+    if (arrow && !selectionModel()->hasSelection() && currentIndex().isValid()) {
+        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
         return;
     }
-    QListWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
 }
 
-QString FoalList::toolTipFor(const QListWidgetItem* item) const {
-    if (item == nullptr) {
+QString FoalList::toolTipFor(int row) const {
+    const QModelIndex index = model()->index(row, modelColumn());
+    if (!index.isValid()) {
         return {};
     }
-    // The room the view gives an entry's text: the viewport less the text margins.
+    // The room the view gives an entry's text: the viewport less the text margins and mark.
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    const int room =
-        viewport()->width() - 2 * margin - (item->icon().isNull() ? 0 : fontMetrics().height());
-    const QString name =
-        fontMetrics().horizontalAdvance(item->text()) > room ? item->text() : QString();
-    const QString note = item->data(Qt::ToolTipRole).toString();
+    const bool marked = !index.data(Qt::DecorationRole).value<QIcon>().isNull();
+    const int room = viewport()->width() - 2 * margin - (marked ? fontMetrics().height() : 0);
+    const QString text = index.data().toString();
+    const QString name = fontMetrics().horizontalAdvance(text) > room ? text : QString();
+    const QString note = index.data(Qt::ToolTipRole).toString();
     return name.isEmpty() || note.isEmpty() ? name + note : name + '\n' + note;
 }
 
 bool FoalList::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        const QString tip = toolTipFor(itemAt(help->pos()));
+        const QString tip = toolTipFor(indexAt(help->pos()).row());
         if (tip.isEmpty()) {
             QToolTip::hideText();
         } else {
@@ -102,7 +123,7 @@ bool FoalList::viewportEvent(QEvent* event) {
         }
         return true;
     }
-    return QListWidget::viewportEvent(event);
+    return QListView::viewportEvent(event);
 }
 
 }  // namespace foalix::ui

@@ -1,34 +1,38 @@
-// The list of foals: sorted by name like the reader's list order, each entry carrying
-// the record number of its foal, so two foals of one name stay two foals.
+// The list of foals (lstHorse): the names of the roster model, sorted like the reader's
+// list order (by character code, foals of one name by record), each with its mark of
+// what changed since the previous read. Choosing an entry makes its foal the session's
+// current one; the list follows the session's current foal in turn.
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
+
+namespace foalix::session {
+class RosterSession;
+}
 
 namespace foalix::ui {
 
-class FoalList : public QListWidget {
+class FoalList : public QListView {
     Q_OBJECT
 
   public:
     explicit FoalList(QWidget* parent = nullptr);
+    // Shows the session's roster model and follows its current foal.
+    void showSession(session::RosterSession& session);
 
-    // Adds `name` for record `row`; the entry takes its place in the sorted order.
-    void addFoal(const QString& name, int row);
     // The record number of the selected entry, or 0 when none is selected.
     int selectedRow() const;
-    // Selects the entry of `record`, as a click would; false when it is not listed.
+    // Selects the entry of `record` (none for 0), as a click would; false when it is not
+    // listed.
     bool selectRecord(int record);
-
-    // Marks the entry of `record` with `mark` (a new foal, changed values) explained by
-    // `note` in its tooltip.
-    void markRecord(int record, const QIcon& mark, const QString& note);
-
-    // The whole name of `item` when the list's width cuts it short, and its mark's note.
-    QString toolTipFor(const QListWidgetItem* item) const;
+    // The name of entry `row` (0 first) as shown.
+    QString nameAt(int row) const;
+    // The whole name of entry `row` when the list's width cuts it short, and its mark's note.
+    QString toolTipFor(int row) const;
 
   signals:
     // The user selected another entry, by mouse or keyboard.
-    void foalClicked();
+    void foalClicked(int record);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -6,7 +6,9 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <set>
 
+#include "session/roster_session.h"
 #include "ui/comparison_view.h"
 
 namespace foalix::ui {
@@ -19,19 +21,14 @@ QString localTime(std::int64_t unixTime) {
     return QDateTime::fromSecsSinceEpoch(unixTime).toString("yyyy-MM-dd HH:mm:ss");
 }
 
-std::size_t changeCount(const savedata::RosterDiff& diff) {
-    return diff.added.size() + diff.removed.size() + diff.changed.size();
-}
-
 }  // namespace
 
-HistoryWindow::HistoryWindow(platform::Platform& platform, history::History& history,
-                             QWidget* owner)
+HistoryWindow::HistoryWindow(session::RosterSession& session, QWidget* owner)
     : QWidget(owner, Qt::Window),
-      history_(history),
+      session_(session),
       hint_(new QLabel(kChooseTwo, this)),
       reads_(new QTableWidget(0, 3, this)),
-      comparison_(new ComparisonView(platform, this)) {
+      comparison_(new ComparisonView(session, this)) {
     setObjectName("frmHistory");
     setWindowTitle(kTitle);
     reads_->setObjectName("tblReads");
@@ -48,28 +45,48 @@ HistoryWindow::HistoryWindow(platform::Platform& platform, history::History& his
     layout->addWidget(splitter);
     connect(reads_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &HistoryWindow::compareChosen);
+    connect(&session, &session::RosterSession::historyChanged, this, [this] {
+        if (isVisible()) {
+            showSlot(saveFolder_, slot_);
+        }
+    });
     resize(760, 520);
 }
 
 void HistoryWindow::showSlot(const std::string& saveFolder, int slot) {
-    kept_ = slot == 0 ? std::vector<history::KeptRead>() : history_.reads(saveFolder, slot);
+    // The reads chosen stay chosen while they are kept, for the same slot.
+    std::set<std::int64_t> chosen;
+    if (saveFolder == saveFolder_ && slot == slot_) {
+        for (const QModelIndex& index : reads_->selectionModel()->selectedRows()) {
+            chosen.insert(kept_.at(static_cast<std::size_t>(index.row())).id);
+        }
+    }
+    saveFolder_ = saveFolder;
+    slot_ = slot;
+    history::History* history = session_.history();
+    kept_ = slot == 0 || history == nullptr ? std::vector<history::KeptRead>()
+                                            : history->reads(saveFolder, slot);
     setWindowTitle(slot == 0 ? QString(kTitle) : QString("%1 — Slot %2").arg(kTitle).arg(slot));
-    const QSignalBlocker quiet(reads_->selectionModel());
-    reads_->clearSelection();
-    reads_->setRowCount(static_cast<int>(kept_.size()));
-    // Newest first; each read's changes are counted from the read before it.
-    savedata::Foals older;
-    for (std::size_t i = kept_.size(); i-- > 0;) {
-        savedata::Foals foals = history_.foalsOf(kept_[i].id);
-        const int row = static_cast<int>(i);
-        reads_->setItem(row, 0, new QTableWidgetItem(localTime(kept_[i].readAt)));
-        reads_->setItem(row, 1, new QTableWidgetItem(QString::number(kept_[i].foals)));
-        reads_->setItem(row, 2,
-                        new QTableWidgetItem(i + 1 == kept_.size()
-                                                 ? QString("—")
-                                                 : QString::number(changeCount(
-                                                       savedata::diffRosters(older, foals)))));
-        older = std::move(foals);
+    {
+        const QSignalBlocker quiet(reads_->selectionModel());
+        reads_->clearSelection();
+        reads_->setRowCount(static_cast<int>(kept_.size()));
+        QItemSelection keep;
+        // Newest first; each read's changes are counted from the read before it.
+        for (std::size_t i = 0; i < kept_.size(); ++i) {
+            const int row = static_cast<int>(i);
+            const history::KeptRead& read = kept_[i];
+            reads_->setItem(row, 0, new QTableWidgetItem(localTime(read.readAt)));
+            reads_->setItem(row, 1, new QTableWidgetItem(QString::number(read.foals)));
+            reads_->setItem(row, 2,
+                            new QTableWidgetItem(i + 1 == kept_.size() || !read.changes
+                                                     ? QString("—")
+                                                     : QString::number(*read.changes)));
+            if (chosen.contains(read.id)) {
+                keep.select(reads_->model()->index(row, 0), reads_->model()->index(row, 2));
+            }
+        }
+        reads_->selectionModel()->select(keep, QItemSelectionModel::Select);
     }
     reads_->resizeColumnsToContents();
     compareChosen();
@@ -77,7 +94,8 @@ void HistoryWindow::showSlot(const std::string& saveFolder, int slot) {
 
 void HistoryWindow::compareChosen() {
     QModelIndexList chosen = reads_->selectionModel()->selectedRows();
-    if (chosen.size() != 2) {
+    history::History* history = session_.history();
+    if (chosen.size() != 2 || history == nullptr) {
         hint_->setText(kChooseTwo);
         comparison_->setDiff({});
         return;
@@ -89,7 +107,7 @@ void HistoryWindow::compareChosen() {
         kept_.at(static_cast<std::size_t>(std::min(chosen[0].row(), chosen[1].row())));
     hint_->setText(QString("From %1 to %2").arg(localTime(older.readAt), localTime(later.readAt)));
     comparison_->setDiff(
-        savedata::diffRosters(history_.foalsOf(older.id), history_.foalsOf(later.id)));
+        savedata::diffRosters(history->foalsOf(older.id), history->foalsOf(later.id)));
 }
 
 }  // namespace foalix::ui

@@ -1,15 +1,20 @@
 // A slot's history: its kept reads (when, how many foals, how many changes from the read
-// before), and the comparison of any two of them chosen in the list.
+// before), and the comparison of any two of them chosen in the list. It follows the
+// history while open; the reads chosen stay chosen.
 #pragma once
 
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "history/history.h"
-#include "platform/platform.h"
 
 class QLabel;
 class QTableWidget;
+
+namespace foalix::session {
+class RosterSession;
+}
 
 namespace foalix::ui {
 
@@ -19,7 +24,7 @@ class HistoryWindow : public QWidget {
     Q_OBJECT
 
   public:
-    HistoryWindow(platform::Platform& platform, history::History& history, QWidget* owner);
+    HistoryWindow(session::RosterSession& session, QWidget* owner);
 
     // Lists the kept reads of `slot` of `saveFolder` (slot 0: none).
     void showSlot(const std::string& saveFolder, int slot);
@@ -29,7 +34,9 @@ class HistoryWindow : public QWidget {
   private:
     void compareChosen();
 
-    history::History& history_;
+    session::RosterSession& session_;
+    std::string saveFolder_;
+    int slot_ = 0;
     std::vector<history::KeptRead> kept_;
     QLabel* hint_;
     QTableWidget* reads_;

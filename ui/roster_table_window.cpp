@@ -13,16 +13,17 @@
 #include <sstream>
 
 #include "savedata/roster_csv.h"
-#include "savedata/roster_loader.h"
+#include "savedata/run_time_error.h"
+#include "session/roster_model.h"
+#include "session/roster_session.h"
 #include "ui/comparison_view.h"
-#include "ui/error_report.h"
-#include "ui/read_changes.h"
-#include "ui/roster_model.h"
-#include "ui/settings_names.h"
+#include "ui/roster_proxy.h"
 #include "ui/table_copy.h"
 
 namespace foalix::ui {
 namespace {
+
+using session::RosterModel;
 
 constexpr const char* kTitle = "Roster Table";
 
@@ -30,25 +31,12 @@ QString listedTotal(std::size_t count) {
     return QString::fromStdString(savedata::totalText(count));
 }
 
-QString asText(const QByteArray& state) {
-    return QString::fromLatin1(state.toBase64());
-}
-
-// Stored base64 text as bytes; empty for anything else, such as the "W,H" size text
-// that earlier versions kept.
-QByteArray fromText(const QString& text) {
-    auto decoded =
-        QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    return decoded ? *decoded : QByteArray();
-}
-
 }  // namespace
 
-RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owner)
+RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* owner)
     : QWidget(owner, Qt::Window),
-      platform_(platform),
-      model_(new RosterModel(this)),
-      proxy_(new RosterProxy(model_, this)),
+      session_(session),
+      proxy_(new RosterProxy(this)),
       filter_(new QLineEdit(this)),
       count_(new QLabel(this)),
       changesLine_(new QLabel(this)),
@@ -65,6 +53,7 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
     count_->setObjectName("lblCount");
     auto* exportButton = new QPushButton("Export CSV…", this);
     exportButton->setObjectName("cmdExport");
+    proxy_->setSourceModel(session.model());
     view_->setObjectName("tblRoster");
     view_->setAccessibleName(kTitle);
     view_->setModel(proxy_);
@@ -94,54 +83,74 @@ RosterTableWindow::RosterTableWindow(platform::Platform& platform, QWidget* owne
         proxy_->setNameFilter(text);
         showCount();
     });
-    connect(exportButton, &QPushButton::clicked, this, &RosterTableWindow::chooseExportFile);
+    connect(exportButton, &QPushButton::clicked, this, [this] {
+        exportThroughDialog(this, session_, "roster.csv",
+                            [this](const QString& path) { return exportCsv(path); });
+    });
     addCopyActions(view_);
     // The current row is the foal the player last clicked or moved to; the selection
     // around it is the player's own and is left alone.
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (const int record = recordOf(current); record != 0) {
-                    emit foalSelected(record);
+                if (const int record = recordOf(current.row()); record != 0) {
+                    session_.setCurrentRecord(record);
                 }
             });
+    connect(session.model(), &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { keptSelection_ = selectedRecords(); });
+    connect(session.model(), &QAbstractItemModel::modelReset, this, &RosterTableWindow::showRoster);
+    connect(&session, &session::RosterSession::currentRecordChanged, this,
+            &RosterTableWindow::selectRecord);
     resize(760, 420);
-    const auto [geometryKept, headerKept] = restoreLayout();
-    fitWidth_ = !geometryKept;
-    fitColumns_ = !headerKept;
-    showCount();
+    fitWidth_ = !restoreGeometry(session.settings().tableGeometry());
+    fitted_ = view_->horizontalHeader()->restoreState(session.settings().tableHeader());
+    showRoster();
 }
 
-void RosterTableWindow::setRoster(const savedata::HorseTable& table, std::vector<int> rows,
-                                  int slot, int selected) {
-    const std::vector<int> kept = selected == 0 ? std::vector<int>() : selectedRecords();
+void RosterTableWindow::showRoster() {
+    const int current = session_.currentRecord();
+    const QModelIndex currentIndex =
+        proxy_->mapFromSource(session_.model()->index(session_.model()->rowOf(current), 0));
     {
         const QSignalBlocker quiet(view_->selectionModel());
-        model_->setRoster(table, std::move(rows));
         QItemSelection selection;
-        for (int record : kept) {
-            const QModelIndex index = indexOf(record);
+        // A reload that keeps the current foal keeps the other selected rows still listed.
+        for (int record : current == 0 ? std::vector<int>() : keptSelection_) {
+            const QModelIndex index =
+                proxy_->mapFromSource(session_.model()->index(session_.model()->rowOf(record), 0));
             if (index.isValid()) {
                 selection.select(index, index);
             }
         }
         view_->selectionModel()->select(selection,
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        if (const QModelIndex current = indexOf(selected); current.isValid()) {
+        if (currentIndex.isValid()) {
             view_->selectionModel()->setCurrentIndex(
-                current, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            view_->scrollTo(current);
+                currentIndex, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view_->scrollTo(currentIndex);
         }
     }
-    if (fitColumns_ && model_->rowCount() > 0) {
-        fitColumns_ = false;
-        fitColumns(fitWidth_);
+    keptSelection_.clear();
+    if (proxy_->rowCount() > 0) {
+        fitColumns();
     }
-    setWindowTitle(slot == 0 ? QString(kTitle) : QString("%1 — Slot %2").arg(kTitle).arg(slot));
+    const auto& roster = session_.roster();
+    setWindowTitle(roster ? QString("%1 — Slot %2").arg(kTitle).arg(roster->slot) : kTitle);
+    showChanges(roster.get());
     showCount();
 }
 
-void RosterTableWindow::fitColumns(bool resizeWindow) {
+void RosterTableWindow::fitColumns() {
     QHeaderView* header = view_->horizontalHeader();
+    if (fitted_) {
+        for (int column = 0; column < header->count(); ++column) {
+            const int before = header->sectionSize(column);
+            view_->resizeColumnToContents(column);
+            header->resizeSection(column, std::max(before, header->sectionSize(column)));
+        }
+        return;
+    }
+    fitted_ = true;
     view_->resizeColumnsToContents();
     const QMargins margins = layout()->contentsMargins();
     const int chrome = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width() +
@@ -158,55 +167,53 @@ void RosterTableWindow::fitColumns(bool resizeWindow) {
                                            static_cast<int>(header->sectionSize(column) * scale)));
         }
     }
-    if (resizeWindow) {
+    if (fitWidth_) {
         resize(header->length() + chrome, height());
     }
 }
 
-void RosterTableWindow::setChanges(std::shared_ptr<const ReadChanges> changes) {
-    changes_ = std::move(changes);
-    model_->setChanges(changes_);
-    QString line = changes_->summary().toHtmlEscaped();
-    const QString gone = QString("%1 gone").arg(changes_->diff().removed.size());
-    if (!changes_->diff().removed.empty()) {
+void RosterTableWindow::showChanges(const session::LoadedRoster* roster) {
+    const QString summary = roster ? roster->changes.summary() : QString();
+    QString line = summary.toHtmlEscaped();
+    const std::size_t left = roster ? roster->changes.diff().removed.size() : 0;
+    if (left > 0) {
+        const QString gone = QString("%1 gone").arg(left);
         line.replace(gone, QString("<a href=\"gone\">%1</a>").arg(gone));
     }
     changesLine_->setText(line);
     changesLine_->setVisible(!line.isEmpty());
-    if (gone_ != nullptr) {
-        showGoneFoals();
+    // A list of the gone foals that the player has open follows; a closed one stays closed.
+    if (gone_ != nullptr && gone_->isVisible()) {
+        savedata::RosterDiff diff;
+        if (roster) {
+            diff.removed = roster->changes.diff().removed;
+        }
+        gone_->setDiff(std::move(diff));
+        gone_->setWindowTitle(QString("Gone — %1").arg(summary));
     }
 }
 
 ComparisonView* RosterTableWindow::showGoneFoals() {
     if (gone_ == nullptr) {
-        gone_ = new ComparisonView(platform_, this);
+        gone_ = new ComparisonView(session_, this);
         gone_->setWindowFlag(Qt::Window);
         gone_->setObjectName("frmGoneFoals");
         gone_->resize(width(), 240);
     }
-    savedata::RosterDiff left;
-    if (changes_) {
-        left.removed = changes_->diff().removed;
-    }
-    gone_->setDiff(std::move(left));
-    gone_->setWindowTitle(QString("Gone — %1").arg(changes_ ? changes_->summary() : QString()));
     gone_->show();
+    showChanges(session_.roster().get());
     gone_->raise();
     return gone_;
 }
 
-QModelIndex RosterTableWindow::indexOf(int record) const {
-    const int sourceRow = model_->rowOf(record);
-    return sourceRow < 0 ? QModelIndex() : proxy_->mapFromSource(model_->index(sourceRow, 0));
-}
-
-int RosterTableWindow::recordOf(const QModelIndex& index) const {
-    return index.isValid() ? model_->recordAt(proxy_->mapToSource(index).row()) : 0;
+int RosterTableWindow::recordOf(int proxyRow) const {
+    const QModelIndex index = proxy_->index(proxyRow, 0);
+    return index.isValid() ? index.data(RosterModel::RecordRole).toInt() : 0;
 }
 
 void RosterTableWindow::selectRecord(int record) {
-    const QModelIndex index = indexOf(record);
+    const QModelIndex index =
+        proxy_->mapFromSource(session_.model()->index(session_.model()->rowOf(record), 0));
     if (!index.isValid()) {
         view_->clearSelection();
         return;
@@ -220,68 +227,47 @@ void RosterTableWindow::selectRecord(int record) {
 }
 
 int RosterTableWindow::currentRecord() const {
-    return recordOf(view_->currentIndex());
+    return recordOf(view_->currentIndex().row());
 }
 
 std::vector<int> RosterTableWindow::selectedRecords() const {
     std::vector<int> rows;
-    for (const QModelIndex& index : view_->selectionModel()->selectedIndexes()) {
+    for (const QModelIndex& index : view_->selectionModel()->selectedRows()) {
         rows.push_back(index.row());
     }
     std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     std::vector<int> records;
     for (int row : rows) {
-        records.push_back(recordOf(proxy_->index(row, 0)));
+        records.push_back(recordOf(row));
     }
     return records;
 }
 
-std::vector<int> RosterTableWindow::shownRecords() const {
+bool RosterTableWindow::exportCsv(const QString& path) const {
     std::vector<int> records;
     for (int row = 0; row < proxy_->rowCount(); ++row) {
-        records.push_back(recordOf(proxy_->index(row, 0)));
+        records.push_back(recordOf(row));
     }
-    return records;
-}
-
-QString RosterTableWindow::selectionAsText() const {
-    return selectedRowsAsText(view_);
-}
-bool RosterTableWindow::exportCsv(const QString& path) const {
-    const std::vector<int> records = shownRecords();
-    const savedata::Roster roster{path.toStdString(), listedTotal(records.size()).toStdString(),
-                                  records, &model_->table()};
+    const auto& roster = session_.roster();
+    const savedata::HorseTable empty;
+    const savedata::Roster shown{path.toStdString(), listedTotal(records.size()).toStdString(),
+                                 records, roster ? &roster->table : &empty};
     std::ostringstream csv;
-    savedata::writeCsv(csv, roster);
+    savedata::writeCsv(csv, shown);
     return writeSpreadsheetFile(path, csv.str());
 }
 
-void RosterTableWindow::chooseExportFile() {
-    exportThroughDialog(this, platform_, "roster.csv",
-                        [this](const QString& path) { return exportCsv(path); });
-}
-
 void RosterTableWindow::showCount() {
-    count_->setText(QString("%1 / %2")
-                        .arg(proxy_->rowCount())
-                        .arg(listedTotal(static_cast<std::size_t>(model_->rowCount()))));
-}
-
-std::pair<bool, bool> RosterTableWindow::restoreLayout() {
-    const bool geometry = restoreGeometry(fromText(
-        platform_.settings.get(settings_names::kRosterTable, settings_names::kGeometry, "")));
-    const bool header = view_->horizontalHeader()->restoreState(fromText(
-        platform_.settings.get(settings_names::kRosterTable, settings_names::kHeader, "")));
-    return {geometry, header};
+    count_->setText(
+        QString("%1 / %2")
+            .arg(proxy_->rowCount())
+            .arg(listedTotal(static_cast<std::size_t>(proxy_->sourceModel()->rowCount()))));
 }
 
 void RosterTableWindow::hideEvent(QHideEvent* event) {
     try {
-        platform_.settings.save(settings_names::kRosterTable, settings_names::kGeometry,
-                                asText(saveGeometry()));
-        platform_.settings.save(settings_names::kRosterTable, settings_names::kHeader,
-                                asText(view_->horizontalHeader()->saveState()));
+        session_.settings().setTableGeometry(saveGeometry());
+        session_.settings().setTableHeader(view_->horizontalHeader()->saveState());
     } catch (const savedata::RunTimeError&) {
         // The layout is a convenience: a store that cannot be written keeps the last one.
     }

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "savedata/roster_csv.h"
+#include "session/roster_session.h"
 #include "ui/error_report.h"
-#include "ui/settings_names.h"
 
 namespace foalix::ui {
 namespace {
@@ -82,10 +82,10 @@ bool writeSpreadsheetFile(const QString& path, const std::string& csv) {
            file.flush();
 }
 
-void exportThroughDialog(QWidget* owner, platform::Platform& platform, const QString& suggested,
+void exportThroughDialog(QWidget* owner, session::RosterSession& session, const QString& suggested,
                          const std::function<bool(const QString& path)>& write) {
-    QString folder =
-        platform.settings.get(settings_names::kRosterTable, settings_names::kExportFolder, "");
+    platform::MessageBoxes& messages = session.platform().messages;
+    QString folder = session.settings().exportFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
@@ -100,13 +100,12 @@ void exportThroughDialog(QWidget* owner, platform::Platform& platform, const QSt
         return;
     }
     if (!write(path)) {
-        reportError(platform.messages, owner,
-                    savedata::RunTimeError(savedata::error::kPathFileAccessError));
+        reportError(messages, owner, savedata::RunTimeError(savedata::error::kPathFileAccessError));
         return;
     }
-    reportingErrors(platform.messages, owner, [&] {
-        platform.settings.save(settings_names::kRosterTable, settings_names::kExportFolder,
-                               QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    reportingErrors(messages, owner, [&] {
+        session.settings().setExportFolder(
+            QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     });
 }
 

@@ -7,10 +7,12 @@
 #include <functional>
 #include <string>
 
-#include "platform/platform.h"
-
 class QTableView;
 class QWidget;
+
+namespace foalix::session {
+class RosterSession;
+}
 
 namespace foalix::ui {
 
@@ -27,7 +29,7 @@ bool writeSpreadsheetFile(const QString& path, const std::string& csv);
 // Asks for a CSV file to export to (`suggested` the name offered) and runs `write` on
 // it; a file that cannot be written is reported. The dialog opens in the folder of the
 // last export, or in the user's documents: never in the save folder, which is the game's.
-void exportThroughDialog(QWidget* owner, platform::Platform& platform, const QString& suggested,
+void exportThroughDialog(QWidget* owner, session::RosterSession& session, const QString& suggested,
                          const std::function<bool(const QString& path)>& write);
 
 }  // namespace foalix::ui

@@ -1,8 +1,8 @@
-#include "ui/slot_watcher.h"
+#include "session/slot_watcher.h"
 
 #include <QFileInfo>
 
-namespace foalix::ui {
+namespace foalix::session {
 namespace {
 
 // The deepest folder on the way to `path` that exists: where its creation shows.
@@ -124,4 +124,4 @@ void SlotWatcher::read() {
     emit settled();
 }
 
-}  // namespace foalix::ui
+}  // namespace foalix::session

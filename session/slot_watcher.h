@@ -14,7 +14,7 @@
 #include <functional>
 #include <vector>
 
-namespace foalix::ui {
+namespace foalix::session {
 
 class SlotWatcher : public QObject {
     Q_OBJECT
@@ -67,4 +67,4 @@ class SlotWatcher : public QObject {
     Look lastRead_;
 };
 
-}  // namespace foalix::ui
+}  // namespace foalix::session

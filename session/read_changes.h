@@ -10,7 +10,7 @@
 
 #include "savedata/roster_diff.h"
 
-namespace foalix::ui {
+namespace foalix::session {
 
 class ReadChanges {
   public:
@@ -19,21 +19,22 @@ class ReadChanges {
     ReadChanges(savedata::RosterDiff diff, QDateTime since);
 
     bool isNew(int record) const { return diff_.added.contains(record); }
-    // The foal's mark in the list (新 for a new foal), or none.
+    // The foal's mark in the list (新 for a new foal, else the way its values moved), or
+    // none; drawn in the colours of the palette in use.
     QIcon foalMark(int record) const;
     QString foalNote(int record) const;
-    // The mark of one value of the foal (`key` a HorseField key), or none.
-    QIcon valueMark(int record, std::string_view key) const;
-    QString valueNote(int record, std::string_view key) const;
+    // The mark of one value of the foal, or none.
+    QIcon valueMark(int record, const savedata::HorseField& field) const;
+    QString valueNote(int record, const savedata::HorseField& field) const;
     // "Since 14:02: 2 new, 1 gone, 5 values changed"; empty without an earlier read.
     QString summary() const;
     const savedata::RosterDiff& diff() const { return diff_; }
 
   private:
-    const savedata::ValueChange* change(int record, std::string_view key) const;
+    const savedata::ValueChange* change(int record, const savedata::HorseField& field) const;
 
     savedata::RosterDiff diff_;
     QDateTime since_;
 };
 
-}  // namespace foalix::ui
+}  // namespace foalix::session

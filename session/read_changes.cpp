@@ -1,12 +1,12 @@
-#include "ui/read_changes.h"
+#include "session/read_changes.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <map>
 
-namespace foalix::ui {
+namespace foalix::session {
 
 using savedata::Trend;
 using savedata::ValueChange;
@@ -33,17 +33,18 @@ const char* trendMark(Trend trend) {
 }
 
 // A mark drawn as an icon, so the value beside it stays the cell's text (sorting,
-// copying and exporting read the text).
+// copying and exporting read the text). ◆ takes the palette's text colour: an icon is
+// drawn once per mark and colour, so a change of theme draws it anew.
 QIcon markIcon(const char* mark) {
-    static std::map<std::string, QIcon> icons;
-    auto& icon = icons[mark];
+    const QString text = QString::fromUtf8(mark);
+    const QColor colour = text == "▲"        ? QColor(0, 140, 60)
+                          : text == "▼"      ? QColor(200, 30, 30)
+                          : text == kNewMark ? QColor(20, 90, 200)
+                                             : QGuiApplication::palette().color(QPalette::Text);
+    static std::map<std::pair<QString, QRgb>, QIcon> icons;
+    QIcon& icon = icons[{text, colour.rgba()}];
     if (icon.isNull()) {
-        const QString text = QString::fromUtf8(mark);
-        const QColor colour = text == "▲"        ? QColor(0, 140, 60)
-                              : text == "▼"      ? QColor(200, 30, 30)
-                              : text == kNewMark ? QColor(20, 90, 200)
-                                                 : QApplication::palette().color(QPalette::Text);
-        QFont font = QApplication::font();
+        QFont font = QGuiApplication::font();
         const int size = QFontMetrics(font).height();
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
@@ -63,9 +64,9 @@ QIcon markIcon(const char* mark) {
 ReadChanges::ReadChanges(savedata::RosterDiff diff, QDateTime since)
     : diff_(std::move(diff)), since_(std::move(since)) {}
 
-const ValueChange* ReadChanges::change(int record, std::string_view key) const {
+const ValueChange* ReadChanges::change(int record, const savedata::HorseField& field) const {
     for (const ValueChange& change : diff_.changed) {
-        if (change.row == record && key == change.field->key) {
+        if (change.row == record && change.field == &field) {
             return &change;
         }
     }
@@ -109,13 +110,13 @@ QString ReadChanges::foalNote(int record) const {
     return notes.join('\n');
 }
 
-QIcon ReadChanges::valueMark(int record, std::string_view key) const {
-    const ValueChange* found = change(record, key);
+QIcon ReadChanges::valueMark(int record, const savedata::HorseField& field) const {
+    const ValueChange* found = change(record, field);
     return found ? markIcon(trendMark(found->trend)) : QIcon();
 }
 
-QString ReadChanges::valueNote(int record, std::string_view key) const {
-    const ValueChange* found = change(record, key);
+QString ReadChanges::valueNote(int record, const savedata::HorseField& field) const {
+    const ValueChange* found = change(record, field);
     return found ? QString("%1 %2: was %3")
                        .arg(QString::fromUtf8(trendMark(found->trend)),
                             QString::fromUtf8(trendTexts(found->trend).second),
@@ -137,4 +138,4 @@ QString ReadChanges::summary() const {
         .arg(diff_.changed.size());
 }
 
-}  // namespace foalix::ui
+}  // namespace foalix::session

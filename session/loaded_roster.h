@@ -1,0 +1,38 @@
+// One load of a slot, as every window shows it: never changed once made, shared by the
+// session, its model and the windows, and replaced whole by the next load.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "savedata/horse_table.h"
+#include "savedata/names.h"
+#include "savedata/roster_loader.h"
+#include "session/read_changes.h"
+
+namespace foalix::session {
+
+struct LoadedRoster {
+    std::string saveFolder;  // the save folder as chosen: the history's name for it
+    int slot = 0;            // 1 to 5
+    std::string readFrom;    // the copy the game reads, which was read
+    savedata::AgeBoxes ages;
+    savedata::HorseTable table;
+    std::vector<int> used;    // every used record, in record order
+    std::vector<int> listed;  // the records the age boxes list, in list order
+    std::string total;        // "12頭"
+    savedata::NameEncoding encoding = savedata::NameEncoding::ShiftJis;
+    // The file's modification time (Unix seconds) and the SHA-1 of the bytes decoded.
+    std::int64_t fileTime = 0;
+    std::string contentHash;
+    // What changed since the slot's previous kept read.
+    ReadChanges changes;
+
+    bool lists(int record) const {
+        return std::find(listed.begin(), listed.end(), record) != listed.end();
+    }
+};
+
+}  // namespace foalix::session

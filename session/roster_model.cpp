@@ -1,0 +1,136 @@
+#include "session/roster_model.h"
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
+#include <array>
+
+namespace foalix::session {
+namespace {
+
+constexpr int kLeadingColumns = 2;  // No. and the name
+
+// A quiet tint per grade, mixed into the palette's own background so it reads on light
+// and dark palettes alike; the letter stays, so nothing depends on the colour alone.
+QVariant gradeBackground(const QString& grade) {
+    static const QString kGrades = "SABCD";
+    static const std::array<int, 5> kHues{45, 120, 200, 270, 0};
+    const auto place = kGrades.indexOf(grade);
+    if (grade.size() != 1 || place < 0) {
+        return {};
+    }
+    const QColor base = QGuiApplication::palette().color(QPalette::Base);
+    const QColor tint = QColor::fromHsv(kHues[static_cast<std::size_t>(place)], 255, 255);
+    constexpr double kStrength = 0.22;
+    return QColor::fromRgbF(
+        static_cast<float>(base.redF() * (1 - kStrength) + tint.redF() * kStrength),
+        static_cast<float>(base.greenF() * (1 - kStrength) + tint.greenF() * kStrength),
+        static_cast<float>(base.blueF() * (1 - kStrength) + tint.blueF() * kStrength));
+}
+
+}  // namespace
+
+void RosterModel::setRoster(std::shared_ptr<const LoadedRoster> roster) {
+    beginResetModel();
+    roster_ = std::move(roster);
+    endResetModel();
+}
+
+int RosterModel::recordAt(int row) const {
+    return roster_->listed.at(static_cast<std::size_t>(row));
+}
+
+int RosterModel::rowOf(int record) const {
+    if (!roster_) {
+        return -1;
+    }
+    const auto found = std::find(roster_->listed.begin(), roster_->listed.end(), record);
+    return found == roster_->listed.end() ? -1 : static_cast<int>(found - roster_->listed.begin());
+}
+
+const savedata::HorseField* RosterModel::fieldAt(int column) {
+    const auto& fields = savedata::fieldsInReadingOrder();
+    return column < kLeadingColumns ? nullptr
+                                    : fields.at(static_cast<std::size_t>(column - kLeadingColumns));
+}
+
+int RosterModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !roster_ ? 0 : static_cast<int>(roster_->listed.size());
+}
+
+int RosterModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kLeadingColumns + static_cast<int>(savedata::kHorseFields.size());
+}
+
+QVariant RosterModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return {};
+    }
+    const int record = recordAt(index.row());
+    const savedata::HorseEntry& entry = roster_->table.row(record);
+    const int column = index.column();
+    const savedata::HorseField* field = fieldAt(column);
+    const QString value = column == kNumberColumn ? QString::number(record)
+                          : field == nullptr      ? QString::fromStdString(entry.name)
+                                                  : QString::fromStdString(entry.*field->member);
+    switch (role) {
+        case Qt::DisplayRole:
+            return value;
+        case RecordRole:
+            return record;
+        case RankRole:
+            return field != nullptr ? field->scale.rank(value.toStdString()) : record;
+        case Qt::TextAlignmentRole:
+            return column == kNameColumn ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                         : QVariant(Qt::AlignCenter);
+        case Qt::BackgroundRole:
+            return field != nullptr ? gradeBackground(value) : QVariant();
+        case Qt::DecorationRole:
+        case Qt::ToolTipRole:
+            return changeMark(record, column, role);
+        case FoalMarkRole:
+            return roster_->changes.foalMark(record);
+        case FoalNoteRole:
+            return roster_->changes.foalNote(record);
+        default:
+            return {};
+    }
+}
+
+// In the table, the name carries 新 for a new foal and each value its own mark.
+QVariant RosterModel::changeMark(int record, int column, int role) const {
+    const ReadChanges& changes = roster_->changes;
+    const bool mark = role == Qt::DecorationRole;
+    if (column == kNumberColumn) {
+        return {};
+    }
+    if (column == kNameColumn) {
+        return changes.isNew(record)
+                   ? (mark ? QVariant(changes.foalMark(record)) : changes.foalNote(record))
+                   : QVariant();
+    }
+    const QIcon icon = changes.valueMark(record, *fieldAt(column));
+    return icon.isNull() ? QVariant()
+           : mark        ? QVariant(icon)
+                         : changes.valueNote(record, *fieldAt(column));
+}
+
+QVariant RosterModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    const savedata::HorseField* field = fieldAt(section);
+    if (role == Qt::InitialSortOrderRole) {
+        // A first click on a header: grades best first (S down to D), the rest ascending.
+        return field != nullptr && field->scale.graded ? Qt::DescendingOrder : Qt::AscendingOrder;
+    }
+    if (role != Qt::DisplayRole) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    if (field == nullptr) {
+        return section == kNumberColumn ? "No." : "馬名";
+    }
+    return QString::fromUtf8(field->caption);
+}
+
+}  // namespace foalix::session

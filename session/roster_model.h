@@ -1,0 +1,47 @@
+// The foals of the last load as one table model, shared by the list of names and the
+// roster table: a row per listed foal (in list order), the columns No., the name, then
+// the fourteen values under their captions in the window's reading order. It shows the
+// session's snapshot and keeps no copy of its own.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <memory>
+
+#include "session/loaded_roster.h"
+
+namespace foalix::session {
+
+class RosterModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Role {
+        RecordRole = Qt::UserRole,  // the row's record number, in every column
+        RankRole,                   // the cell's place on its field's scale (No.: the record)
+        FoalMarkRole,               // the foal's mark for the list: 新, ▲, ▼ or ◆
+        FoalNoteRole,               // and what it means, for the list's tooltip
+    };
+    static constexpr int kNumberColumn = 0;
+    static constexpr int kNameColumn = 1;
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setRoster(std::shared_ptr<const LoadedRoster> roster);
+    int recordAt(int row) const;
+    // The model row of `record`, or -1.
+    int rowOf(int record) const;
+    // The field of a value column; none for No. and the name.
+    static const savedata::HorseField* fieldAt(int column);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  private:
+    QVariant changeMark(int record, int column, int role) const;
+
+    std::shared_ptr<const LoadedRoster> roster_;
+};
+
+}  // namespace foalix::session

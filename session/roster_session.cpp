@@ -1,0 +1,229 @@
+#include "session/roster_session.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "history/history.h"
+#include "savedata/install_folders.h"
+#include "savedata/list_order.h"
+#include "savedata/run_time_error.h"
+#include "savedata/slot_file.h"
+#include "savedata/slot_path.h"
+#include "session/roster_model.h"
+#include "session/slot_watcher.h"
+
+namespace foalix::session {
+
+using namespace savedata;
+
+namespace {
+
+// The SHA-1 of the file's bytes in hex: an identity of the content, quicker to make than
+// SHA-256 on every reload.
+std::string contentHash(const QString& path) {
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) {
+        return {};
+    }
+    return hash.result().toHex().toStdString();
+}
+
+}  // namespace
+
+QString runTimeErrorText(int number, const QString& description) {
+    return QString("Run-time error '%1':\n\n%2").arg(number).arg(description);
+}
+
+RosterSession::RosterSession(platform::Platform& platform, const QString& historyFolder,
+                             QObject* parent)
+    : QObject(parent),
+      platform_(platform),
+      settings_(platform.settings),
+      historyFile_(QDir(historyFolder.isEmpty()
+                            ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                            : historyFolder)
+                       .filePath(history::kHistoryFileName)),
+      model_(new RosterModel(this)),
+      watcher_(new SlotWatcher([this] { return reload(); }, SlotWatcher::kRetryMs, this)),
+      following_(settings_.follow()),
+      nameEncoding_(settings_.nameEncoding()) {
+    if (!historyFolder.isEmpty()) {
+        history_ = std::make_unique<history::History>(historyFile_.toStdString());
+    }
+}
+
+RosterSession::~RosterSession() = default;
+
+template <typename Action>
+bool RosterSession::reporting(Action&& action) {
+    const auto failure = failureOf(std::forward<Action>(action));
+    if (failure) {
+        emit failed(
+            runTimeErrorText(failure->number(), QString::fromStdString(failure->description())),
+            true);
+    }
+    return !failure;
+}
+
+bool RosterSession::settleSaveFolder() {
+    const QString defaultFolder = platform_.folders.saveFolder;
+    if (platform_.files.exists(defaultFolder)) {
+        reporting([&] { settings_.setSaveFolder(defaultFolder); });
+    }
+    RK5Path = settings_.saveFolder(defaultFolder);
+    return platform_.files.exists(RK5Path);
+}
+
+void RosterSession::storeSaveFolder() {
+    reporting([&] { settings_.setSaveFolder(RK5Path); });
+}
+
+void RosterSession::apply(int slot, AgeBoxes ages) {
+    watcher_->stop();
+    applied_.reset();
+    currentRecord_ = 0;
+    publish(nullptr);
+    if (!reporting([&] { platform_.files.setCurrentDirectory(RK5Path); })) {
+        return;
+    }
+    const Request request{RK5Path.toStdString(), slot, ages};
+    if (load(request, false, true)) {
+        applied_ = request;
+        follow(false);
+    }
+}
+
+bool RosterSession::reload(bool marks) {
+    return !applied_ || load(*applied_, true, marks);
+}
+
+bool RosterSession::load(const Request& request, bool quiet, bool marks) {
+    auto roster = std::make_shared<LoadedRoster>();
+    roster->saveFolder = request.saveFolder;
+    roster->slot = request.slot;
+    roster->ages = request.ages;
+    LoadResult result;
+    const auto read = [&] {
+        // The copy the game reads (a VirtualStore copy on Windows): read, and kept as read.
+        roster->readFrom = slotFileToRead(composeSlotFile(request.saveFolder, request.slot),
+                                          platform_.folders.install);
+        result =
+            Load_Horses(SlotFile(roster->readFrom), request.ages, roster->table, nameEncoding_);
+    };
+    if (quiet) {
+        if (failureOf(read)) {
+            return false;
+        }
+    } else if (!reporting(read)) {
+        return false;
+    }
+    if (const char* message = statusMessage(result.status)) {
+        if (!quiet) {
+            emit failed(QString::fromUtf8(message), false);
+        }
+        return false;
+    }
+    roster->used = result.usedRows;
+    roster->listed = inListOrder(roster->table, result.listedRows);
+    roster->total = result.total;
+    roster->encoding = result.encoding;
+    const QString path = QString::fromStdString(roster->readFrom);
+    roster->fileTime = QFileInfo(path).lastModified().toSecsSinceEpoch();
+    roster->contentHash = contentHash(path);
+    keep(*roster);
+    if (!marks) {
+        roster->changes = ReadChanges();
+    }
+    publish(std::move(roster));
+    return true;
+}
+
+void RosterSession::keep(LoadedRoster& roster) {
+    if (!history_) {
+        return;
+    }
+    const history::ReadInfo read{roster.saveFolder, roster.slot, QDateTime::currentSecsSinceEpoch(),
+                                 roster.fileTime, roster.contentHash};
+    const Foals foals = foalsOf(roster.table, roster.used);
+    if (const auto baseline = history_->keep(read, foals)) {
+        roster.changes = ReadChanges(diffRosters(baseline->foals, foals),
+                                     QDateTime::fromSecsSinceEpoch(baseline->read.readAt));
+    }
+    showHistoryNotice();
+    emit historyChanged();
+}
+
+// The model first, so every view sees the new rows when it hears of the load; the current
+// foal stays when the new load still lists it.
+void RosterSession::publish(std::shared_ptr<const LoadedRoster> roster) {
+    roster_ = std::move(roster);
+    if (!roster_ || !roster_->lists(currentRecord_)) {
+        currentRecord_ = 0;
+    }
+    model_->setRoster(roster_);
+    emit rosterChanged(roster_);
+    emit currentRecordChanged(currentRecord_);
+}
+
+void RosterSession::setCurrentRecord(int record) {
+    if (record == currentRecord_ || (record != 0 && !(roster_ && roster_->lists(record)))) {
+        return;
+    }
+    currentRecord_ = record;
+    emit currentRecordChanged(record);
+}
+
+void RosterSession::setFollowing(bool on) {
+    following_ = on;
+    try {
+        settings_.setFollow(on);
+    } catch (const RunTimeError&) {
+        // A convenience: a store that cannot be written keeps the last choice.
+    }
+    follow(on);
+}
+
+void RosterSession::follow(bool readAtOnce) {
+    if (!following_ || !applied_) {
+        watcher_->stop();
+        return;
+    }
+    QStringList candidates;
+    for (const std::string& path : gameFileCandidates(
+             composeSlotFile(applied_->saveFolder, applied_->slot), platform_.folders.install)) {
+        candidates << QString::fromStdString(path);
+    }
+    watcher_->watch(candidates);
+    if (readAtOnce) {
+        watcher_->readNow();
+    }
+}
+
+void RosterSession::setNameEncoding(NameEncodingChoice choice) {
+    nameEncoding_ = choice;
+    reporting([&] { settings_.setNameEncoding(choice); });
+    reload(false);
+}
+
+void RosterSession::clearHistory() {
+    if (history_) {
+        history_->clear();
+        showHistoryNotice();
+        emit historyChanged();
+    }
+}
+
+// One line in the status bar, never a message box: a reload happens unasked.
+void RosterSession::showHistoryNotice() {
+    const std::string line = history_ ? history_->takeNotice() : std::string();
+    if (!line.empty()) {
+        emit notice(QString::fromStdString(line));
+    }
+}
+
+}  // namespace foalix::session

@@ -1,0 +1,35 @@
+// The controls of the main window as the layout in twips places them: each at its place,
+// in the caption font; text boxes locked (focusable and selectable, never editable) on
+// the menu colour of the look in use.
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+#include <utility>
+
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+class QLabel;
+
+namespace foalix::ui {
+
+// A control named `name` at `place`, in the caption font.
+template <typename Control, typename... Args>
+Control* placed(const QString& name, QRect place, Args&&... args) {
+    auto* control = new Control(std::forward<Args>(args)...);
+    control->setObjectName(name);
+    control->setGeometry(place);
+    control->setFont(captionFont());
+    return control;
+}
+
+// A locked text box named `name` at `place`.
+QLineEdit* textBox(QWidget* parent, const QString& name, QRect place, bool centred);
+QLabel* label(QWidget* parent, const QString& caption, QRect place);
+// Gives a locked box the menu colour of the look in use.
+void colourLockedBox(QLineEdit* box);
+// A caption as a screen reader says it: without its colon and the spaces that align it.
+QString spoken(const QString& caption);
+
+}  // namespace foalix::ui
