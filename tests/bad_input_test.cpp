@@ -41,6 +41,12 @@ TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
         {"one byte short of the roster",
          [](const fs::path& slot) { SlotImage().resize(535343).writeTo(slot.string()); }, 3,
          "Save Data is damaged\n"},
+        {"larger than a save can be",
+         [&](const fs::path& slot) {
+             write(slot);
+             fs::resize_file(slot, savedata::kMaxSlotFileBytes + 1);
+         },
+         3, "Save Data is damaged\n"},
         {"a folder", [](const fs::path& slot) { fs::create_directory(slot); }, 2, notFound},
         {"a FIFO", [](const fs::path& slot) { mkfifo(slot.c_str(), 0644); }, 2, notFound},
         {"a link to a slot file",
