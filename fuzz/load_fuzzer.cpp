@@ -21,7 +21,6 @@
 #include "savedata/format.h"
 #include "savedata/roster_loader.h"
 #include "savedata/run_time_error.h"
-#include "tests/memory_slot.h"
 
 using namespace foalix::savedata;
 
@@ -73,10 +72,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // The changed sample as the loader reads it, not copied again.
-    const MemorySlot slot(changedSample(data, size));
+    // The changed sample decoded where it lies, not copied again.
     HorseTable table;
-    const LoadResult result = Load_Horses(slot, {}, table);
+    const LoadResult result = decodeSlot(changedSample(data, size), {}, table);
     // A slot that does not load lists nothing and leaves the table alone.
     if (result.status != LoadStatus::Loaded &&
         (!result.listedRows.empty() || !result.total.empty() || !(table == HorseTable{}))) {

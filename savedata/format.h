@@ -24,6 +24,16 @@ inline constexpr int kRosterRecords = 40;
 inline constexpr std::int64_t kRosterEnd = kRosterOffset + kRosterStride * kRosterRecords;
 static_assert(kRosterEnd == 535344);
 
+// The largest file read as a slot. A save is about half a megabyte; a file many times
+// that size is something else at the slot's name, and is not read into memory.
+inline constexpr std::int64_t kMaxSlotFileBytes = 16 * 1024 * 1024;
+
+// True when a file of `bytes` bytes can be a save: long enough to hold the roster and
+// no larger than kMaxSlotFileBytes.
+constexpr bool slotFileSizeFits(std::int64_t bytes) {
+    return bytes >= kRosterEnd && bytes <= kMaxSlotFileBytes;
+}
+
 // Link region: one 10-byte entry per roster id; bytes 0 to 8 are read.
 inline constexpr std::int64_t kLinkOffset = 237606;  // 0x3A026
 inline constexpr int kLinkStride = 10;

@@ -1,8 +1,11 @@
 #include "savedata/roster_loader.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <span>
+#include <utility>
 
 #include "decode/decoders.h"
 #include "savedata/names.h"
@@ -16,18 +19,24 @@ namespace {
 
 using RosterBytes = std::array<Byte, kRosterStride * kRosterRecords>;
 
+// Copies the slot's bytes from `offset` into `out` as far as the slot goes; the rest of
+// `out` keeps its zero bytes.
+void readAt(std::span<const Byte> slot, std::int64_t offset, std::span<Byte> out) {
+    const auto rest = slot.subspan(std::min(static_cast<std::size_t>(offset), slot.size()));
+    std::copy_n(rest.begin(), std::min(out.size(), rest.size()), out.begin());
+}
+
 }  // namespace
 
-void Get_Ability(const SlotSource& slot, int r, std::int32_t rosterId, HorseTable& table) {
+void Get_Ability(std::span<const Byte> slot, int r, std::int32_t rosterId, HorseTable& table) {
     LinkEntry link;
     AbilityBlock ability;
-    const auto handle = slot.open();
 
     const std::int32_t linkOffset = checkedMulAdd(rosterId, kLinkStride, kLinkOffset);
-    handle->readAt(linkOffset, link.bytes);
+    readAt(slot, linkOffset, link.bytes);
     const std::int32_t abilityIndex = Get_Word(&link.bytes[LinkEntry::kAbilityIndex]);
     const std::int32_t abilityOffset = checkedMulAdd(abilityIndex, kAbilityStride, kAbilityOffset);
-    handle->readAt(abilityOffset, ability.bytes);
+    readAt(slot, abilityOffset, ability.bytes);
 
     const auto& b = ability.bytes;
     HorseEntry& entry = table.row(r);
@@ -59,16 +68,27 @@ LoadResult Load_Horses(const SlotSource& slot, AgeBoxes ages, HorseTable& table,
         result.status = LoadStatus::NotFound;
         return result;
     }
-    // A file that ends before the roster does cannot hold one; reading it would list
-    // blank or invented foals.
-    // The roster handle stays open for the whole load; every lookup opens its own.
-    const auto rosterHandle = slot.open();
-    RosterBytes roster{};
-    if (rosterHandle->size() < kRosterEnd ||
-        rosterHandle->readAt(kRosterOffset, roster) != roster.size()) {
+    std::optional<SlotContents> contents = slot.read();
+    if (!contents) {
         result.status = LoadStatus::Damaged;
         return result;
     }
+    result = decodeSlot(contents->bytes, ages, table, names);
+    result.contents = std::move(*contents);
+    return result;
+}
+
+LoadResult decodeSlot(std::span<const Byte> slot, AgeBoxes ages, HorseTable& table,
+                      NameEncodingChoice names) {
+    LoadResult result;
+    // A slot that ends before the roster does cannot hold one; reading it would list
+    // blank or invented foals.
+    if (slot.size() < static_cast<std::size_t>(kRosterEnd)) {
+        result.status = LoadStatus::Damaged;
+        return result;
+    }
+    RosterBytes roster{};
+    readAt(slot, kRosterOffset, roster);
 
     std::array<RosterRecord, kRosterRecords> records;
     static_assert(sizeof records == sizeof roster);

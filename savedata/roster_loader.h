@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,20 +36,29 @@ struct LoadResult {
     std::string total;
     // The encoding the names were read in: the one chosen, or the one detected.
     NameEncoding encoding = NameEncoding::ShiftJis;
+    // What Load_Horses read: the bytes decoded and the file's modification time, so a
+    // caller names exactly the save it lists. Empty when nothing was read.
+    SlotContents contents;
 };
 
-// Loads the slot into `table`. A missing slot gives NotFound and a slot too short to
-// hold the roster gives Damaged; both leave `table` as it was. A slot that loads
-// replaces all 40 rows, so rows of unused records are empty. File failures raise
-// RunTimeError and also leave `table` as it was. Names are read in the encoding
-// `names` fixes, or by default in the one detected from the roster's used records.
+// Loads the slot into `table`: the existence test, one read of the whole slot, then
+// decodeSlot on what was read, which the result keeps. A missing slot gives NotFound and a
+// file whose size can be no save's gives Damaged without being read; both leave `table`
+// as it was. File failures raise RunTimeError and also leave `table` as it was.
 LoadResult Load_Horses(const SlotSource& slot, AgeBoxes ages, HorseTable& table,
                        NameEncodingChoice names = NameEncodingChoice::Automatic);
 
+// Decodes a slot's bytes into `table`. A slot too short to hold the roster gives Damaged
+// and leaves `table` as it was; one that loads replaces all 40 rows, so rows of unused
+// records are empty. Names are read in the encoding `names` fixes, or by default in the
+// one detected from the roster's used records. The result's contents stay empty.
+LoadResult decodeSlot(std::span<const Byte> slot, AgeBoxes ages, HorseTable& table,
+                      NameEncodingChoice names = NameEncodingChoice::Automatic);
+
 // Fills the fourteen decoded fields of row r from the link entry of `rosterId` and
-// the ability entry it points to, reading on a handle of its own. Entries past the
-// end of the slot read as zero bytes.
-void Get_Ability(const SlotSource& slot, int r, std::int32_t rosterId, HorseTable& table);
+// the ability entry it points to. Entries, or their parts, past the end of the slot
+// read as zero bytes.
+void Get_Ability(std::span<const Byte> slot, int r, std::int32_t rosterId, HorseTable& table);
 
 // True when row r's age box is ticked: "1" goes by `one`, any other age by `two`.
 bool Add_To_List(const HorseTable& table, int r, AgeBoxes ages);

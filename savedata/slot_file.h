@@ -3,6 +3,9 @@
 // 75 Path/File access error, 57 Device I/O error, ...).
 #pragma once
 
+#include <string>
+#include <utility>
+
 #include "savedata/slot_source.h"
 
 namespace foalix::savedata {
@@ -12,7 +15,7 @@ class SlotFile : public SlotSource {
     explicit SlotFile(std::string path) : path_(std::move(path)) {}
 
     bool exists() const override;
-    std::unique_ptr<SlotHandle> open() const override;
+    std::optional<SlotContents> read() const override;
 
   private:
     std::string path_;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <string>
 
 #include "savedata/run_time_error.h"
@@ -48,47 +49,16 @@ RunTimeError fileError(int errnoValue, const std::string& path) {
     }
 }
 
-class PosixHandle final : public SlotHandle {
+// Closes a descriptor when the read is over, however it ends.
+class Descriptor {
   public:
-    PosixHandle(int fd, const std::string& path) : fd_(fd), path_(path) {}
-    ~PosixHandle() override { ::close(fd_); }
-    PosixHandle(const PosixHandle&) = delete;
-    PosixHandle& operator=(const PosixHandle&) = delete;
-
-    std::size_t readAt(std::int64_t offset, std::span<Byte> out) override {
-        std::size_t done = 0;
-        while (done < out.size()) {
-            const ssize_t n = ::pread(fd_, out.data() + done, out.size() - done,
-                                      static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-            if (n < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                throw fileError(errno, path_);
-            }
-            if (n == 0) {
-                break;
-            }
-            done += static_cast<std::size_t>(n);
-        }
-        return done;
-    }
-
-    std::int64_t size() override {
-        struct stat info;
-        if (::fstat(fd_, &info) != 0) {
-            throw fileError(errno, path_);
-        }
-        if (!S_ISREG(info.st_mode)) {
-            // Replaced since the existence test by something that is no file.
-            throw RunTimeError(error::kFileNotFound);
-        }
-        return info.st_size;
-    }
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { ::close(fd_); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
 
   private:
     int fd_;
-    const std::string& path_;
 };
 
 }  // namespace
@@ -104,12 +74,42 @@ bool SlotFile::exists() const {
     return S_ISREG(info.st_mode);
 }
 
-std::unique_ptr<SlotHandle> SlotFile::open() const {
+std::optional<SlotContents> SlotFile::read() const {
     const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         throw fileError(errno, path_);
     }
-    return std::make_unique<PosixHandle>(fd, path_);
+    const Descriptor closing(fd);
+    struct stat info;
+    if (::fstat(fd, &info) != 0) {
+        throw fileError(errno, path_);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        // Replaced since the existence test by something that is no file.
+        throw RunTimeError(error::kFileNotFound);
+    }
+    if (!slotFileSizeFits(info.st_size)) {
+        return std::nullopt;
+    }
+    SlotContents contents;
+    contents.modified = info.st_mtime;
+    contents.bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t done = 0;
+    while (done < contents.bytes.size()) {
+        const ssize_t n = ::read(fd, contents.bytes.data() + done, contents.bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw fileError(errno, path_);
+        }
+        if (n == 0) {
+            break;  // cut short since its size was taken: the bytes it still had
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    contents.bytes.resize(done);
+    return contents;
 }
 
 }  // namespace foalix::savedata

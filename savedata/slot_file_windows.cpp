@@ -1,6 +1,8 @@
 // Slot files through the Win32 file API, with paths converted from UTF-8.
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 #include "savedata/run_time_error.h"
@@ -38,48 +40,12 @@ RunTimeError fileError(DWORD code) {
     }
 }
 
-class WindowsHandle final : public SlotHandle {
-  public:
-    explicit WindowsHandle(HANDLE file) : file_(file) {}
-    ~WindowsHandle() override { CloseHandle(file_); }
-    WindowsHandle(const WindowsHandle&) = delete;
-    WindowsHandle& operator=(const WindowsHandle&) = delete;
-
-    std::size_t readAt(std::int64_t offset, std::span<Byte> out) override {
-        std::size_t done = 0;
-        while (done < out.size()) {
-            OVERLAPPED at{};
-            const auto position = static_cast<std::uint64_t>(offset) + done;
-            at.Offset = static_cast<DWORD>(position & 0xFFFFFFFFu);
-            at.OffsetHigh = static_cast<DWORD>(position >> 32);
-            DWORD n = 0;
-            if (!ReadFile(file_, out.data() + done, static_cast<DWORD>(out.size() - done), &n,
-                          &at)) {
-                const DWORD code = GetLastError();
-                if (code == ERROR_HANDLE_EOF) {
-                    break;
-                }
-                throw fileError(code);
-            }
-            if (n == 0) {
-                break;
-            }
-            done += n;
-        }
-        return done;
-    }
-
-    std::int64_t size() override {
-        LARGE_INTEGER length;
-        if (!GetFileSizeEx(file_, &length)) {
-            throw fileError(GetLastError());
-        }
-        return length.QuadPart;
-    }
-
-  private:
-    HANDLE file_;
-};
+// A file time (100-nanosecond steps since 1601-01-01 UTC) in seconds since 1970-01-01.
+std::int64_t unixSeconds(FILETIME time) {
+    constexpr std::int64_t kSecondsFrom1601To1970 = 11644473600;
+    const std::uint64_t steps = (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+    return static_cast<std::int64_t>(steps / 10000000) - kSecondsFrom1601To1970;
+}
 
 }  // namespace
 
@@ -93,18 +59,47 @@ bool SlotFile::exists() const {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kNotAFile) == 0;
 }
 
-std::unique_ptr<SlotHandle> SlotFile::open() const {
+std::optional<SlotContents> SlotFile::read() const {
     HANDLE file = CreateFileW(widePath(path_).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         throw fileError(GetLastError());
     }
-    auto handle = std::make_unique<WindowsHandle>(file);
+    const std::unique_ptr<void, decltype(&CloseHandle)> closing(file, &CloseHandle);
     if (GetFileType(file) != FILE_TYPE_DISK) {
+        // Replaced since the existence test by something that is no file.
         throw RunTimeError(error::kFileNotFound);
     }
-    return handle;
+    LARGE_INTEGER length;
+    FILETIME written;
+    if (!GetFileSizeEx(file, &length) || !GetFileTime(file, nullptr, nullptr, &written)) {
+        throw fileError(GetLastError());
+    }
+    if (!slotFileSizeFits(length.QuadPart)) {
+        return std::nullopt;
+    }
+    SlotContents contents;
+    contents.modified = unixSeconds(written);
+    contents.bytes.resize(static_cast<std::size_t>(length.QuadPart));
+    std::size_t done = 0;
+    while (done < contents.bytes.size()) {
+        DWORD n = 0;
+        if (!ReadFile(file, contents.bytes.data() + done,
+                      static_cast<DWORD>(contents.bytes.size() - done), &n, nullptr)) {
+            const DWORD code = GetLastError();
+            if (code == ERROR_HANDLE_EOF) {
+                break;
+            }
+            throw fileError(code);
+        }
+        if (n == 0) {
+            break;  // cut short since its size was taken: the bytes it still had
+        }
+        done += n;
+    }
+    contents.bytes.resize(done);
+    return contents;
 }
 
 }  // namespace foalix::savedata

@@ -1,26 +1,20 @@
-// Where the loader's bytes come from. The program reads slot files; tests and the
-// fuzzer hand the same loader bytes held in memory.
+// Where the loader's bytes come from. The program reads slot files; tests hand the
+// loader bytes held in memory.
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <span>
-#include <string>
+#include <optional>
+#include <vector>
 
 #include "savedata/format.h"
 
 namespace foalix::savedata {
 
-// One open handle on a slot with its own read position.
-class SlotHandle {
-  public:
-    virtual ~SlotHandle() = default;
-    // Reads up to out.size() bytes at a 0-based offset and returns how many were
-    // read: fewer when the slot ends first. Raises RunTimeError when reading fails.
-    virtual std::size_t readAt(std::int64_t offset, std::span<Byte> out) = 0;
-    // The slot's length in bytes. Raises RunTimeError 53 when what is open is no longer
-    // an ordinary file (something took its place since the existence test).
-    virtual std::int64_t size() = 0;
+// One read of a slot: every byte, and the file's modification time as the handle that
+// read them saw it (seconds since 1970-01-01 UTC).
+struct SlotContents {
+    std::vector<Byte> bytes;
+    std::int64_t modified = 0;
 };
 
 class SlotSource {
@@ -30,8 +24,11 @@ class SlotSource {
     // hidden or system file). Never blocks; raises RunTimeError only for a path the
     // system refuses outright (one longer than it allows).
     virtual bool exists() const = 0;
-    // A new handle; any number may be open at once. Raises RunTimeError on failure.
-    virtual std::unique_ptr<SlotHandle> open() const = 0;
+    // The whole slot, read on one handle closed before this returns; a file that ends
+    // early gives the bytes it had. Nothing, and no byte read, when the file's size
+    // shows it is no save (slotFileSizeFits). Raises RunTimeError when opening or reading
+    // fails, or 53 when what is open is no longer an ordinary file.
+    virtual std::optional<SlotContents> read() const = 0;
 };
 
 }  // namespace foalix::savedata

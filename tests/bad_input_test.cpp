@@ -41,6 +41,12 @@ TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
         {"one byte short of the roster",
          [](const fs::path& slot) { SlotImage().resize(535343).writeTo(slot.string()); }, 3,
          "Save Data is damaged\n"},
+        {"larger than a save can be",
+         [&](const fs::path& slot) {
+             write(slot);
+             fs::resize_file(slot, savedata::kMaxSlotFileBytes + 1);
+         },
+         3, "Save Data is damaged\n"},
         {"a folder", [](const fs::path& slot) { fs::create_directory(slot); }, 2, notFound},
         {"a FIFO", [](const fs::path& slot) { mkfifo(slot.c_str(), 0644); }, 2, notFound},
         {"a link to a slot file",
@@ -76,38 +82,40 @@ TEST(BadInput, WhatTheUserSeesAndNothingChanges) {
     }
 }
 
-// A slot file that changes under the reader: `change` runs before the open numbered
-// `at` (1 is the roster's, 2 the first lookup's).
+// A slot file that changes between the existence test and the one read.
 struct ChangingSlot final : savedata::SlotFile {
-    ChangingSlot(std::string path, int at, std::function<void()> change)
-        : SlotFile(std::move(path)), at(at), change(std::move(change)) {}
-    std::unique_ptr<savedata::SlotHandle> open() const override {
-        if (++opens == at) {
-            change();
-        }
-        return SlotFile::open();
+    ChangingSlot(std::string path, std::function<void()> change)
+        : SlotFile(std::move(path)), change(std::move(change)) {}
+    std::optional<savedata::SlotContents> read() const override {
+        change();
+        return SlotFile::read();
     }
-    int at;
     std::function<void()> change;
-    mutable int opens = 0;
 };
 
-// Each case: when the file changes, to what size (0: deleted), and the outcome. A load
-// that fails leaves the table as it was.
-TEST(BadInput, FileThatChangesWhileItIsRead) {
-    const std::vector<std::tuple<int, int, std::string>> cases{
-        {1, 0, "error 53"},
-        {1, 1000, "damaged"},
-        {2, 0, "error 53"},
-        {2, 535344, "loaded"},  // the link entry past the roster reads as zero
+// What the file becomes, and the outcome. A load that fails leaves the table as it was;
+// one that loads lists the save that took the file's place, all of it.
+TEST(BadInput, FileThatChangesBeforeItIsRead) {
+    using Change = std::function<void(const std::string& file)>;
+    const std::vector<std::pair<Change, std::string>> cases{
+        {[](const std::string& file) { fs::remove(file); }, "error 53"},
+        {[](const std::string& file) {
+             fs::remove(file);
+             mkfifo(file.c_str(), 0644);
+         },
+         "error 53"},
+        {[](const std::string& file) { fs::resize_file(file, 1000); }, "damaged"},
+        {[](const std::string& file) {
+             SlotImage().foal(1, 7, "ニ", 3, 0x08, kExampleOne).writeTo(file + "~");
+             fs::rename(file + "~", file);
+         },
+         "loaded"},
     };
-    for (const auto& [at, size, outcome] : cases) {
+    for (const auto& [change, outcome] : cases) {
         TempDir dir;
         const std::string file =
             dir.writeSlot(1, SlotImage().foal(1, 60000, "イチ", 2, 0x08, kExampleTwo));
-        const ChangingSlot slot(file, at, [&file, size = size] {
-            size == 0 ? (void)fs::remove(file) : fs::resize_file(file, size);
-        });
+        const ChangingSlot slot(file, [&] { change(file); });
         savedata::HorseTable table;
         table.row(5).name = "マエ";
         LoadStatus status{};
@@ -116,9 +124,9 @@ TEST(BadInput, FileThatChangesWhileItIsRead) {
                                 : status == LoadStatus::Loaded  ? "loaded"
                                 : status == LoadStatus::Damaged ? "damaged"
                                                                 : "not found";
-        EXPECT_EQ(got, outcome) << at << " " << size;
+        EXPECT_EQ(got, outcome);
         EXPECT_EQ(table.row(1).name + table.row(1).Sex + table.row(5).name,
-                  got == "loaded" ? "イチ牡" : "マエ");
+                  got == "loaded" ? "ニ牝" : "マエ");
     }
 }
 

@@ -2,6 +2,8 @@
 // stored numbers, through hexadecimal text, with the errors of their conversion.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <optional>
 #include <sstream>
 
@@ -9,6 +11,7 @@
 #include "savedata/roster_csv.h"
 #include "savedata/roster_loader.h"
 #include "savedata/run_time_error.h"
+#include "savedata/slot_file.h"
 #include "tests/memory_slot.h"
 #include "tests/test_support.h"
 
@@ -77,6 +80,22 @@ TEST(LoadHorses, EveryUsedRecordFollowedToItsValues) {
         EXPECT_EQ(filtered.result.total, total);
         EXPECT_EQ(filtered.table.row(7).name, "\r");
     }
+}
+
+// A load keeps the bytes it decoded and the file's modification time. A slot too short
+// for the roster is damaged, wherever its bytes come from.
+TEST(LoadHorses, KeepsWhatItReadAndWhenTheFileChanged) {
+    testing::TempDir dir;
+    SlotImage image;
+    image.foal(1, 7, "サクラ", 30, 0x09, kExampleOne);
+    const std::string file = dir.writeSlot(1, image);
+    using namespace std::chrono;
+    std::filesystem::last_write_time(file, file_clock::from_sys(sys_seconds(1000000000s)));
+    HorseTable table;
+    const LoadResult result = Load_Horses(SlotFile(file), kBoth, table);
+    EXPECT_EQ(result.contents.bytes, image.bytes());
+    EXPECT_EQ(result.contents.modified, 1000000000);
+    EXPECT_EQ(load(SlotImage().resize(kRosterEnd - 1)).result.status, LoadStatus::Damaged);
 }
 
 TEST(HexToDec, ConvertsOrRaises) {
