@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 
 #include "savedata/slot_path.h"
+#include "session/roster_session.h"
 #include "tests/ui/fakes.h"
 #include "tools/slotgen/slot_image.h"
-#include "ui/foal_list.h"
 #include "ui/main_window.h"
 #include "ui/roster_table_window.h"
 
@@ -43,7 +43,7 @@ void BM_ReloadWithRosterTable(benchmark::State& state) {
     window.Form_Load();
     window.show();
     window.findChild<QPushButton*>("cmdApply")->click();
-    window.findChild<ui::FoalList*>("lstHorse")->selectRecord(20);
+    window.session().setCurrentRecord(20);
     window.showRosterTable();
     QApplication::processEvents();
     std::size_t reloads = 0;
@@ -53,7 +53,7 @@ void BM_ReloadWithRosterTable(benchmark::State& state) {
             saves[++reloads % 2].writeTo(slot);
             state.ResumeTiming();
         }
-        window.reloadSlot();
+        window.session().reload();
         QApplication::processEvents();  // the list and the table repaint
     }
 }

@@ -3,8 +3,6 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "history/history.h"
@@ -22,15 +20,11 @@ using namespace savedata;
 
 namespace {
 
-// The SHA-1 of the file's bytes in hex: an identity of the content, quicker to make than
+// The SHA-1 of the bytes read, in hex: an identity of the content, quicker to make than
 // SHA-256 on every reload.
-std::string contentHash(const QString& path) {
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) {
-        return {};
-    }
-    return hash.result().toHex().toStdString();
+std::string contentHash(const std::vector<Byte>& bytes) {
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return QCryptographicHash::hash(view, QCryptographicHash::Sha1).toHex().toStdString();
 }
 
 }  // namespace
@@ -132,9 +126,9 @@ bool RosterSession::load(const Request& request, bool quiet, bool marks) {
     roster->listed = inListOrder(roster->table, result.listedRows);
     roster->total = result.total;
     roster->encoding = result.encoding;
-    const QString path = QString::fromStdString(roster->readFrom);
-    roster->fileTime = QFileInfo(path).lastModified().toSecsSinceEpoch();
-    roster->contentHash = contentHash(path);
+    // The very bytes decoded and the time of the file they came from, not a later look.
+    roster->fileTime = result.contents.modified;
+    roster->contentHash = contentHash(result.contents.bytes);
     keep(*roster);
     if (!marks) {
         roster->changes = ReadChanges();

@@ -142,16 +142,13 @@ void RosterTableWindow::showRoster() {
 
 void RosterTableWindow::fitColumns() {
     QHeaderView* header = view_->horizontalHeader();
-    if (fitted_) {
-        for (int column = 0; column < header->count(); ++column) {
-            const int before = header->sectionSize(column);
-            view_->resizeColumnToContents(column);
-            header->resizeSection(column, std::max(before, header->sectionSize(column)));
-        }
-        return;
+    // Each column takes the width its contents need, and once fitted never narrows: a
+    // reload that brings longer names widens the name column instead of cutting them.
+    for (int column = 0; column < header->count(); ++column) {
+        const int before = fitted_ ? header->sectionSize(column) : 0;
+        view_->resizeColumnToContents(column);
+        header->resizeSection(column, std::max(before, header->sectionSize(column)));
     }
-    fitted_ = true;
-    view_->resizeColumnsToContents();
     const QMargins margins = layout()->contentsMargins();
     const int chrome = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width() +
                        margins.left() + margins.right();
@@ -167,9 +164,11 @@ void RosterTableWindow::fitColumns() {
                                            static_cast<int>(header->sectionSize(column) * scale)));
         }
     }
+    // A window whose size was not kept takes the table's width.
     if (fitWidth_) {
-        resize(header->length() + chrome, height());
+        resize(std::max(fitted_ ? width() : 0, header->length() + chrome), height());
     }
+    fitted_ = true;
 }
 
 void RosterTableWindow::showChanges(const session::LoadedRoster* roster) {

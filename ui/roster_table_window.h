@@ -50,8 +50,8 @@ class RosterTableWindow : public QWidget {
     void showChanges(const session::LoadedRoster* roster);
     int recordOf(int proxyRow) const;
     void showCount();
-    // Fits the columns to their contents within the screen's width, the first time; after
-    // that, a column only grows to what the rows now hold.
+    // Fits the columns to their contents within the screen's width; after the first time a
+    // column only grows to what the rows now hold.
     void fitColumns();
 
     session::RosterSession& session_;
