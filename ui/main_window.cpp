@@ -73,7 +73,8 @@ MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolde
                 platform_.messages.show(this, message, platform::Buttons::Ok,
                                         critical ? platform::Icon::Critical : platform::Icon::None);
             });
-    connect(session_, &session::RosterSession::notice, statusBar(),
+    // The status bar appears with its first line, not before: the window keeps its size.
+    connect(session_, &session::RosterSession::notice, this,
             [this](const QString& line) { statusBar()->showMessage(line); });
     connect(session_, &session::RosterSession::rosterChanged, txtTotal, [this](const auto& roster) {
         txtTotal->setText(roster ? QString::fromStdString(roster->total) : QString());
