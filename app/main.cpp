@@ -1,10 +1,10 @@
 // foalix: the window. Reads the game's save slots, never writes them.
 #include <QApplication>
-#include <QIcon>
 #include <cstring>
 #include <iostream>
 
 #include "platform/platform.h"
+#include "ui/application.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
@@ -22,13 +22,7 @@ int main(int argc, char** argv) {
     // The icons are compiled into the window library; link them in.
     Q_INIT_RESOURCE(foalix);
     QApplication app(argc, argv);
-    QApplication::setApplicationName("foalix");
-    QApplication::setApplicationVersion(FOALIX_VERSION);
-    QGuiApplication::setDesktopFileName("foalix");
-    QIcon icon;
-    icon.addFile(":/icons/foalix.svg");
-    icon.addFile(":/icons/foalix-32.png", QSize(32, 32));
-    QApplication::setWindowIcon(icon);
+    foalix::ui::prepareApplication();
 
     foalix::ui::MainWindow frmRK5(foalix::platform::systemPlatform(),
                                   foalix::ui::defaultHistoryFolder());
