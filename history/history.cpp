@@ -246,8 +246,8 @@ bool History::setAside() {
     const std::string stamped = file_ + ".damaged-" + localTimeStamp();
     std::string aside = stamped;
     std::error_code error;
-    for (int n = 2; fs::exists(utf8Path(aside), error) || fs::exists(utf8Path(aside + "-wal"));
-         ++n) {
+    for (int n = 2;
+         fs::exists(utf8Path(aside), error) || fs::exists(utf8Path(aside + "-wal"), error); ++n) {
         aside = stamped + "-" + std::to_string(n);
     }
     fs::rename(utf8Path(file_), utf8Path(aside), error);
