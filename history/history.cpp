@@ -275,7 +275,8 @@ Result History::guarded(const char* doing, Work work, Result fallback) {
             }
             return work();
         } catch (const SqliteError& e) {
-            // Open when `work` failed; a failure to open leaves it closed, for the next use.
+            // Set when `work` failed; a failure to open leaves it unset, and the next use
+            // tries again.
             const bool opened = db_ != nullptr;
             if (opened && !sqlite3_get_autocommit(db_->handle())) {
                 sqlite3_exec(db_->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
