@@ -66,6 +66,7 @@ fuzz: deps
 bench: build
 	@$(BUILD)/bench/foalix_bench --benchmark_min_time=0.5
 	@$(BUILD)/bench/foalix_reload_bench --benchmark_min_time=0.5
+	@$(BUILD)/bench/foalix_history_bench --benchmark_min_time=0.5
 
 format: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

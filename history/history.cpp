@@ -1,8 +1,12 @@
 #include "history/history.h"
 
+#include <array>
+#include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
+#include <tuple>
 
 #include "history/sqlite.h"
 
@@ -10,7 +14,6 @@ namespace foalix::history {
 
 using savedata::Foals;
 using savedata::HorseEntry;
-using savedata::kHorseFields;
 
 namespace {
 
@@ -26,32 +29,153 @@ bool isDamage(int code) {
     return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
 }
 
-std::string fieldColumns() {
+// The foals table's columns after `record`, each with the value it holds. Fixed here, not
+// taken from the fields the window shows, so a change to the display never changes the
+// tables players' scripts read.
+struct FoalColumn {
+    const char* name;
+    std::string HorseEntry::*member;
+};
+
+constexpr std::array<FoalColumn, 15> kFoalColumns{{
+    {"name", &HorseEntry::name},
+    {"Grade", &HorseEntry::Grade},
+    {"SP", &HorseEntry::SP},
+    {"ST", &HorseEntry::ST},
+    {"Age", &HorseEntry::Age},
+    {"Strong", &HorseEntry::Strong},
+    {"Win", &HorseEntry::Win},
+    {"When", &HorseEntry::When},
+    {"Burst", &HorseEntry::Burst},
+    {"Grass", &HorseEntry::Grass},
+    {"Mud", &HorseEntry::Mud},
+    {"Sex", &HorseEntry::Sex},
+    {"Mind", &HorseEntry::Mind},
+    {"Temper", &HorseEntry::Temper},
+    {"Brian", &HorseEntry::Brian},
+}};
+
+// ", "name", "Grade"…: the value columns as SQL lists them.
+std::string foalColumns() {
     std::string columns;
-    for (const auto& field : kHorseFields) {
-        columns += std::string(", \"") + field.key + "\"";
+    for (const auto& column : kFoalColumns) {
+        columns += std::string(", \"") + column.name + "\"";
     }
     return columns;
 }
 
-std::string schema() {
-    std::string foalColumns;
-    for (const auto& field : kHorseFields) {
-        foalColumns += std::string(",\n  \"") + field.key + "\" TEXT NOT NULL";
+// The tables of version 1, as a new file gets them. The statements of each version are
+// written out in full, so no later change here alters what an earlier step made.
+constexpr const char* kVersion1 = R"(
+CREATE TABLE reads (
+  id INTEGER PRIMARY KEY,
+  save_folder TEXT NOT NULL,
+  slot INTEGER NOT NULL,
+  read_at INTEGER NOT NULL,
+  file_time INTEGER NOT NULL,
+  content_sha1 TEXT NOT NULL,
+  changes INTEGER);
+CREATE INDEX reads_of_slot ON reads (save_folder, slot, id);
+)";
+constexpr const char* kVersion1Foals = R"(
+CREATE TABLE foals (
+  read_id INTEGER NOT NULL REFERENCES reads (id) ON DELETE CASCADE,
+  record INTEGER NOT NULL,
+  name TEXT NOT NULL,
+  "Grade" TEXT NOT NULL, "SP" TEXT NOT NULL, "ST" TEXT NOT NULL, "Age" TEXT NOT NULL,
+  "Strong" TEXT NOT NULL, "Win" TEXT NOT NULL, "When" TEXT NOT NULL, "Burst" TEXT NOT NULL,
+  "Grass" TEXT NOT NULL, "Mud" TEXT NOT NULL, "Sex" TEXT NOT NULL, "Mind" TEXT NOT NULL,
+  "Temper" TEXT NOT NULL, "Brian" TEXT NOT NULL,
+  PRIMARY KEY (read_id, record)) WITHOUT ROWID;
+)";
+
+int userVersion(Connection& db) {
+    Statement pragma(db, "PRAGMA user_version");
+    pragma.step();
+    return static_cast<int>(pragma.integer(0));
+}
+
+Foals foalsIn(Connection& db, std::int64_t readId) {
+    Statement select(
+        db, ("SELECT record" + foalColumns() + " FROM foals WHERE read_id = ? ORDER BY record")
+                .c_str());
+    select.bind(readId);
+    Foals foals;
+    while (select.step()) {
+        HorseEntry& entry = foals[static_cast<int>(select.integer(0))];
+        for (std::size_t i = 0; i < kFoalColumns.size(); ++i) {
+            entry.*kFoalColumns[i].member = select.text(static_cast<int>(i) + 1);
+        }
     }
-    return "CREATE TABLE IF NOT EXISTS reads (\n"
-           "  id INTEGER PRIMARY KEY,\n"
-           "  save_folder TEXT NOT NULL,\n"
-           "  slot INTEGER NOT NULL,\n"
-           "  read_at INTEGER NOT NULL,\n"
-           "  file_time INTEGER NOT NULL,\n"
-           "  content_sha1 TEXT NOT NULL);\n"
-           "CREATE INDEX IF NOT EXISTS reads_of_slot ON reads (save_folder, slot, id);\n"
-           "CREATE TABLE IF NOT EXISTS foals (\n"
-           "  read_id INTEGER NOT NULL REFERENCES reads (id),\n"
-           "  record INTEGER NOT NULL,\n"
-           "  name TEXT NOT NULL" +
-           foalColumns + ",\n  PRIMARY KEY (read_id, record)) WITHOUT ROWID;\n";
+    return foals;
+}
+
+// What the history window counts for a read: foals that arrived or left, values that moved.
+int changeCount(const Foals& before, const Foals& now) {
+    const savedata::RosterDiff diff = savedata::diffRosters(before, now);
+    return static_cast<int>(diff.added.size() + diff.removed.size() + diff.changed.size());
+}
+
+// Unversioned (made before the file had a version) to 1: each read gets its number of
+// changes from the slot's read kept before it; the foals' rows go with their read.
+void upgradeUnversioned(Connection& db) {
+    db.exec(
+        "ALTER TABLE foals RENAME TO unversioned_foals;"
+        "ALTER TABLE reads ADD COLUMN changes INTEGER;");
+    db.exec(kVersion1Foals);
+    // The same columns in the same order; a row whose read has gone (none should) stays out.
+    db.exec(
+        "INSERT INTO foals SELECT * FROM unversioned_foals "
+        "WHERE read_id IN (SELECT id FROM reads);"
+        "DROP TABLE unversioned_foals;");
+    std::vector<std::tuple<std::string, std::int64_t, std::int64_t>> reads;
+    Statement select(db, "SELECT save_folder, slot, id FROM reads ORDER BY save_folder, slot, id");
+    while (select.step()) {
+        reads.emplace_back(select.text(0), select.integer(1), select.integer(2));
+    }
+    Statement update(db, "UPDATE reads SET changes = ? WHERE id = ?");
+    Foals before;
+    for (std::size_t i = 0; i < reads.size(); ++i) {
+        Foals now = foalsIn(db, std::get<2>(reads[i]));
+        if (i > 0 && std::tie(std::get<0>(reads[i - 1]), std::get<1>(reads[i - 1])) ==
+                         std::tie(std::get<0>(reads[i]), std::get<1>(reads[i]))) {
+            update.bind(changeCount(before, now)).bind(std::get<2>(reads[i])).step();
+            update.reset();
+        }
+        before = std::move(now);
+    }
+}
+
+// The steps that bring a file to this release's tables, in order: kSteps[v] takes version
+// v to v + 1. The next version adds its step here; a new file is made at version 1 and
+// takes the steps after it.
+using Step = void (*)(Connection&);
+constexpr std::array<Step, 1> kSteps{upgradeUnversioned};
+constexpr int kVersion = static_cast<int>(kSteps.size());
+
+// Brings `db` to kVersion in one transaction, which another window's upgrade waits for.
+// Returns the version found in it: newer than kVersion when a newer Foalix got there first.
+int upgrade(Connection& db) {
+    db.exec("BEGIN IMMEDIATE");
+    const int found = userVersion(db);
+    int version = found;
+    if (version == 0) {
+        Statement tables(db, "SELECT count(*) FROM sqlite_master WHERE name = 'reads'");
+        tables.step();
+        if (tables.integer(0) == 0) {
+            db.exec(kVersion1);
+            db.exec(kVersion1Foals);
+            version = 1;
+        }
+    }
+    for (; version < kVersion; ++version) {
+        kSteps[static_cast<std::size_t>(version)](db);
+    }
+    if (version != found) {
+        db.exec(("PRAGMA user_version = " + std::to_string(version)).c_str());
+    }
+    db.exec("COMMIT");
+    return found;
 }
 
 std::string reason(const SqliteError& e) {
@@ -70,163 +194,193 @@ std::string reason(const SqliteError& e) {
     }
 }
 
+// Local time to the millisecond: 20250102-140530.123.
 std::string localTimeStamp() {
-    const std::time_t now = std::time(nullptr);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", std::localtime(&now));
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    const auto millis =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
+        1000;
+    char text[40];
+    const std::size_t length =
+        std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", std::localtime(&seconds));
+    std::snprintf(text + length, sizeof text - length, ".%03d", static_cast<int>(millis));
     return text;
 }
 
 }  // namespace
 
-History::History(std::string file, Limits limits) : file_(std::move(file)), limits_(limits) {
-    open();
-}
+History::History(std::string file, Limits limits) : file_(std::move(file)), limits_(limits) {}
 
 History::~History() = default;
 
-void History::open() {
-    try {
-        connect();
-        return;
-    } catch (const SqliteError& e) {
-        db_.reset();
-        if (!isDamage(e.code())) {
-            notice_ = "History not kept: " + reason(e);
-            return;
-        }
-    }
-    setAside();
-    try {
-        connect();
-    } catch (const SqliteError& e) {
-        db_.reset();
-        notice_ = "History not kept: " + reason(e);
-    }
-}
-
-void History::connect() {
+bool History::open() {
+    std::error_code ignored;
+    fs::create_directories(utf8Path(file_).parent_path(), ignored);
     auto db = std::make_unique<Connection>(file_);
     sqlite3_busy_timeout(db->handle(), limits_.busyTimeoutMs);
-    if (limits_.maxPageCount > 0) {
-        db->exec(("PRAGMA max_page_count = " + std::to_string(limits_.maxPageCount)).c_str());
-    }
-    {
-        Statement check(*db, "PRAGMA integrity_check(1)");
-        if (check.step() && check.text(0) != "ok") {
-            throw SqliteError(SQLITE_CORRUPT, check.text(0));
+    // Reading the version reads the file's header: a file that is not a database shows here.
+    int version = userVersion(*db);
+    if (version <= kVersion) {
+        db->exec(
+            "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;"
+            "PRAGMA foreign_keys = ON;");
+        if (limits_.maxPageCount > 0) {
+            db->exec(("PRAGMA max_page_count = " + std::to_string(limits_.maxPageCount)).c_str());
+        }
+        if (version < kVersion) {
+            version = upgrade(*db);
         }
     }
-    db->exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;");
-    db->exec(schema().c_str());
+    if (version > kVersion) {
+        notice_ = "History not kept: made by a newer Foalix";
+        return false;
+    }
     db_ = std::move(db);
+    return true;
 }
 
-// The damaged file and its write-ahead log keep their contents under a name of their own;
-// the log's index is rebuilt from the log and goes.
-void History::setAside() {
-    const std::string aside = file_ + ".damaged-" + localTimeStamp();
-    std::error_code ignored;
-    fs::rename(utf8Path(file_), utf8Path(aside), ignored);
-    fs::rename(utf8Path(file_ + "-wal"), utf8Path(aside + "-wal"), ignored);
-    fs::remove(utf8Path(file_ + "-shm"), ignored);
+// The damaged file and its write-ahead log keep their contents under a name no earlier
+// set-aside has; the log's index is rebuilt from the log and goes.
+bool History::setAside() {
+    const std::string stamped = file_ + ".damaged-" + localTimeStamp();
+    std::string aside = stamped;
+    std::error_code error;
+    for (int n = 2;
+         fs::exists(utf8Path(aside), error) || fs::exists(utf8Path(aside + "-wal"), error); ++n) {
+        aside = stamped + "-" + std::to_string(n);
+    }
+    fs::rename(utf8Path(file_), utf8Path(aside), error);
+    // A log left behind would be read into the fresh file: it goes with the damaged one.
+    if (!error && fs::exists(utf8Path(file_ + "-wal"), error)) {
+        fs::rename(utf8Path(file_ + "-wal"), utf8Path(aside + "-wal"), error);
+    }
+    if (error) {
+        notice_ =
+            "History not kept: it is damaged and could not be set aside (" + error.message() + ")";
+        return false;
+    }
+    fs::remove(utf8Path(file_ + "-shm"), error);
     notice_ = "History was damaged: set aside as " + utf8Path(aside).filename().string() +
               ", a new one started";
+    return true;
 }
 
 template <typename Work, typename Result>
 Result History::guarded(const char* doing, Work work, Result fallback) {
-    if (!db_) {
-        return fallback;
-    }
-    try {
-        return work();
-    } catch (const SqliteError& e) {
-        if (!sqlite3_get_autocommit(db_->handle())) {
-            sqlite3_exec(db_->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    for (bool firstTry = true;; firstTry = false) {
+        try {
+            if (!db_ && !open()) {
+                return fallback;
+            }
+            return work();
+        } catch (const SqliteError& e) {
+            // Set when `work` failed; a failure to open leaves it unset, and the next use
+            // tries again.
+            const bool opened = db_ != nullptr;
+            if (opened && !sqlite3_get_autocommit(db_->handle())) {
+                sqlite3_exec(db_->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+            }
+            if (isDamage(e.code())) {
+                db_.reset();
+                if (firstTry && setAside()) {
+                    continue;
+                }
+                if (!firstTry) {
+                    notice_ = "History not kept: " + reason(e);
+                }
+                return fallback;
+            }
+            notice_ = (opened ? std::string(doing) : "History not kept") + ": " + reason(e);
+            return fallback;
         }
-        notice_ = std::string(doing) + ": " + reason(e);
-        if (isDamage(e.code())) {
-            // Found damaged while in use: set aside now, so the next read starts afresh.
-            db_.reset();
-            open();
-        }
-        return fallback;
     }
 }
 
 std::optional<Baseline> History::keep(const ReadInfo& read, const Foals& foals) {
-    const bool kept = guarded(
+    std::optional<Baseline> baseline;
+    bool compared = false;
+    guarded(
         "This read was not kept in the history",
         [&] {
             db_->exec("BEGIN IMMEDIATE");
-            const auto last = newest(read.saveFolder, read.slot, 1);
-            if (last.empty() || foalsIn(last[0].id) != foals) {
-                insert(read, foals);
+            bool changed = false;
+            baseline = baselineFor(read, foals, changed);
+            compared = true;
+            if (changed) {
+                insert(read, foals,
+                       baseline ? changeCount(baseline->foals, foals) : std::optional<int>());
             }
             db_->exec("COMMIT");
             return true;
         },
         false);
-    // The baseline is read after the write, or without it when it failed.
+    if (compared || !db_) {
+        return baseline;
+    }
+    // The write could not start (another window holds it): compared without it.
     return guarded(
         "The history cannot be read",
-        [&]() -> std::optional<Baseline> {
-            auto lastTwo = newest(read.saveFolder, read.slot, 2);
-            if (!kept && !lastTwo.empty() && foalsIn(lastTwo[0].id) != foals) {
-                // Not kept: the last kept read is what this one changed from.
-                lastTwo.insert(lastTwo.begin(), KeptRead{});
-            }
-            if (lastTwo.size() < 2) {
-                return std::nullopt;
-            }
-            return Baseline{lastTwo[1], foalsIn(lastTwo[1].id)};
+        [&] {
+            bool changed = false;
+            return baselineFor(read, foals, changed);
         },
         std::optional<Baseline>());
 }
 
+std::optional<Baseline> History::baselineFor(const ReadInfo& read, const Foals& foals,
+                                             bool& changed) {
+    const auto lastTwo = newest(read.saveFolder, read.slot, 2);
+    Foals last = lastTwo.empty() ? Foals() : foalsIn(*db_, lastTwo[0].id);
+    changed = lastTwo.empty() || last != foals;
+    if (changed && !lastTwo.empty()) {
+        return Baseline{lastTwo[0], std::move(last)};
+    }
+    if (changed || lastTwo.size() < 2) {
+        return std::nullopt;
+    }
+    return Baseline{lastTwo[1], foalsIn(*db_, lastTwo[1].id)};
+}
+
 std::vector<KeptRead> History::newest(const std::string& saveFolder, int slot, int count) {
     Statement select(*db_,
-                     "SELECT id, read_at, (SELECT count(*) FROM foals WHERE read_id = id) "
-                     "FROM reads WHERE save_folder = ? AND slot = ? ORDER BY id DESC LIMIT ?");
+                     "SELECT id, read_at, (SELECT count(*) FROM foals WHERE read_id = reads.id), "
+                     "changes FROM reads WHERE save_folder = ? AND slot = ? "
+                     "ORDER BY id DESC LIMIT ?");
     select.bind(saveFolder).bind(slot).bind(count);
     std::vector<KeptRead> reads;
     while (select.step()) {
-        reads.push_back(
-            {select.integer(0), select.integer(1), static_cast<int>(select.integer(2)), std::nullopt});
+        reads.push_back({select.integer(0), select.integer(1), static_cast<int>(select.integer(2)),
+                         select.optionalInteger(3)});
     }
     return reads;
 }
 
-void History::insert(const ReadInfo& read, const Foals& foals) {
+void History::insert(const ReadInfo& read, const Foals& foals, std::optional<int> changes) {
     Statement addRead(*db_,
-                      "INSERT INTO reads (save_folder, slot, read_at, file_time, content_sha1) "
-                      "VALUES (?, ?, ?, ?, ?)");
+                      "INSERT INTO reads (save_folder, slot, read_at, file_time, content_sha1, "
+                      "changes) VALUES (?, ?, ?, ?, ?, ?)");
     addRead.bind(read.saveFolder).bind(read.slot).bind(read.readAt).bind(read.fileTime);
-    addRead.bind(read.contentHash).step();
+    addRead.bind(read.contentHash).bind(changes).step();
     const std::int64_t id = sqlite3_last_insert_rowid(db_->handle());
-    std::string sql =
-        "INSERT INTO foals (read_id, record, name" + fieldColumns() + ") VALUES (?, ?, ?";
-    for (std::size_t i = 0; i < kHorseFields.size(); ++i) {
+    std::string sql = "INSERT INTO foals (read_id, record" + foalColumns() + ") VALUES (?, ?";
+    for (std::size_t i = 0; i < kFoalColumns.size(); ++i) {
         sql += ", ?";
     }
     Statement addFoal(*db_, (sql + ")").c_str());
     for (const auto& [record, entry] : foals) {
-        addFoal.bind(id).bind(record).bind(entry.name);
-        for (const auto& field : kHorseFields) {
-            addFoal.bind(entry.*field.member);
+        addFoal.bind(id).bind(record);
+        for (const auto& column : kFoalColumns) {
+            addFoal.bind(entry.*column.member);
         }
         addFoal.step();
         addFoal.reset();
     }
-    // Only the slot's newest reads stay.
-    const char* beyondLimit =
-        "SELECT id FROM reads WHERE save_folder = ? AND slot = ? ORDER BY id DESC "
-        "LIMIT -1 OFFSET ?";
-    for (const std::string table : {"foals WHERE read_id", "reads WHERE id"}) {
-        Statement trim(*db_, ("DELETE FROM " + table + " IN (" + beyondLimit + ")").c_str());
-        trim.bind(read.saveFolder).bind(read.slot).bind(limits_.readsPerSlot).step();
-    }
+    // Only the slot's newest reads stay; their foals go with them.
+    Statement trim(*db_,
+                   "DELETE FROM reads WHERE id IN (SELECT id FROM reads WHERE save_folder = ? "
+                   "AND slot = ? ORDER BY id DESC LIMIT -1 OFFSET ?)");
+    trim.bind(read.saveFolder).bind(read.slot).bind(limits_.readsPerSlot).step();
 }
 
 std::vector<KeptRead> History::reads(const std::string& saveFolder, int slot) {
@@ -237,30 +391,14 @@ std::vector<KeptRead> History::reads(const std::string& saveFolder, int slot) {
 
 Foals History::foalsOf(std::int64_t readId) {
     return guarded(
-        "The history cannot be read", [&] { return foalsIn(readId); }, Foals());
-}
-
-Foals History::foalsIn(std::int64_t readId) {
-    Statement select(*db_, ("SELECT record, name" + fieldColumns() +
-                            " FROM foals WHERE read_id = ? ORDER BY record")
-                               .c_str());
-    select.bind(readId);
-    Foals foals;
-    while (select.step()) {
-        HorseEntry& entry = foals[static_cast<int>(select.integer(0))];
-        entry.name = select.text(1);
-        for (std::size_t i = 0; i < kHorseFields.size(); ++i) {
-            entry.*kHorseFields[i].member = select.text(static_cast<int>(i) + 2);
-        }
-    }
-    return foals;
+        "The history cannot be read", [&] { return foalsIn(*db_, readId); }, Foals());
 }
 
 bool History::clear() {
     return guarded(
         "The history was not cleared",
         [&] {
-            db_->exec("BEGIN IMMEDIATE; DELETE FROM foals; DELETE FROM reads; COMMIT;");
+            db_->exec("DELETE FROM reads");
             return true;
         },
         false);

@@ -3,9 +3,11 @@
 // can be shown later. Two windows can share one database: each read is one transaction in
 // WAL mode, and a window waits a moment (the busy timeout) for the other's.
 //
-// The history never stands in the viewer's way: a database that is damaged is set aside
-// and a fresh one started, and one that cannot be opened or written (a locked, read-only
-// or full disk) only means reads are not kept. notice() then says so in one line.
+// The history never stands in the viewer's way. Nothing touches the disk until it is
+// first used, and every use that finds it closed tries to open it again. A database that
+// is damaged is set aside and a fresh one started; one that cannot be opened or written (a
+// locked, read-only or full disk) or that a newer Foalix made only means reads are not
+// kept. takeNotice() then says so in one line.
 #pragma once
 
 #include <cstdint>
@@ -37,6 +39,8 @@ struct KeptRead {
     std::int64_t id = 0;
     std::int64_t readAt = 0;
     int foals = 0;
+    // Foals that arrived or left and values that moved since the slot's read kept before
+    // this one; nothing for the slot's first read.
     std::optional<int> changes;
 };
 
@@ -55,13 +59,13 @@ struct Limits {
 
 class History {
   public:
-    // Opens `file` (UTF-8), creating it and its tables when it is not there.
+    // Remembers `file` (UTF-8); it is opened, and made with its folder when it is not
+    // there, at first use.
     explicit History(std::string file, Limits limits = {});
     ~History();
     History(const History&) = delete;
     History& operator=(const History&) = delete;
 
-    bool isOpen() const { return db_ != nullptr; }
     // One line about what last went wrong (or what was set aside) since it was last
     // taken, or nothing.
     std::string takeNotice() { return std::exchange(notice_, {}); }
@@ -78,15 +82,20 @@ class History {
     bool clear();
 
   private:
-    void open();
-    void connect();
-    void setAside();
-    // The slot's newest kept reads, at most `count`.
+    // Opens the file and brings its tables to this release's version; false, with a
+    // notice, when a newer release made it. Raises SqliteError.
+    bool open();
+    // Renames the damaged file aside; false, with a notice, when it cannot.
+    bool setAside();
+    // The slot's newest kept reads, at most `count` (-1: all).
     std::vector<KeptRead> newest(const std::string& saveFolder, int slot, int count);
-    void insert(const ReadInfo& read, const savedata::Foals& foals);
-    // A read's foals; raises SqliteError.
-    savedata::Foals foalsIn(std::int64_t readId);
-    // Runs `work`; a failure becomes a notice and `fallback`.
+    // The slot's last kept read, when its foals differ from `foals`, or the read before it.
+    std::optional<Baseline> baselineFor(const ReadInfo& read, const savedata::Foals& foals,
+                                        bool& changed);
+    void insert(const ReadInfo& read, const savedata::Foals& foals, std::optional<int> changes);
+    // Opens the database when it is closed, then runs `work`. A failure becomes a notice
+    // (starting with `doing` once it is open) and `fallback`; a damaged file is set aside
+    // and `work` tried once more on a fresh one.
     template <typename Work, typename Result>
     Result guarded(const char* doing, Work work, Result fallback);
 

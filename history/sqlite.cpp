@@ -54,6 +54,16 @@ Statement& Statement::bind(const std::string& value) {
     return *this;
 }
 
+Statement& Statement::bind(std::optional<int> value) {
+    if (value) {
+        return bind(std::int64_t{*value});
+    }
+    if (const int code = sqlite3_bind_null(statement_, next_++); code != SQLITE_OK) {
+        connection_.fail(code);
+    }
+    return *this;
+}
+
 bool Statement::step() {
     const int code = sqlite3_step(statement_);
     if (code == SQLITE_ROW) {
@@ -74,6 +84,13 @@ std::string Statement::text(int column) const {
     return bytes ? std::string(reinterpret_cast<const char*>(bytes),
                                static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
                  : std::string();
+}
+
+std::optional<int> Statement::optionalInteger(int column) const {
+    if (sqlite3_column_type(statement_, column) == SQLITE_NULL) {
+        return std::nullopt;
+    }
+    return sqlite3_column_int(statement_, column);
 }
 
 void Statement::reset() {

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -47,10 +48,14 @@ class Statement {
     // Binds parameters 1, 2… in order.
     Statement& bind(std::int64_t value);
     Statement& bind(const std::string& value);
+    // Nothing binds NULL.
+    Statement& bind(std::optional<int> value);
     // Steps once: true while a row is there.
     bool step();
     std::int64_t integer(int column) const;
     std::string text(int column) const;
+    // Nothing for NULL.
+    std::optional<int> optionalInteger(int column) const;
     void reset();
 
   private:

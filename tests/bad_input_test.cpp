@@ -131,9 +131,9 @@ TEST(BadInput, FileThatChangesBeforeItIsRead) {
 }
 
 // What the history does with a database it cannot use, as a window meets it: a damaged
-// one is set aside and a fresh one started; a locked, read-only or full one leaves the
-// read unkept. Each row readies the history's folder (and may hold something until the
-// read is over); then a history is opened there and keeps a read. Then: its one-line
+// one is set aside and a fresh one started, unless its folder is read-only; a locked or
+// full one leaves the read unkept. Each row readies the history's folder (and may hold something
+// until the read is over); then a history is opened there and keeps a read. Then: its one-line
 // notice, the reads the slot holds, and the name a damaged file was set aside under.
 struct BadHistory {
     const char* what;
@@ -158,15 +158,8 @@ TEST(BadInput, HistoryThatCannotBeUsed) {
     const auto keptBefore = [&](const fs::path& file) {
         History(file.string()).keep(read, foals("B"));
     };
-    const std::string damaged = "History was damaged: set aside as history.sqlite3.damaged-";
     const std::string notKept = "This read was not kept in the history: ";
     const std::vector<BadHistory> cases{
-        {"not a database",
-         [&](const fs::path& file, auto&) {
-             std::ofstream(file) << std::string(5000, 'x');
-             return nullptr;
-         },
-         damaged, 1, "history.sqlite3.damaged-"},
         {"pages that contradict each other",
          [&](const fs::path& file, auto&) {
              keptBefore(file);
@@ -174,7 +167,8 @@ TEST(BadInput, HistoryThatCannotBeUsed) {
                  << std::string(64, '\xA5');
              return nullptr;
          },
-         damaged, 1, "history.sqlite3.damaged-"},
+         "History was damaged: set aside as history.sqlite3.damaged-", 1,
+         "history.sqlite3.damaged-"},
         {"locked by another window beyond the wait",
          [&](const fs::path& file, auto&) {
              keptBefore(file);
@@ -190,16 +184,19 @@ TEST(BadInput, HistoryThatCannotBeUsed) {
              return nullptr;
          },
          notKept + "the disk is full", 1},
-        {"in a read-only folder",
+        // Set aside by the check below, once the folder can be written again.
+        {"damaged, in a read-only folder",
          [&](const fs::path& file, auto&) {
-             keptBefore(file);
+             std::ofstream(file) << std::string(5000, 'x');
              fs::permissions(file.parent_path().parent_path(), fs::perms::all);
-             fs::permissions(file.parent_path(), fs::perms::owner_read | fs::perms::owner_exec |
-                                                     fs::perms::others_read |
-                                                     fs::perms::others_exec);
+             fs::permissions(
+                 file.parent_path(),
+                 fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                 fs::perm_options::remove);
              return nullptr;
          },
-         "History not kept: it cannot be written", 1, "", true},
+         "History not kept: it is damaged and could not be set aside", 0,
+         "history.sqlite3.damaged-", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

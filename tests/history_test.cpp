@@ -1,12 +1,21 @@
-// The history of reads: each change of a slot kept once, compared with the read before,
-// the newest reads only, shared by two connections (two windows), and cleared.
+// The history of reads: each change of a slot kept once with its number of changes,
+// compared with the read before, the newest reads only (their foals going with them),
+// shared by two connections (two windows), and cleared; a file from the release without
+// versions upgraded; a file it cannot use at first, and damaged ones set aside.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+#include <tuple>
+
 #include "history/history.h"
+#include "history/sqlite.h"
 #include "tests/test_support.h"
 
 namespace foalix::history {
 namespace {
+
+namespace fs = std::filesystem;
 
 savedata::Foals roster(const std::string& grade) {
     savedata::HorseEntry entry;
@@ -20,37 +29,108 @@ ReadInfo readOf(int slot, std::int64_t at) {
     return {"C:\\Galvaro\\SAVEDATA", slot, at, at - 5, "ab12"};
 }
 
-// Each step keeps a roster (by its grade) in a slot; then the slot's kept reads (their
-// grades, newest first) and the grade of the read it is compared with ("" for none).
+// Each step keeps a roster (by its grade) in a slot; then the slot's kept reads, newest
+// first (each one's grade and number of changes, "-" for none), and the grade of the read
+// it is compared with ("" for none).
 TEST(History, KeepsEachChangeOnceAndComparesWithTheReadBefore) {
     testing::TempDir dir;
     const std::string file = (dir.path() / kHistoryFileName).string();
     History first(file, {.readsPerSlot = 3});
     History second(file, {.readsPerSlot = 3});  // another window on the same database
     const std::vector<std::tuple<History*, int, std::string, std::string, std::string>> steps{
-        {&first, 1, "B", "B", ""},     {&second, 1, "B", "B", ""}, {&second, 1, "A", "AB", "B"},
-        {&first, 1, "A", "AB", "B"},   {&first, 2, "C", "C", ""},  {&first, 1, "B", "BAB", "A"},
-        {&second, 1, "S", "SBA", "B"},  // the oldest read goes
+        {&first, 1, "B", "B-", ""},       {&second, 1, "B", "B-", ""},
+        {&second, 1, "A", "A1B-", "B"},   {&first, 1, "A", "A1B-", "B"},
+        {&first, 2, "C", "C-", ""},       {&first, 1, "B", "B1A1B-", "A"},
+        {&second, 1, "S", "S1B1A1", "B"},  // the oldest read goes, with its foals
     };
     std::int64_t at = 1000;
     for (const auto& [history, slot, grade, kept, comparedWith] : steps) {
         SCOPED_TRACE(std::to_string(at));
         const auto baseline = history->keep(readOf(slot, ++at), roster(grade));
         EXPECT_EQ(baseline ? baseline->foals.at(4).Grade : "", comparedWith);
-        std::string grades;
+        std::string listed;
         for (const KeptRead& read : first.reads(readOf(slot, 0).saveFolder, slot)) {
-            grades += first.foalsOf(read.id).at(4).Grade;
+            listed += first.foalsOf(read.id).at(4).Grade +
+                      (read.changes ? std::to_string(*read.changes) : "-");
             EXPECT_EQ(read.foals, 1);
         }
-        EXPECT_EQ(grades, kept);
+        EXPECT_EQ(listed, kept);
         EXPECT_EQ(history->takeNotice(), "");
     }
+    Connection db(file);
+    Statement foals(db, "SELECT count(*) FROM foals");  // those of the reads kept, no more
+    foals.step();
+    EXPECT_EQ(foals.integer(0), 4);
     const auto newest = second.reads(readOf(1, 0).saveFolder, 1).front();
     EXPECT_EQ(newest.readAt, at);
     EXPECT_EQ(second.foalsOf(newest.id), roster("S"));
     EXPECT_TRUE(second.clear());
     EXPECT_TRUE(first.reads(readOf(1, 0).saveFolder, 1).empty());
-    EXPECT_TRUE(first.reads(readOf(2, 0).saveFolder, 2).empty());
+}
+
+// The kept file of the release without versions: every read stays, listed with its number
+// of foals and of changes from the slot's read before, and a foal's values read back. Each
+// list is read by a history opened anew: the first upgrades the file, the next finds it done.
+TEST(History, UpgradesTheFileOfTheReleaseWithoutVersions) {
+    testing::TempDir dir;
+    const fs::path file = dir.path() / kHistoryFileName;
+    fs::copy_file(fs::path(FOALIX_FIXTURES) / "history-unversioned.sqlite3", file);
+    std::string listed;
+    for (const int slot : {1, 3}) {
+        for (const KeptRead& read :
+             History(file.string()).reads("C:\\Program Files\\Vantrel\\Galvaro\\SAVEDATA", slot)) {
+            listed += std::to_string(read.id) + ":" + std::to_string(read.foals) + ":" +
+                      (read.changes ? std::to_string(*read.changes) : "-") + " ";
+        }
+    }
+    EXPECT_EQ(listed, "3:3:2 2:2:3 1:2:- 4:2:- ");
+    const savedata::Foals third = History(file.string()).foalsOf(3);
+    EXPECT_EQ(third.at(9).name + third.at(9).Grade + third.at(1).Age + third.at(7).Temper,
+              "中馬C2荒");
+}
+
+// A history it cannot use at the first read, which leaves its place as it was: the next
+// read is kept once a file no longer stands where its folder goes; a file a newer Foalix
+// made is never written.
+TEST(History, TriesAgainAtTheNextUseAndLeavesANewerFileAlone) {
+    for (const bool newer : {false, true}) {
+        testing::TempDir dir;
+        const fs::path file = dir.path() / "history" / kHistoryFileName;
+        if (newer) {
+            History(file.string()).keep(readOf(1, 999), roster("S"));
+            Connection(file.string()).exec("CREATE TABLE stars (x); PRAGMA user_version = 2");
+        } else {
+            std::ofstream{file.parent_path()};
+        }
+        const auto before = testing::snapshot(dir.path());
+        History history(file.string());
+        history.keep(readOf(1, 1000), roster("A"));
+        EXPECT_EQ(history.takeNotice(), newer ? "History not kept: made by a newer Foalix"
+                                              : "History not kept: it cannot be written");
+        EXPECT_EQ(testing::snapshot(dir.path()), before);
+        std::error_code notEmpty;
+        fs::remove(file.parent_path(), notEmpty);
+        history.keep(readOf(1, 1001), roster("B"));
+        EXPECT_EQ(history.reads(readOf(1, 0).saveFolder, 1).size(), newer ? 0u : 1u);
+    }
+}
+
+// Two damaged files set aside one after the other both stay, under names of their own.
+TEST(History, SetsEachDamagedFileAsideUnderANameOfItsOwn) {
+    testing::TempDir dir;
+    const fs::path file = dir.path() / kHistoryFileName;
+    for (const std::size_t size : {4096, 5000}) {
+        std::ofstream(file) << std::string(size, 'x');
+        History history(file.string());
+        history.keep(readOf(1, 1000), roster("A"));
+        EXPECT_TRUE(history.takeNotice().starts_with(
+            "History was damaged: set aside as history.sqlite3.damaged-"));
+    }
+    std::multiset<std::uintmax_t> sizes;  // and the fresh file's, of several pages
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+        sizes.insert(entry.file_size());
+    }
+    EXPECT_EQ(sizes.count(4096) + sizes.count(5000), 2u);
 }
 
 }  // namespace

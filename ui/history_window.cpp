@@ -72,16 +72,15 @@ void HistoryWindow::showSlot(const std::string& saveFolder, int slot) {
         reads_->clearSelection();
         reads_->setRowCount(static_cast<int>(kept_.size()));
         QItemSelection keep;
-        // Newest first; each read's changes are counted from the read before it.
+        // Newest first; each read's changes were counted from the read before it when kept.
         for (std::size_t i = 0; i < kept_.size(); ++i) {
             const int row = static_cast<int>(i);
             const history::KeptRead& read = kept_[i];
             reads_->setItem(row, 0, new QTableWidgetItem(localTime(read.readAt)));
             reads_->setItem(row, 1, new QTableWidgetItem(QString::number(read.foals)));
-            reads_->setItem(row, 2,
-                            new QTableWidgetItem(i + 1 == kept_.size() || !read.changes
-                                                     ? QString("—")
-                                                     : QString::number(*read.changes)));
+            reads_->setItem(
+                row, 2,
+                new QTableWidgetItem(read.changes ? QString::number(*read.changes) : QString("—")));
             if (chosen.contains(read.id)) {
                 keep.select(reads_->model()->index(row, 0), reads_->model()->index(row, 2));
             }
