@@ -10,35 +10,16 @@
 #include <filesystem>
 #include <optional>
 
-#include "history/history.h"
-#include "history/sqlite.h"
+#include "bench/full_history.h"
 
 namespace {
 
 using namespace foalix;
 namespace fs = std::filesystem;
 
-constexpr int kSlots = 5;
-constexpr int kReadsPerSlot = 1000;
-constexpr int kFoals = 40;
-const std::string kFolder = "C:\\Program Files\\Vantrel\\Galvaro\\SAVEDATA";
-
-savedata::Foals roster(const char* grade) {
-    savedata::Foals foals;
-    for (int r = 1; r <= kFoals; ++r) {
-        savedata::HorseEntry& entry = foals[r];
-        for (const auto& field : savedata::kHorseFields) {
-            entry.*field.member = "B";
-        }
-        entry.name = "ハヤテノカゼ" + std::to_string(r);
-        entry.Grade = grade;
-    }
-    return foals;
-}
-
-history::ReadInfo readOf(int slot, std::int64_t at) {
-    return {kFolder, slot, at, at - 5, std::string(40, 'a')};
-}
+using bench::fortyFoals;
+using bench::kHistorySaveFolder;
+using bench::readOf;
 
 // The two histories in a folder of this run's own, made once and removed at the end.
 struct Histories {
@@ -49,36 +30,8 @@ struct Histories {
 
     Histories() {
         fs::create_directories(folder);
-        history::History(empty).reads(kFolder, 1);  // made with its tables
-        history::History(full).reads(kFolder, 1);
-        // Every read in one transaction, written as the history writes them.
-        history::Connection db(full);
-        db.exec("BEGIN");
-        history::Statement read(db,
-                                "INSERT INTO reads (save_folder, slot, read_at, file_time, "
-                                "content_sha1, changes) VALUES (?, ?, ?, ?, ?, ?)");
-        history::Statement foal(db,
-                                "INSERT INTO foals VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                                "?, ?, ?, ?)");
-        const savedata::Foals foals = roster("B");
-        for (int slot = 1; slot <= kSlots; ++slot) {
-            for (int n = 0; n < kReadsPerSlot; ++n) {
-                const history::ReadInfo info = readOf(slot, 1'000'000 + n);
-                read.bind(info.saveFolder).bind(slot).bind(info.readAt).bind(info.fileTime);
-                read.bind(info.contentHash).bind(n == 0 ? std::optional<int>() : 1).step();
-                read.reset();
-                const std::int64_t id = sqlite3_last_insert_rowid(db.handle());
-                for (const auto& [record, entry] : foals) {
-                    foal.bind(id).bind(record).bind(entry.name);
-                    for (const auto& field : savedata::kHorseFields) {
-                        foal.bind(entry.*field.member);
-                    }
-                    foal.step();
-                    foal.reset();
-                }
-            }
-        }
-        db.exec("COMMIT");
+        bench::writeHistory(empty, false);
+        bench::writeHistory(full, true);
     }
     ~Histories() { fs::remove_all(folder); }
 };
@@ -88,7 +41,7 @@ const std::string& historyFile(bool full) {
     return full ? histories.full : histories.empty;
 }
 
-const std::array<savedata::Foals, 2> kRosters{roster("A"), roster("S")};
+const std::array<savedata::Foals, 2> kRosters{fortyFoals("A"), fortyFoals("S")};
 
 // Opening the history and keeping the first read: what the window's first read waits for.
 void BM_FirstReadAfterOpening(benchmark::State& state) {
@@ -112,7 +65,7 @@ BENCHMARK(BM_FirstReadAfterOpening)->ArgName("full")->Arg(0)->Arg(1)->Unit(bench
 // Keeping a read into a history already open.
 void BM_KeepARead(benchmark::State& state) {
     history::History history(historyFile(state.range(0) != 0));
-    history.reads(kFolder, 1);
+    history.reads(kHistorySaveFolder, 1);
     std::int64_t at = 3'000'000;
     for (auto _ : state) {
         ++at;
@@ -130,7 +83,7 @@ BENCHMARK(BM_KeepARead)->ArgName("full")->Arg(0)->Arg(1)->Unit(benchmark::kMilli
 void BM_ListASlot(benchmark::State& state) {
     history::History history(historyFile(state.range(0) != 0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(history.reads(kFolder, 2));
+        benchmark::DoNotOptimize(history.reads(kHistorySaveFolder, 2));
     }
 }
 BENCHMARK(BM_ListASlot)->ArgName("full")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

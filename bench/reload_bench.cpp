@@ -1,13 +1,17 @@
 // A reload of a full 40-foal slot as the window does it when the game saves: the read,
 // the list, the selected foal's values and the roster table, repainted. Measured without
-// a history, with one whose last read already holds these foals, and with one that keeps
-// every reload (the save changes one foal's grade each time; its writing is not timed).
+// a history, with one whose last read already holds these foals, with one that keeps
+// every reload (the save changes one foal's grade each time; its writing is not timed),
+// and with a long-time player's full history that keeps every reload. Then the first
+// Apply of a window, which opens the history, with an empty and with a full history.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "bench/full_history.h"
 #include "savedata/slot_path.h"
 #include "session/roster_session.h"
 #include "tests/ui/fakes.h"
@@ -19,7 +23,7 @@ namespace {
 
 using namespace foalix;
 
-enum Keeping { kNoHistory, kUnchanged, kKeptEachTime };
+enum Keeping { kNoHistory, kUnchanged, kKeptEachTime, kFullKeptEachTime };
 
 slotgen::SlotImage fullSlot(savedata::Byte firstGrade) {
     slotgen::SlotImage image;
@@ -32,14 +36,20 @@ slotgen::SlotImage fullSlot(savedata::Byte firstGrade) {
     return image;
 }
 
+// A folder holding a history, full or empty.
+std::unique_ptr<QTemporaryDir> historyFolder(bool full) {
+    auto folder = std::make_unique<QTemporaryDir>();
+    bench::writeHistory(folder->filePath(history::kHistoryFileName).toStdString(), full);
+    return folder;
+}
+
 void BM_ReloadWithRosterTable(benchmark::State& state) {
     testing::FakePlatform fake;
-    QTemporaryDir historyFolder;
+    const auto folder = historyFolder(state.range(0) == kFullKeptEachTime);
     const std::string slot = savedata::composeSlotFile(fake.makeSaveFolder().toStdString(), 1);
     const std::array<slotgen::SlotImage, 2> saves{fullSlot(0x10), fullSlot(0x50)};
     saves[0].writeTo(slot);
-    ui::MainWindow window(fake.platform,
-                          state.range(0) == kNoHistory ? QString() : historyFolder.path());
+    ui::MainWindow window(fake.platform, state.range(0) == kNoHistory ? QString() : folder->path());
     window.Form_Load();
     window.show();
     window.findChild<QPushButton*>("cmdApply")->click();
@@ -48,7 +58,7 @@ void BM_ReloadWithRosterTable(benchmark::State& state) {
     QApplication::processEvents();
     std::size_t reloads = 0;
     for (auto _ : state) {
-        if (state.range(0) == kKeptEachTime) {
+        if (state.range(0) >= kKeptEachTime) {
             state.PauseTiming();
             saves[++reloads % 2].writeTo(slot);
             state.ResumeTiming();
@@ -62,7 +72,29 @@ BENCHMARK(BM_ReloadWithRosterTable)
     ->Arg(kNoHistory)
     ->Arg(kUnchanged)
     ->Arg(kKeptEachTime)
+    ->Arg(kFullKeptEachTime)
     ->Unit(benchmark::kMillisecond);
+
+// The first Apply of a new window: the history is opened then, and the read kept.
+void BM_FirstApply(benchmark::State& state) {
+    testing::FakePlatform fake;
+    fullSlot(0x10).writeTo(savedata::composeSlotFile(fake.makeSaveFolder().toStdString(), 1));
+    const auto kept = historyFolder(state.range(0) != 0);
+    const QString file = kept->filePath(history::kHistoryFileName);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir folder;
+        QFile::copy(file, folder.filePath(history::kHistoryFileName));
+        ui::MainWindow window(fake.platform, folder.path());
+        window.Form_Load();
+        window.show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window.findChild<QPushButton*>("cmdApply")->click();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_FirstApply)->ArgName("full")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

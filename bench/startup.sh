@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Start-up against a bare Qt window with the same fonts, in a virtual X display: RUNS
 # starts of each, alternating, on the sample saves; prints each form's medians in
-# milliseconds (mapped, and painted) and their ratios. With FULL_HISTORY set to a folder holding a history
-# (history.sqlite3), Foalix starts with that history as the player's.
+# milliseconds (mapped, and painted) and their ratios. With HISTORY=full, Foalix starts
+# with a long-time player's history (5 slots of 1,000 reads) in place of none.
 # Usage: bench/startup.sh BENCH SAMPLE-WINEPREFIX [RUNS]
 set -euo pipefail
 bench=$(realpath "$1")
@@ -13,8 +13,9 @@ XDG_CONFIG_HOME=$(mktemp -d)
 XDG_DATA_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME XDG_DATA_HOME
 trap 'rm -rf "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
-if [ -n "${FULL_HISTORY:-}" ]; then
-  ln -s "$(realpath "$FULL_HISTORY")" "$XDG_DATA_HOME/foalix"
+if [ "${HISTORY:-}" = full ]; then
+  mkdir -p "$XDG_DATA_HOME/foalix"
+  "$bench" full-history "$XDG_DATA_HOME/foalix/history.sqlite3"
 fi
 unset QT_QPA_PLATFORM
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '

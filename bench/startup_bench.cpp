@@ -3,6 +3,7 @@
 // floor. One start per run, so each run is a fresh process:
 //
 //   foalix_startup_bench foalix|bare
+//   foalix_startup_bench full-history FILE    (writes a long-time player's history)
 //
 // prints two times in milliseconds: when the display maps the window (its first expose
 // event arrives) and when the window has painted itself. bench/startup.sh runs both forms
@@ -17,6 +18,7 @@
 #include <iostream>
 #include <memory>
 
+#include "bench/full_history.h"
 #include "platform/platform.h"
 #include "ui/application.h"
 #include "ui/fonts.h"
@@ -60,6 +62,10 @@ class MappedWatch : public QObject {
 int main(int argc, char** argv) {
     QElapsedTimer clock;
     clock.start();
+    if (argc == 3 && std::strcmp(argv[1], "full-history") == 0) {
+        foalix::bench::writeHistory(argv[2], true);
+        return 0;
+    }
     const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
     Q_INIT_RESOURCE(foalix);
     QApplication app(argc, argv);
