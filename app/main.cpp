@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "platform/platform.h"
+#include "session/roster_session.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
     foalix::ui::prepareApplication();
 
     foalix::ui::MainWindow frmRK5(foalix::platform::systemPlatform(),
-                                  foalix::ui::defaultHistoryFolder());
+                                  foalix::session::defaultHistoryFolder());
     frmRK5.Form_Load();
     frmRK5.showCentred();
     return QApplication::exec();

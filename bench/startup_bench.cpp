@@ -20,6 +20,7 @@
 
 #include "bench/full_history.h"
 #include "platform/platform.h"
+#include "session/roster_session.h"
 #include "ui/application.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -74,8 +75,8 @@ int main(int argc, char** argv) {
         window = bareWindow();
     } else {
         foalix::ui::prepareApplication();
-        auto frmRK5 = std::make_unique<foalix::ui::MainWindow>(foalix::platform::systemPlatform(),
-                                                               foalix::ui::defaultHistoryFolder());
+        auto frmRK5 = std::make_unique<foalix::ui::MainWindow>(
+            foalix::platform::systemPlatform(), foalix::session::defaultHistoryFolder());
         frmRK5->Form_Load();
         frmRK5->showCentred();
         window = std::move(frmRK5);

@@ -29,6 +29,10 @@ std::string contentHash(const std::vector<Byte>& bytes) {
 
 }  // namespace
 
+QString defaultHistoryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
 QString runTimeErrorText(int number, const QString& description) {
     return QString("Run-time error '%1':\n\n%2").arg(number).arg(description);
 }
@@ -38,9 +42,7 @@ RosterSession::RosterSession(platform::Platform& platform, const QString& histor
     : QObject(parent),
       platform_(platform),
       settings_(platform.settings),
-      historyFile_(QDir(historyFolder.isEmpty()
-                            ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
-                            : historyFolder)
+      historyFile_(QDir(historyFolder.isEmpty() ? defaultHistoryFolder() : historyFolder)
                        .filePath(history::kHistoryFileName)),
       model_(new RosterModel(this)),
       watcher_(new SlotWatcher([this] { return reload(); }, SlotWatcher::kRetryMs, this)),

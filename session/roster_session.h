@@ -125,6 +125,10 @@ class RosterSession : public QObject {
     savedata::NameEncodingChoice nameEncoding_;
 };
 
+// Where the program keeps its history of reads: the per-user local data folder
+// ($XDG_DATA_HOME/foalix on Linux, %LOCALAPPDATA%\foalix on Windows).
+QString defaultHistoryFolder();
+
 // The text of a run-time error's message box: "Run-time error '76':\n\nPath not found".
 QString runTimeErrorText(int number, const QString& description);
 

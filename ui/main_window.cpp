@@ -5,52 +5,26 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QStandardPaths>
 #include <QStatusBar>
 
-#include "savedata/format.h"
 #include "session/roster_session.h"
 #include "ui/dropped_save_folder.h"
 #include "ui/foal_list.h"
 #include "ui/history_window.h"
+#include "ui/placed_controls.h"
 #include "ui/roster_table_window.h"
 #include "ui/screen_centre.h"
 #include "ui/select_folder_dialog.h"
+#include "ui/slot_frame.h"
 
 namespace foalix::ui {
-
-using savedata::BoxValue;
-
 namespace {
 
 constexpr const char* kSavaDataPathNotFound = "Sava Data Path not found";
 constexpr const char* kClearHistoryQuestion =
     "Clear the history? Every kept read of every slot is forgotten.";
 
-// A window of the main window's shown on top and active.
-void bringUp(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-BoxValue boxValue(const QCheckBox* box) {
-    switch (box->checkState()) {
-        case Qt::Checked:
-            return BoxValue::Ticked;
-        case Qt::PartiallyChecked:
-            return BoxValue::Greyed;
-        default:
-            return BoxValue::Unticked;
-    }
-}
-
 }  // namespace
-
-QString defaultHistoryFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-}
 
 MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolder, QWidget* parent)
     : QMainWindow(parent),
@@ -63,16 +37,15 @@ MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolde
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     buildControls();
-    buildMenu();
+    buildMenus();
     setTabOrder();
     setAcceptDrops(true);
     // Nothing follows a change of size: the window keeps the size of its controls.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    connect(session_, &session::RosterSession::failed, this,
-            [this](const QString& message, bool critical) {
-                platform_.messages.show(this, message, platform::Buttons::Ok,
-                                        critical ? platform::Icon::Critical : platform::Icon::None);
-            });
+    connect(session_, &session::RosterSession::failed, this, [this](const QString& text, bool bad) {
+        platform_.messages.show(this, text, platform::Buttons::Ok,
+                                bad ? platform::Icon::Critical : platform::Icon::None);
+    });
     // The status bar appears with its first line, not before: the window keeps its size.
     connect(session_, &session::RosterSession::notice, this,
             [this](const QString& line) { statusBar()->showMessage(line); });
@@ -86,9 +59,9 @@ MainWindow::~MainWindow() = default;
 void MainWindow::Form_Load() {
     chkOne->setCheckState(Qt::Checked);
     chkTwo->setCheckState(Qt::Checked);
-    optSaveName[0]->setChecked(true);
+    Frame1->choose(1);
     Init_Path();
-    cmdApply->setFocus();
+    Frame1->cmdApply->setFocus();
 }
 
 void MainWindow::showCentred() {
@@ -118,17 +91,8 @@ void MainWindow::showFolderDialog() {
     session_->setSaveFolder(RK5Path);
 }
 
-int MainWindow::chosenSlot() const {
-    for (std::size_t i = 0; i < optSaveName.size(); ++i) {
-        if (optSaveName[i]->isChecked()) {
-            return static_cast<int>(i) + savedata::kFirstSlot;
-        }
-    }
-    return savedata::kFirstSlot;  // unreachable: one slot button is always on
-}
-
 void MainWindow::cmdApply_Click() {
-    session_->apply(chosenSlot(), {boxValue(chkOne), boxValue(chkTwo)});
+    session_->apply(Frame1->chosenSlot(), {boxValue(chkOne), boxValue(chkTwo)});
     lstHorse->setFocus();
 }
 
@@ -143,6 +107,13 @@ void MainWindow::mnuSelectFolder_Click() {
 
 void MainWindow::mnuExit_Click() {
     close();
+}
+
+void MainWindow::mnuClearHistory_Click() {
+    if (platform_.messages.show(this, kClearHistoryQuestion, platform::Buttons::OkCancel,
+                                platform::Icon::None) == platform::Answer::Ok) {
+        session_->clearHistory();
+    }
 }
 
 RosterTableWindow* MainWindow::showRosterTable() {
@@ -162,16 +133,9 @@ HistoryWindow* MainWindow::showHistory() {
     }
     const auto& roster = session_->roster();
     historyWindow_->showSlot(roster ? roster->saveFolder : session_->saveFolder().toStdString(),
-                             roster ? roster->slot : chosenSlot());
+                             roster ? roster->slot : Frame1->chosenSlot());
     bringUp(historyWindow_);
     return historyWindow_;
-}
-
-void MainWindow::mnuClearHistory_Click() {
-    if (platform_.messages.show(this, kClearHistoryQuestion, platform::Buttons::OkCancel,
-                                platform::Icon::None) == platform::Answer::Ok) {
-        session_->clearHistory();
-    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -199,8 +163,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     session_->setSaveFolder(dropped.folder);
     session_->storeSaveFolder();
     if (dropped.slot != 0) {
-        optSaveName[static_cast<std::size_t>(dropped.slot - savedata::kFirstSlot)]->setChecked(
-            true);
+        Frame1->choose(dropped.slot);
     }
     cmdApply_Click();
 }

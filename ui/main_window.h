@@ -5,18 +5,11 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 
 #include "platform/platform.h"
-#include "savedata/roster_loader.h"
 
-class QAction;
 class QCheckBox;
-class QGroupBox;
 class QLineEdit;
-class QMenu;
-class QPushButton;
-class QRadioButton;
 
 namespace foalix::session {
 class RosterSession;
@@ -28,10 +21,7 @@ class FoalDetails;
 class FoalList;
 class HistoryWindow;
 class RosterTableWindow;
-
-// Where the window keeps its history of reads: the per-user local data folder
-// ($XDG_DATA_HOME/foalix on Linux, %LOCALAPPDATA%\foalix on Windows).
-QString defaultHistoryFolder();
+class SlotFrame;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -60,37 +50,26 @@ class MainWindow : public QMainWindow {
 
   private:
     void buildControls();
-    void buildMenu();
+    void buildMenus();
     void setTabOrder();
 
     void cmdApply_Click();
     void lstHorse_Click(int record);
     void mnuSelectFolder_Click();
     void mnuExit_Click();
-    void mnuDarkTheme_Click(bool dark);
     void mnuClearHistory_Click();
     void Init_Path();
     void showFolderDialog();
-    int chosenSlot() const;
 
     platform::Platform& platform_;
     session::RosterSession* session_;
 
-    QGroupBox* Frame1 = nullptr;
-    QPushButton* cmdApply = nullptr;
-    std::array<QRadioButton*, 5> optSaveName{};
+    SlotFrame* Frame1 = nullptr;
     QCheckBox* chkOne = nullptr;
     QCheckBox* chkTwo = nullptr;
     QLineEdit* txtTotal = nullptr;
     FoalList* lstHorse = nullptr;
     FoalDetails* details_ = nullptr;
-
-    QMenu* mnuFile = nullptr;
-    QAction* mnuSelectFolder = nullptr;
-    QAction* mnuClearHistory = nullptr;
-    QAction* mnuExit = nullptr;
-    QAction* mnuDarkTheme = nullptr;
-    QAction* mnuFollowSaveFile = nullptr;
 
     RosterTableWindow* rosterTable_ = nullptr;
     HistoryWindow* historyWindow_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/placed_controls.h"
 
+#include <QCheckBox>
 #include <QLabel>
 
 #include "ui/theme.h"
@@ -23,6 +24,17 @@ QLineEdit* textBox(QWidget* parent, const QString& name, QRect place, bool centr
 
 QLabel* label(QWidget* parent, const QString& caption, QRect place) {
     return placed<QLabel>(QString(), place, caption, parent);
+}
+
+savedata::BoxValue boxValue(const QCheckBox* box) {
+    switch (box->checkState()) {
+        case Qt::Checked:
+            return savedata::BoxValue::Ticked;
+        case Qt::PartiallyChecked:
+            return savedata::BoxValue::Greyed;
+        default:
+            return savedata::BoxValue::Unticked;
+    }
 }
 
 QString spoken(const QString& caption) {

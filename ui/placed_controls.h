@@ -7,9 +7,11 @@
 #include <QString>
 #include <utility>
 
+#include "savedata/roster_loader.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
+class QCheckBox;
 class QLabel;
 
 namespace foalix::ui {
@@ -29,6 +31,8 @@ QLineEdit* textBox(QWidget* parent, const QString& name, QRect place, bool centr
 QLabel* label(QWidget* parent, const QString& caption, QRect place);
 // Gives a locked box the menu colour of the look in use.
 void colourLockedBox(QLineEdit* box);
+// A check box's value as the age filter takes it: ticked, unticked or greyed.
+savedata::BoxValue boxValue(const QCheckBox* box);
 // A caption as a screen reader says it: without its colon and the spaces that align it.
 QString spoken(const QString& caption);
 

@@ -13,4 +13,10 @@ void centreOnScreen(QWidget* window) {
     window->move(frame.topLeft());
 }
 
+void bringUp(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace foalix::ui

@@ -1,5 +1,5 @@
-// Placing a window in the middle of the screen. Qt centres a dialog over its owner,
-// which lands near the top left while the owner is not shown yet (at start-up).
+// Placing a window: in the middle of the screen (Qt centres a dialog over its owner, which
+// lands near the top left while the owner is not shown yet, at start-up), or on top.
 #pragma once
 
 class QWidget;
@@ -8,5 +8,7 @@ namespace foalix::ui {
 
 // Moves the top-level `window` so its frame's centre is the primary screen's.
 void centreOnScreen(QWidget* window);
+// Shows `window` on top of the others, active.
+void bringUp(QWidget* window);
 
 }  // namespace foalix::ui
