@@ -70,21 +70,21 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const {
     const savedata::HorseEntry& entry = roster_->table.row(record);
     const int column = index.column();
     const savedata::HorseField* field = fieldAt(column);
-    const QString value = column == kNumberColumn ? QString::number(record)
-                          : field == nullptr      ? QString::fromStdString(entry.name)
-                                                  : QString::fromStdString(entry.*field->member);
+    // The cell's text as stored; made into a QString only for the roles that show it.
+    const std::string& stored = field != nullptr ? entry.*field->member : entry.name;
     switch (role) {
         case Qt::DisplayRole:
-            return value;
+            return column == kNumberColumn ? QString::number(record)
+                                           : QString::fromStdString(stored);
         case RecordRole:
             return record;
         case RankRole:
-            return field != nullptr ? field->scale.rank(value.toStdString()) : record;
+            return field != nullptr ? field->scale.rank(stored) : record;
         case Qt::TextAlignmentRole:
             return column == kNameColumn ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                          : QVariant(Qt::AlignCenter);
         case Qt::BackgroundRole:
-            return field != nullptr ? gradeBackground(value) : QVariant();
+            return field != nullptr ? gradeBackground(QString::fromStdString(stored)) : QVariant();
         case Qt::DecorationRole:
         case Qt::ToolTipRole:
             return changeMark(record, column, role);

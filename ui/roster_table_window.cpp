@@ -27,6 +27,23 @@ using session::RosterModel;
 
 constexpr const char* kTitle = "Roster Table";
 
+// What decides the columns' widths in a load: the names listed and where marks stand.
+QString contentsShape(const session::LoadedRoster* roster) {
+    QString shape;
+    if (roster != nullptr) {
+        for (int record : roster->listed) {
+            shape += QString::fromStdString(roster->table.row(record).name) + '\n';
+        }
+        for (const auto& [record, entry] : roster->changes.diff().added) {
+            shape += QString("+%1").arg(record);
+        }
+        for (const savedata::ValueChange& change : roster->changes.diff().changed) {
+            shape += QString(" %1%2").arg(change.row).arg(change.field->key);
+        }
+    }
+    return shape;
+}
+
 QString listedTotal(std::size_t count) {
     return QString::fromStdString(savedata::totalText(count));
 }
@@ -131,10 +148,13 @@ void RosterTableWindow::showRoster() {
         }
     }
     keptSelection_.clear();
-    if (proxy_->rowCount() > 0) {
-        fitColumns();
-    }
     const auto& roster = session_.roster();
+    // Fitting measures every cell: it is done only when what decides the widths changed.
+    if (const QString shape = contentsShape(roster.get());
+        proxy_->rowCount() > 0 && shape != fittedShape_) {
+        fitColumns();
+        fittedShape_ = shape;
+    }
     setWindowTitle(roster ? QString("%1 — Slot %2").arg(kTitle).arg(roster->slot) : kTitle);
     showChanges(roster.get());
     showCount();

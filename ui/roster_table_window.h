@@ -64,6 +64,8 @@ class RosterTableWindow : public QWidget {
     // The rows selected before a reload, selected again after it.
     std::vector<int> keptSelection_;
     bool fitted_ = false;
+    // The names and marks the columns were last fitted to.
+    QString fittedShape_;
     bool fitWidth_ = true;
 };
 
