@@ -68,7 +68,8 @@ bool RosterSession::reporting(Action&& action) {
 
 bool RosterSession::settleSaveFolder() {
     const QString defaultFolder = platform_.folders.saveFolder;
-    if (platform_.files.exists(defaultFolder)) {
+    // Stored unless it is already: a write waits for the disk, at every start.
+    if (platform_.files.exists(defaultFolder) && settings_.saveFolder({}) != defaultFolder) {
         reporting([&] { settings_.setSaveFolder(defaultFolder); });
     }
     RK5Path = settings_.saveFolder(defaultFolder);
