@@ -123,11 +123,12 @@ void upgradeUnversioned(Connection& db) {
         "ALTER TABLE foals RENAME TO unversioned_foals;"
         "ALTER TABLE reads ADD COLUMN changes INTEGER;");
     db.exec(kVersion1Foals);
-    // The same columns in the same order; a row whose read has gone (none should) stays out.
-    db.exec(
-        "INSERT INTO foals SELECT * FROM unversioned_foals "
-        "WHERE read_id IN (SELECT id FROM reads);"
-        "DROP TABLE unversioned_foals;");
+    // The same columns, named; a row whose read has gone (none should) stays out.
+    const std::string columns = "read_id, record" + foalColumns();
+    db.exec(("INSERT INTO foals (" + columns + ") SELECT " + columns +
+             " FROM unversioned_foals WHERE read_id IN (SELECT id FROM reads);"
+             "DROP TABLE unversioned_foals;")
+                .c_str());
     std::vector<std::tuple<std::string, std::int64_t, std::int64_t>> reads;
     Statement select(db, "SELECT save_folder, slot, id FROM reads ORDER BY save_folder, slot, id");
     while (select.step()) {
@@ -250,10 +251,18 @@ bool History::setAside() {
          fs::exists(utf8Path(aside), error) || fs::exists(utf8Path(aside + "-wal"), error); ++n) {
         aside = stamped + "-" + std::to_string(n);
     }
-    fs::rename(utf8Path(file_), utf8Path(aside), error);
-    // A log left behind would be read into the fresh file: it goes with the damaged one.
-    if (!error && fs::exists(utf8Path(file_ + "-wal"), error)) {
+    // The log first: one left behind would be read into the fresh file. When the file
+    // itself cannot follow, the log goes back beside it, so nothing is half set aside.
+    const bool log = fs::exists(utf8Path(file_ + "-wal"), error);
+    if (log) {
         fs::rename(utf8Path(file_ + "-wal"), utf8Path(aside + "-wal"), error);
+    }
+    if (!error) {
+        fs::rename(utf8Path(file_), utf8Path(aside), error);
+        if (error && log) {
+            std::error_code ignored;
+            fs::rename(utf8Path(aside + "-wal"), utf8Path(file_ + "-wal"), ignored);
+        }
     }
     if (error) {
         notice_ =

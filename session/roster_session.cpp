@@ -95,11 +95,11 @@ void RosterSession::apply(int slot, AgeBoxes ages) {
     }
 }
 
-bool RosterSession::reload(bool marks) {
-    return !applied_ || load(*applied_, true, marks);
+bool RosterSession::reload(bool asNewRead) {
+    return !applied_ || load(*applied_, true, asNewRead);
 }
 
-bool RosterSession::load(const Request& request, bool quiet, bool marks) {
+bool RosterSession::load(const Request& request, bool quiet, bool asNewRead) {
     auto roster = std::make_shared<LoadedRoster>();
     roster->saveFolder = request.saveFolder;
     roster->slot = request.slot;
@@ -132,9 +132,9 @@ bool RosterSession::load(const Request& request, bool quiet, bool marks) {
     // The very bytes decoded and the time of the file they came from, not a later look.
     roster->fileTime = result.contents.modified;
     roster->contentHash = contentHash(result.contents.bytes);
-    keep(*roster);
-    if (!marks) {
-        roster->changes = ReadChanges();
+    // The same save read again another way (names in another code page) is no new read.
+    if (asNewRead) {
+        keep(*roster);
     }
     publish(std::move(roster));
     return true;
@@ -152,14 +152,17 @@ void RosterSession::keep(LoadedRoster& roster) {
                                      QDateTime::fromSecsSinceEpoch(baseline->read.readAt));
     }
     showHistoryNotice();
-    emit historyChanged();
 }
 
 // The model first, so every view sees the new rows when it hears of the load; the current
-// foal stays when the new load still lists it.
+// foal stays when the new load still lists it: the same record with the same name (a
+// record whose name changed holds another foal).
 void RosterSession::publish(std::shared_ptr<const LoadedRoster> roster) {
+    const bool stays =
+        roster_ && roster && roster->lists(currentRecord_) &&
+        roster->table.row(currentRecord_).name == roster_->table.row(currentRecord_).name;
     roster_ = std::move(roster);
-    if (!roster_ || !roster_->lists(currentRecord_)) {
+    if (!stays) {
         currentRecord_ = 0;
     }
     model_->setRoster(roster_);
@@ -177,11 +180,8 @@ void RosterSession::setCurrentRecord(int record) {
 
 void RosterSession::setFollowing(bool on) {
     following_ = on;
-    try {
-        settings_.setFollow(on);
-    } catch (const RunTimeError&) {
-        // A convenience: a store that cannot be written keeps the last choice.
-    }
+    // A convenience: a store that cannot be written keeps the last choice.
+    failureOf([&] { settings_.setFollow(on); });
     follow(on);
 }
 
@@ -205,6 +205,24 @@ void RosterSession::setNameEncoding(NameEncodingChoice choice) {
     nameEncoding_ = choice;
     reporting([&] { settings_.setNameEncoding(choice); });
     reload(false);
+}
+
+std::vector<history::KeptRead> RosterSession::keptReads(const std::string& saveFolder, int slot) {
+    std::vector<history::KeptRead> reads;
+    if (history_ && slot != 0) {
+        reads = history_->reads(saveFolder, slot);
+        showHistoryNotice();
+    }
+    return reads;
+}
+
+savedata::Foals RosterSession::keptFoals(std::int64_t readId) {
+    savedata::Foals foals;
+    if (history_) {
+        foals = history_->foalsOf(readId);
+        showHistoryNotice();
+    }
+    return foals;
 }
 
 void RosterSession::clearHistory() {

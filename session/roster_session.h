@@ -14,15 +14,13 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <vector>
 
+#include "history/history.h"
 #include "platform/platform.h"
 #include "savedata/roster_loader.h"
 #include "session/loaded_roster.h"
 #include "session/settings.h"
-
-namespace foalix::history {
-class History;
-}
 
 namespace foalix::session {
 
@@ -62,8 +60,9 @@ class RosterSession : public QObject {
     void apply(int slot, savedata::AgeBoxes ages);
     // Reads the slot of the last apply again with its age boxes, keeping the current foal.
     // Reports nothing: a file that cannot be read now keeps what is shown, and false says
-    // so. `marks`: whether what changed since the previous read is marked.
-    bool reload(bool marks = true);
+    // so. `asNewRead`: a new read of the save, kept in the history and marked with what
+    // changed; or not (the same save read in another way).
+    bool reload(bool asNewRead = true);
     // The last load, or none (before the first apply, or after one that did not load).
     const std::shared_ptr<const LoadedRoster>& roster() const { return roster_; }
 
@@ -80,6 +79,10 @@ class RosterSession : public QObject {
     // reported, and the choice holds for this run all the same) and reads the slot again,
     // marking nothing: other names are not foals that came and went.
     void setNameEncoding(savedata::NameEncodingChoice choice);
+    // The kept reads of a slot, newest first (none without a history), and a read's foals;
+    // what went wrong reading them is said as a notice.
+    std::vector<history::KeptRead> keptReads(const std::string& saveFolder, int slot);
+    savedata::Foals keptFoals(std::int64_t readId);
     // Forgets every kept read; the notice says when it cannot.
     void clearHistory();
 
@@ -89,7 +92,7 @@ class RosterSession : public QObject {
     void currentRecordChanged(int record);
     void failed(const QString& message, bool critical);
     void notice(const QString& line);
-    // A read was kept or the history cleared.
+    // The history was cleared (a read kept comes with the load's rosterChanged).
     void historyChanged();
 
   private:
@@ -99,7 +102,7 @@ class RosterSession : public QObject {
         savedata::AgeBoxes ages;
     };
 
-    bool load(const Request& request, bool quiet, bool marks);
+    bool load(const Request& request, bool quiet, bool asNewRead);
     // Keeps the read in the history and works out what changed since the slot's previous
     // kept read.
     void keep(LoadedRoster& roster);

@@ -19,10 +19,6 @@ class Settings {
   public:
     explicit Settings(platform::SettingsStore& store) : store_(store) {}
 
-    // The entries of the section "Setting", by key, where the save folder has always been.
-    void Save_Reg(const QString& key, const QString& value);
-    QString Get_Reg(const QString& key, const QString& defaultValue) const;
-
     // "Setting"/"RK5Path": the save folder, exactly as chosen.
     QString saveFolder(const QString& defaultFolder) const;
     void setSaveFolder(const QString& folder);
@@ -49,6 +45,9 @@ class Settings {
     QString location() const { return store_.location(); }
 
   private:
+    // The entries of the section "Setting", by key, where the save folder has always been.
+    void Save_Reg(const QString& key, const QString& value);
+    QString Get_Reg(const QString& key, const QString& defaultValue) const;
     QByteArray bytes(const char* section, const char* key) const;
     void setBytes(const char* section, const char* key, const QByteArray& state);
 

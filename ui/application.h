@@ -4,8 +4,8 @@
 
 namespace foalix::ui {
 
-// The icon is a PNG, which Qt reads without a plugin: an SVG would have Qt load and ask
-// every image-format plugin at start-up, for a window icon drawn 32 pixels wide.
+// The icon is drawn in PNGs, which Qt reads without a plugin: an SVG would have Qt load
+// and ask every image-format plugin at start-up, for a window icon 16 or 32 pixels wide.
 void prepareApplication();
 
 }  // namespace foalix::ui

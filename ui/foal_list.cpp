@@ -1,12 +1,11 @@
 #include "ui/foal_list.h"
 
 #include <QHelpEvent>
+#include <QIdentityProxyModel>
 #include <QKeyEvent>
-#include <QSortFilterProxyModel>
 #include <QStyle>
 #include <QToolTip>
 
-#include "savedata/list_order.h"
 #include "session/roster_model.h"
 #include "session/roster_session.h"
 
@@ -15,23 +14,17 @@ namespace {
 
 using session::RosterModel;
 
-// The names column in list order, each name with the foal's own mark and note.
-class ListOrder : public QSortFilterProxyModel {
+// The names column of the model, whose rows stand in list order already, each name with
+// the foal's own mark and note.
+class NamesWithMarks : public QIdentityProxyModel {
   public:
-    explicit ListOrder(QObject* parent) : QSortFilterProxyModel(parent) {}
+    using QIdentityProxyModel::QIdentityProxyModel;
 
     QVariant data(const QModelIndex& index, int role) const override {
         const int from = role == Qt::DecorationRole ? RosterModel::FoalMarkRole
                          : role == Qt::ToolTipRole  ? RosterModel::FoalNoteRole
                                                     : role;
-        return QSortFilterProxyModel::data(index, from);
-    }
-
-  protected:
-    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
-        return savedata::listsBefore(
-            left.data().toString().toStdString(), left.data(RosterModel::RecordRole).toInt(),
-            right.data().toString().toStdString(), right.data(RosterModel::RecordRole).toInt());
+        return QIdentityProxyModel::data(index, from);
     }
 };
 
@@ -44,10 +37,8 @@ FoalList::FoalList(QWidget* parent) : QListView(parent) {
 }
 
 void FoalList::showSession(session::RosterSession& session) {
-    auto* names = new ListOrder(this);
+    auto* names = new NamesWithMarks(this);
     names->setSourceModel(session.model());
-    names->sort(RosterModel::kNameColumn);
-    names->setDynamicSortFilter(true);
     setModel(names);
     setModelColumn(RosterModel::kNameColumn);
     // Selection changes, not the current item: the view makes an item current when it

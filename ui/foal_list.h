@@ -1,7 +1,7 @@
-// The list of foals (lstHorse): the names of the roster model, sorted like the reader's
-// list order (by character code, foals of one name by record), each with its mark of
-// what changed since the previous read. Choosing an entry makes its foal the session's
-// current one; the list follows the session's current foal in turn.
+// The list of foals (lstHorse): the names of the roster model, whose rows the session
+// puts in the reader's list order (by character code, foals of one name by record), each
+// with its mark of what changed since the previous read. Choosing an entry makes its foal the
+// session's current one; the list follows the session's current foal in turn.
 #pragma once
 
 #include <QListView>

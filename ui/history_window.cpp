@@ -45,9 +45,15 @@ HistoryWindow::HistoryWindow(session::RosterSession& session, QWidget* owner)
     layout->addWidget(splitter);
     connect(reads_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &HistoryWindow::compareChosen);
+    // Open, it follows the history and the slot last applied.
     connect(&session, &session::RosterSession::historyChanged, this, [this] {
         if (isVisible()) {
             showSlot(saveFolder_, slot_);
+        }
+    });
+    connect(&session, &session::RosterSession::rosterChanged, this, [this](const auto& roster) {
+        if (isVisible() && roster) {
+            showSlot(roster->saveFolder, roster->slot);
         }
     });
     resize(760, 520);
@@ -63,9 +69,7 @@ void HistoryWindow::showSlot(const std::string& saveFolder, int slot) {
     }
     saveFolder_ = saveFolder;
     slot_ = slot;
-    history::History* history = session_.history();
-    kept_ = slot == 0 || history == nullptr ? std::vector<history::KeptRead>()
-                                            : history->reads(saveFolder, slot);
+    kept_ = session_.keptReads(saveFolder, slot);
     setWindowTitle(slot == 0 ? QString(kTitle) : QString("%1 — Slot %2").arg(kTitle).arg(slot));
     {
         const QSignalBlocker quiet(reads_->selectionModel());
@@ -86,6 +90,10 @@ void HistoryWindow::showSlot(const std::string& saveFolder, int slot) {
             }
         }
         reads_->selectionModel()->select(keep, QItemSelectionModel::Select);
+        if (!keep.isEmpty()) {
+            reads_->selectionModel()->setCurrentIndex(keep.first().topLeft(),
+                                                      QItemSelectionModel::NoUpdate);
+        }
     }
     reads_->resizeColumnsToContents();
     compareChosen();
@@ -93,8 +101,7 @@ void HistoryWindow::showSlot(const std::string& saveFolder, int slot) {
 
 void HistoryWindow::compareChosen() {
     QModelIndexList chosen = reads_->selectionModel()->selectedRows();
-    history::History* history = session_.history();
-    if (chosen.size() != 2 || history == nullptr) {
+    if (chosen.size() != 2) {
         hint_->setText(kChooseTwo);
         comparison_->setDiff({});
         return;
@@ -106,7 +113,7 @@ void HistoryWindow::compareChosen() {
         kept_.at(static_cast<std::size_t>(std::min(chosen[0].row(), chosen[1].row())));
     hint_->setText(QString("From %1 to %2").arg(localTime(older.readAt), localTime(later.readAt)));
     comparison_->setDiff(
-        savedata::diffRosters(history->foalsOf(older.id), history->foalsOf(later.id)));
+        savedata::diffRosters(session_.keptFoals(older.id), session_.keptFoals(later.id)));
 }
 
 }  // namespace foalix::ui

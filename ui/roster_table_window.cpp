@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
@@ -97,6 +98,7 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     layout->addWidget(view_);
 
     connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const QScopedValueRollback filtering(filtering_, true);
         proxy_->setNameFilter(text);
         showCount();
     });
@@ -105,14 +107,18 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
                             [this](const QString& path) { return exportCsv(path); });
     });
     addCopyActions(view_);
-    // The current row is the foal the player last clicked or moved to; the selection
-    // around it is the player's own and is left alone.
-    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (const int record = recordOf(current.row()); record != 0) {
-                    session_.setCurrentRecord(record);
-                }
-            });
+    // The current row is the foal the player last clicked or moved to, once it is selected:
+    // the view also makes a row current when it takes the focus or the filter hides the
+    // current one, and that is no choice. The selection around it is the player's own.
+    const auto chosen = [this] {
+        const QModelIndex current = view_->currentIndex();
+        if (!filtering_ && current.isValid() &&
+            view_->selectionModel()->isRowSelected(current.row())) {
+            session_.setCurrentRecord(recordOf(current.row()));
+        }
+    };
+    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, chosen);
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, chosen);
     connect(session.model(), &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { keptSelection_ = selectedRecords(); });
     connect(session.model(), &QAbstractItemModel::modelReset, this, &RosterTableWindow::showRoster);
@@ -126,15 +132,13 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
 
 void RosterTableWindow::showRoster() {
     const int current = session_.currentRecord();
-    const QModelIndex currentIndex =
-        proxy_->mapFromSource(session_.model()->index(session_.model()->rowOf(current), 0));
+    const QModelIndex currentIndex = indexOfRecord(current);
     {
         const QSignalBlocker quiet(view_->selectionModel());
         QItemSelection selection;
         // A reload that keeps the current foal keeps the other selected rows still listed.
         for (int record : current == 0 ? std::vector<int>() : keptSelection_) {
-            const QModelIndex index =
-                proxy_->mapFromSource(session_.model()->index(session_.model()->rowOf(record), 0));
+            const QModelIndex index = indexOfRecord(record);
             if (index.isValid()) {
                 selection.select(index, index);
             }
@@ -225,19 +229,22 @@ ComparisonView* RosterTableWindow::showGoneFoals() {
     return gone_;
 }
 
+QModelIndex RosterTableWindow::indexOfRecord(int record) const {
+    return proxy_->mapFromSource(session_.model()->index(session_.model()->rowOf(record), 0));
+}
+
 int RosterTableWindow::recordOf(int proxyRow) const {
     const QModelIndex index = proxy_->index(proxyRow, 0);
     return index.isValid() ? index.data(RosterModel::RecordRole).toInt() : 0;
 }
 
 void RosterTableWindow::selectRecord(int record) {
-    const QModelIndex index =
-        proxy_->mapFromSource(session_.model()->index(session_.model()->rowOf(record), 0));
+    const QModelIndex index = indexOfRecord(record);
     if (!index.isValid()) {
         view_->clearSelection();
         return;
     }
-    if (currentRecord() == record) {
+    if (currentRecord() == record && view_->selectionModel()->isRowSelected(index.row())) {
         return;
     }
     view_->selectionModel()->setCurrentIndex(
@@ -284,12 +291,11 @@ void RosterTableWindow::showCount() {
 }
 
 void RosterTableWindow::hideEvent(QHideEvent* event) {
-    try {
+    // The layout is a convenience: a store that cannot be written keeps the last one.
+    savedata::failureOf([this] {
         session_.settings().setTableGeometry(saveGeometry());
         session_.settings().setTableHeader(view_->horizontalHeader()->saveState());
-    } catch (const savedata::RunTimeError&) {
-        // The layout is a convenience: a store that cannot be written keeps the last one.
-    }
+    });
     QWidget::hideEvent(event);
 }
 

@@ -4,6 +4,7 @@
 // and column layout for next time.
 #pragma once
 
+#include <QModelIndex>
 #include <QWidget>
 #include <vector>
 
@@ -48,6 +49,7 @@ class RosterTableWindow : public QWidget {
     // title, the count and the line of what changed.
     void showRoster();
     void showChanges(const session::LoadedRoster* roster);
+    QModelIndex indexOfRecord(int record) const;
     int recordOf(int proxyRow) const;
     void showCount();
     // Fits the columns to their contents within the screen's width; after the first time a
@@ -64,6 +66,8 @@ class RosterTableWindow : public QWidget {
     // The rows selected before a reload, selected again after it.
     std::vector<int> keptSelection_;
     bool fitted_ = false;
+    // While the filter changes the rows shown: the row made current then is no choice.
+    bool filtering_ = false;
     // The names and marks the columns were last fitted to.
     QString fittedShape_;
     bool fitWidth_ = true;

@@ -41,11 +41,8 @@ void ViewMenu::mnuDarkTheme_Click(bool dark) {
     for (QLineEdit* box : window_->centralWidget()->findChildren<QLineEdit*>()) {
         colourLockedBox(box);
     }
-    try {
-        session_.settings().setDarkTheme(dark);
-    } catch (const savedata::RunTimeError&) {
-        // The look is a convenience: a store that cannot be written keeps the last one.
-    }
+    // The look is a convenience: a store that cannot be written keeps the last one.
+    savedata::failureOf([&] { session_.settings().setDarkTheme(dark); });
 }
 
 }  // namespace foalix::ui

@@ -332,6 +332,9 @@ TEST_F(MainWindowTest, TableKeepsEverySelectionAndCopiesIt) {
     menu[0]->trigger();
     EXPECT_TRUE(QApplication::clipboard()->text().contains("\n1\t'=A\t1\tS"))
         << QApplication::clipboard()->text().toStdString();
+    // A filter that hides the current row chooses no other foal.
+    control<QLineEdit>(table_, "txtFilter")->setText("トシ");
+    EXPECT_EQ(list()->selectedRow(), 5);
 }
 
 // Header clicks sort grades best first, then reversed, other columns ascending first.
@@ -385,25 +388,28 @@ TEST_F(MainWindowTest, TableSortsAndKeepsItsLayout) {
 // never shows a message.
 TEST_F(MainWindowTest, FollowsTheSaveFile) {
     openTable();
-    list()->selectRecord(1);
-    // The name shown after the writes have settled (a write is whole before events run).
+    list()->selectRecord(2);  // アオ, whose name stays: the reads differ in record 1's name
+    // Record 1's name after the writes have settled (a write is whole before events run).
     QSignalSpy settled(window_->session().watcher(), &session::SlotWatcher::settled);
+    const auto firstName = [this] {
+        return QString::fromStdString(window_->session().roster()->table.row(1).name);
+    };
     const auto settledName = [&] {
         EXPECT_TRUE(settled.wait(20000));
-        return box("txtHorseName");
+        return firstName();
     };
     fiveFoals("ミドリ２").writeTo(slot(1));
     EXPECT_EQ(settledName(), "ミドリ２");
     SlotImage().resize(1000).writeTo(slot(1));
     EXPECT_EQ(settledName(), "ミドリ２");
     const std::string fresh = slot(1) + ".new";
-    fiveFoals("ミドリ３")  // and record 1's grade D
-        .put(1876 + 1 * 10, std::array<savedata::Byte, 1>{0x2C})
+    fiveFoals("ミドリ３")  // and record 2's grade S
+        .put(1876 + 2 * 10, std::array<savedata::Byte, 1>{0x50})
         .writeTo(fresh);
     std::filesystem::rename(fresh, slot(1));
     EXPECT_EQ(settledName(), "ミドリ３");
-    EXPECT_EQ(box("txtGrade"), "D");
-    EXPECT_EQ(table_->currentRecord(), 1);
+    EXPECT_EQ(box("txtHorseName") + box("txtGrade"), "アオS");
+    EXPECT_EQ(table_->currentRecord(), 2);
     fiveFoals("ミドリ４").writeTo(slot(1));  // in place again: the new file is followed too
     EXPECT_EQ(settledName(), "ミドリ４");
     // The game's VirtualStore copy, made (folders and all) after Apply: followed from then
@@ -412,8 +418,8 @@ TEST_F(MainWindowTest, FollowsTheSaveFile) {
     const std::string copy =
         savedata::gameFileCandidates(slot(1), fake_.platform.folders.install).front();
     ASSERT_NE(copy, slot(1));
-    const auto nameBecomes = [this](const QString& name) {
-        return QTest::qWaitFor([&] { return box("txtHorseName") == name; }, 5000);
+    const auto nameBecomes = [&](const QString& name) {
+        return QTest::qWaitFor([&] { return firstName() == name; }, 5000);
     };
     std::filesystem::create_directories(std::filesystem::path(copy).parent_path());
     fiveFoals("コピー").writeTo(copy);
@@ -425,9 +431,15 @@ TEST_F(MainWindowTest, FollowsTheSaveFile) {
     follow->setChecked(false);
     fiveFoals("コピー３").writeTo(copy);
     EXPECT_FALSE(settled.wait(session::SlotWatcher::kSettleMs * 3));  // nothing is read
-    EXPECT_EQ(box("txtHorseName"), "コピー２");
+    EXPECT_EQ(firstName(), "コピー２");
     follow->setChecked(true);
-    EXPECT_EQ(box("txtHorseName"), "コピー３");
+    EXPECT_EQ(firstName(), "コピー３");
+    EXPECT_EQ(box("txtHorseName"), "アオ");
+    // A record whose name changed holds another foal: the one chosen there has gone.
+    list()->selectRecord(1);
+    fiveFoals("ベツ").writeTo(copy);
+    EXPECT_EQ(settledName(), "ベツ");
+    EXPECT_EQ(box("txtHorseName"), "");
     EXPECT_EQ(fake_.messages.texts(), "");
 }
 
@@ -661,6 +673,10 @@ TEST_F(MainWindowTest, TwoWindowsShareTheHistoryAndShowWhatChanged) {
     ASSERT_EQ(reads->rowCount(), 3);
     EXPECT_EQ(reads->selectionModel()->selectedRows().size(), 2);
     EXPECT_FALSE(reads->selectionModel()->isRowSelected(0));
+    // Names read another way are no new read.
+    first->findChild<QAction*>("mnuEncodingBig5")->trigger();
+    first->findChild<QAction*>("mnuEncodingAutomatic")->trigger();
+    EXPECT_EQ(reads->rowCount(), 3);
 
     // Clearing asks first: Cancel keeps the reads, Ok forgets them.
     fake_.messages.answers = {platform::Answer::Cancel, platform::Answer::Ok};
@@ -670,6 +686,10 @@ TEST_F(MainWindowTest, TwoWindowsShareTheHistoryAndShowWhatChanged) {
     EXPECT_EQ(reads->rowCount(), 0);
     EXPECT_EQ(fake_.messages.shown.size(), 2u);
     EXPECT_EQ(fake_.messages.shown[0].buttons, platform::Buttons::OkCancel);
+    // The window follows the slot applied next.
+    control<QRadioButton>(first.get(), "optSaveName1")->click();
+    control<QPushButton>(first.get(), "cmdApply")->click();
+    EXPECT_EQ(kept->windowTitle(), "History — Slot 2");
 }
 
 // Each case: whether the default save folder exists; what the settings hold at start:
