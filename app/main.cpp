@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 #include "session/roster_session.h"
+#include "session/settings.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
     // The icons are compiled into the window library; link them in.
     Q_INIT_RESOURCE(foalix);
     QApplication app(argc, argv);
-    foalix::ui::prepareApplication();
+    foalix::ui::prepareApplication(
+        foalix::session::Settings(foalix::platform::systemPlatform().settings));
 
     foalix::ui::MainWindow frmRK5(foalix::platform::systemPlatform(),
                                   foalix::session::defaultHistoryFolder());

@@ -21,6 +21,7 @@
 #include "bench/full_history.h"
 #include "platform/platform.h"
 #include "session/roster_session.h"
+#include "session/settings.h"
 #include "ui/application.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -74,7 +75,8 @@ int main(int argc, char** argv) {
     if (bare) {
         window = bareWindow();
     } else {
-        foalix::ui::prepareApplication();
+        foalix::ui::prepareApplication(
+            foalix::session::Settings(foalix::platform::systemPlatform().settings));
         auto frmRK5 = std::make_unique<foalix::ui::MainWindow>(
             foalix::platform::systemPlatform(), foalix::session::defaultHistoryFolder());
         frmRK5->Form_Load();

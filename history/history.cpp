@@ -9,8 +9,20 @@
 #include <tuple>
 
 #include "history/sqlite.h"
+#include "savedata/translatable.h"
 
 namespace foalix::history {
+
+std::string Notice::text() const {
+    if (empty()) {
+        return {};
+    }
+    const auto filled = [](std::string text, const std::string& argument) {
+        const auto at = text.find("%1");
+        return at == std::string::npos ? text : text.replace(at, 2, argument);
+    };
+    return filled(sentence, reason != nullptr ? filled(reason, detail) : detail);
+}
 
 using savedata::Foals;
 using savedata::HorseEntry;
@@ -179,19 +191,28 @@ int upgrade(Connection& db) {
     return found;
 }
 
-std::string reason(const SqliteError& e) {
+// The sentences and reasons of the notices, in the words the window translates.
+constexpr const char* kNotKept = QT_TRANSLATE_NOOP("History", "History not kept: %1");
+constexpr const char* kReadNotKept =
+    QT_TRANSLATE_NOOP("History", "This read was not kept in the history: %1");
+constexpr const char* kCannotRead = QT_TRANSLATE_NOOP("History", "The history cannot be read: %1");
+constexpr const char* kNotCleared = QT_TRANSLATE_NOOP("History", "The history was not cleared: %1");
+constexpr const char* kSetAside =
+    QT_TRANSLATE_NOOP("History", "History was damaged: set aside as %1, a new one started");
+
+Notice failure(const char* sentence, const SqliteError& e) {
     switch (e.code()) {
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
-            return "another Foalix is writing to it";
+            return {sentence, QT_TRANSLATE_NOOP("History", "another Foalix is writing to it"), {}};
         case SQLITE_FULL:
-            return "the disk is full";
+            return {sentence, QT_TRANSLATE_NOOP("History", "the disk is full"), {}};
         case SQLITE_READONLY:
         case SQLITE_CANTOPEN:
         case SQLITE_PERM:
-            return "it cannot be written";
+            return {sentence, QT_TRANSLATE_NOOP("History", "it cannot be written"), {}};
         default:
-            return e.what();
+            return {sentence, nullptr, e.what()};
     }
 }
 
@@ -234,7 +255,7 @@ bool History::open() {
         }
     }
     if (version > kVersion) {
-        notice_ = "History not kept: made by a newer Foalix";
+        notice_ = {kNotKept, QT_TRANSLATE_NOOP("History", "made by a newer Foalix"), {}};
         return false;
     }
     db_ = std::move(db);
@@ -265,13 +286,13 @@ bool History::setAside() {
         }
     }
     if (error) {
-        notice_ =
-            "History not kept: it is damaged and could not be set aside (" + error.message() + ")";
+        notice_ = {kNotKept,
+                   QT_TRANSLATE_NOOP("History", "it is damaged and could not be set aside (%1)"),
+                   error.message()};
         return false;
     }
     fs::remove(utf8Path(file_ + "-shm"), error);
-    notice_ = "History was damaged: set aside as " + utf8Path(aside).filename().string() +
-              ", a new one started";
+    notice_ = {kSetAside, nullptr, utf8Path(aside).filename().string()};
     return true;
 }
 
@@ -296,11 +317,11 @@ Result History::guarded(const char* doing, Work work, Result fallback) {
                     continue;
                 }
                 if (!firstTry) {
-                    notice_ = "History not kept: " + reason(e);
+                    notice_ = failure(kNotKept, e);
                 }
                 return fallback;
             }
-            notice_ = (opened ? std::string(doing) : "History not kept") + ": " + reason(e);
+            notice_ = failure(opened ? doing : kNotKept, e);
             return fallback;
         }
     }
@@ -310,7 +331,7 @@ std::optional<Baseline> History::keep(const ReadInfo& read, const Foals& foals) 
     std::optional<Baseline> baseline;
     bool compared = false;
     guarded(
-        "This read was not kept in the history",
+        kReadNotKept,
         [&] {
             db_->exec("BEGIN IMMEDIATE");
             bool changed = false;
@@ -329,7 +350,7 @@ std::optional<Baseline> History::keep(const ReadInfo& read, const Foals& foals) 
     }
     // The write could not start (another window holds it): compared without it.
     return guarded(
-        "The history cannot be read",
+        kCannotRead,
         [&] {
             bool changed = false;
             return baselineFor(read, foals, changed);
@@ -394,18 +415,17 @@ void History::insert(const ReadInfo& read, const Foals& foals, std::optional<int
 
 std::vector<KeptRead> History::reads(const std::string& saveFolder, int slot) {
     return guarded(
-        "The history cannot be read", [&] { return newest(saveFolder, slot, -1); },
-        std::vector<KeptRead>());
+        kCannotRead, [&] { return newest(saveFolder, slot, -1); }, std::vector<KeptRead>());
 }
 
 Foals History::foalsOf(std::int64_t readId) {
     return guarded(
-        "The history cannot be read", [&] { return foalsIn(*db_, readId); }, Foals());
+        kCannotRead, [&] { return foalsIn(*db_, readId); }, Foals());
 }
 
 bool History::clear() {
     return guarded(
-        "The history was not cleared",
+        kNotCleared,
         [&] {
             db_->exec("DELETE FROM reads");
             return true;

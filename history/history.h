@@ -23,6 +23,20 @@ namespace foalix::history {
 
 class Connection;
 
+// One line about what went wrong with the history: a sentence with one argument, marked
+// for the windows to show in the player's language. The argument is a reason (itself
+// marked, and given the detail as its own argument when it takes one) or the detail
+// alone: a file's name, or SQLite's or the system's own words.
+struct Notice {
+    const char* sentence = nullptr;
+    const char* reason = nullptr;
+    std::string detail;
+
+    bool empty() const { return sentence == nullptr; }
+    // The line as it stands, untranslated.
+    std::string text() const;
+};
+
 inline constexpr const char* kHistoryFileName = "history.sqlite3";
 
 // One read of a slot file. Times are Unix times in seconds.
@@ -68,7 +82,7 @@ class History {
 
     // One line about what last went wrong (or what was set aside) since it was last
     // taken, or nothing.
-    std::string takeNotice() { return std::exchange(notice_, {}); }
+    Notice takeNotice() { return std::exchange(notice_, {}); }
 
     // Keeps `read` with its foals, unless they are the same as the slot's last kept
     // read's. Returns the read to compare it with: the slot's kept read before the one
@@ -102,7 +116,7 @@ class History {
     std::string file_;
     Limits limits_;
     std::unique_ptr<Connection> db_;
-    std::string notice_;
+    Notice notice_;
 };
 
 }  // namespace foalix::history

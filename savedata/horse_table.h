@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "savedata/format.h"
+#include "savedata/translatable.h"
 
 namespace foalix::savedata {
 
@@ -62,12 +63,14 @@ struct GridPlace {
 };
 
 // One of the fourteen decoded fields: the key scripts use (foalix-dump's, the CSV header),
-// the caption the window shows beside the value, where the value is kept, its scale, and
-// its place in the window. Everything that lists, sorts, compares or shows fields derives
-// from this one table.
+// the caption the window shows beside the value and what the value measures on which
+// scale (both in the player's language; foalix-dump writes the caption as it stands),
+// where the value is kept, its scale, and its place in the window. Everything that
+// lists, sorts, compares or shows fields derives from this one table.
 struct HorseField {
     const char* key;
     const char* caption;
+    const char* meaning;
     std::string HorseEntry::*member;
     Scale scale;
     GridPlace place;
@@ -75,20 +78,92 @@ struct HorseField {
 
 // In the order foalix-dump, the CSV and the comparison list them.
 inline constexpr std::array<HorseField, 14> kHorseFields{{
-    {"Grade", "素質", &HorseEntry::Grade, kGradeScale, {0, 1, 8}},
-    {"SP", "ＳＰ", &HorseEntry::SP, kGradeScale, {0, 2, 9}},
-    {"ST", "ＳＴ", &HorseEntry::ST, kGradeScale, {0, 3, 10}},
-    {"Age", "年齡", &HorseEntry::Age, kAgeScale, {0, 0, 7}},
-    {"Strong", "体力", &HorseEntry::Strong, kGradeScale, {0, 5, 11}},
-    {"Win", "根性", &HorseEntry::Win, kGradeScale, {0, 4, 12}},
-    {"When", "成長", &HorseEntry::When, kGrowthScale, {1, 1, 13}},
-    {"Burst", "瞬發", &HorseEntry::Burst, kGradeScale, {1, 4, 16}},
-    {"Grass", "芝適", &HorseEntry::Grass, kGradeScale, {1, 2, 14}},
-    {"Mud", "沙適", &HorseEntry::Mud, kGradeScale, {1, 3, 15}},
-    {"Sex", "性別", &HorseEntry::Sex, kSexScale, {1, 0, 34}},
-    {"Mind", "精神", &HorseEntry::Mind, kGradeScale, {0, 6, 38}},
-    {"Temper", "氣性", &HorseEntry::Temper, kTemperScale, {1, 5, 36}},
-    {"Brian", "賢　", &HorseEntry::Brian, kGradeScale, {1, 6, 39}},
+    {"Grade",
+     QT_TRANSLATE_NOOP("HorseField", "素質"),
+     QT_TRANSLATE_NOOP("HorseField", "Grade, the foal's quality — S A B C D, S best"),
+     &HorseEntry::Grade,
+     kGradeScale,
+     {0, 1, 8}},
+    {"SP",
+     QT_TRANSLATE_NOOP("HorseField", "ＳＰ"),
+     QT_TRANSLATE_NOOP("HorseField", "Speed — A B C D, A best"),
+     &HorseEntry::SP,
+     kGradeScale,
+     {0, 2, 9}},
+    {"ST",
+     QT_TRANSLATE_NOOP("HorseField", "ＳＴ"),
+     QT_TRANSLATE_NOOP("HorseField", "Stamina — A B C D, A best"),
+     &HorseEntry::ST,
+     kGradeScale,
+     {0, 3, 10}},
+    {"Age",
+     QT_TRANSLATE_NOOP("HorseField", "年齡"),
+     QT_TRANSLATE_NOOP("HorseField", "Age in years — 1, 2, or - for any other age"),
+     &HorseEntry::Age,
+     kAgeScale,
+     {0, 0, 7}},
+    {"Strong",
+     QT_TRANSLATE_NOOP("HorseField", "体力"),
+     QT_TRANSLATE_NOOP("HorseField", "Strength — A B C D, A best"),
+     &HorseEntry::Strong,
+     kGradeScale,
+     {0, 5, 11}},
+    {"Win",
+     QT_TRANSLATE_NOOP("HorseField", "根性"),
+     QT_TRANSLATE_NOOP("HorseField", "Guts — A B C, A best"),
+     &HorseEntry::Win,
+     kGradeScale,
+     {0, 4, 12}},
+    {"When",
+     QT_TRANSLATE_NOOP("HorseField", "成長"),
+     QT_TRANSLATE_NOOP(
+         "HorseField",
+         "Growth, when the foal matures — 早 early, 普 normal, 遲 late, 晚 very late"),
+     &HorseEntry::When,
+     kGrowthScale,
+     {1, 1, 13}},
+    {"Burst",
+     QT_TRANSLATE_NOOP("HorseField", "瞬發"),
+     QT_TRANSLATE_NOOP("HorseField", "Burst, the final spurt — A B C, A best"),
+     &HorseEntry::Burst,
+     kGradeScale,
+     {1, 4, 16}},
+    {"Grass",
+     QT_TRANSLATE_NOOP("HorseField", "芝適"),
+     QT_TRANSLATE_NOOP("HorseField", "Turf aptitude — A B C, A best"),
+     &HorseEntry::Grass,
+     kGradeScale,
+     {1, 2, 14}},
+    {"Mud",
+     QT_TRANSLATE_NOOP("HorseField", "沙適"),
+     QT_TRANSLATE_NOOP("HorseField", "Dirt aptitude — A B C, A best"),
+     &HorseEntry::Mud,
+     kGradeScale,
+     {1, 3, 15}},
+    {"Sex",
+     QT_TRANSLATE_NOOP("HorseField", "性別"),
+     QT_TRANSLATE_NOOP("HorseField", "Sex — 牡 colt, 牝 filly"),
+     &HorseEntry::Sex,
+     kSexScale,
+     {1, 0, 34}},
+    {"Mind",
+     QT_TRANSLATE_NOOP("HorseField", "精神"),
+     QT_TRANSLATE_NOOP("HorseField", "Spirit — A B C D, A best"),
+     &HorseEntry::Mind,
+     kGradeScale,
+     {0, 6, 38}},
+    {"Temper",
+     QT_TRANSLATE_NOOP("HorseField", "氣性"),
+     QT_TRANSLATE_NOOP("HorseField", "Temper — 激 fierce, 荒 rough, 普 even, 大 calm"),
+     &HorseEntry::Temper,
+     kTemperScale,
+     {1, 5, 36}},
+    {"Brian",
+     QT_TRANSLATE_NOOP("HorseField", "賢　"),
+     QT_TRANSLATE_NOOP("HorseField", "Wits — A B C D, A best"),
+     &HorseEntry::Brian,
+     kGradeScale,
+     {1, 6, 39}},
 }};
 
 // The field whose key is `key`, or none.

@@ -10,6 +10,7 @@
 #include "savedata/horse_table.h"
 #include "savedata/names.h"
 #include "savedata/slot_source.h"
+#include "savedata/translatable.h"
 
 namespace foalix::savedata {
 
@@ -23,8 +24,8 @@ struct AgeBoxes {
 
 enum class LoadStatus { Loaded, NotFound, Damaged };
 
-inline constexpr const char* kSaveDataNotFound = "Save Data not found";
-inline constexpr const char* kSaveDataDamaged = "Save Data is damaged";
+inline constexpr const char* kSaveDataNotFound = QT_TRANSLATE_NOOP("Load", "Save Data not found");
+inline constexpr const char* kSaveDataDamaged = QT_TRANSLATE_NOOP("Load", "Save Data is damaged");
 
 struct LoadResult {
     LoadStatus status = LoadStatus::NotFound;

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "savedata/translatable.h"
+
 namespace foalix::savedata {
 
 namespace {
@@ -20,29 +22,29 @@ RunTimeError::RunTimeError(int number, std::string description)
 std::string RunTimeError::standardText(int number) {
     switch (number) {
         case error::kOverflow:
-            return "Overflow";
+            return QT_TRANSLATE_NOOP("RunTimeError", "Overflow");
         case error::kOutOfMemory:
-            return "Out of memory";
+            return QT_TRANSLATE_NOOP("RunTimeError", "Out of memory");
         case error::kSubscriptOutOfRange:
-            return "Subscript out of range";
+            return QT_TRANSLATE_NOOP("RunTimeError", "Subscript out of range");
         case error::kTypeMismatch:
-            return "Type mismatch";
+            return QT_TRANSLATE_NOOP("RunTimeError", "Type mismatch");
         case error::kInternalError:
-            return "Internal error";
+            return QT_TRANSLATE_NOOP("RunTimeError", "Internal error");
         case error::kFileNotFound:
-            return "File not found";
+            return QT_TRANSLATE_NOOP("RunTimeError", "File not found");
         case error::kDeviceIoError:
-            return "Device I/O error";
+            return QT_TRANSLATE_NOOP("RunTimeError", "Device I/O error");
         case error::kTooManyFiles:
-            return "Too many files";
+            return QT_TRANSLATE_NOOP("RunTimeError", "Too many files");
         case error::kDeviceUnavailable:
-            return "Device unavailable";
+            return QT_TRANSLATE_NOOP("RunTimeError", "Device unavailable");
         case error::kPathFileAccessError:
-            return "Path/File access error";
+            return QT_TRANSLATE_NOOP("RunTimeError", "Path/File access error");
         case error::kPathNotFound:
-            return "Path not found";
+            return QT_TRANSLATE_NOOP("RunTimeError", "Path not found");
         default:
-            return "Application-defined or object-defined error";
+            return QT_TRANSLATE_NOOP("RunTimeError", "Application-defined or object-defined error");
     }
 }
 

@@ -1,10 +1,13 @@
 #include "session/read_changes.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <map>
+
+#include "session/language.h"
 
 namespace foalix::session {
 
@@ -15,21 +18,25 @@ namespace {
 
 constexpr const char* kNewMark = "新";
 
-// A change's mark and its word.
+// A change's mark, and what it says with the old value.
 std::pair<const char*, const char*> trendTexts(Trend trend) {
     switch (trend) {
         case Trend::Better:
-            return {"▲", "better"};
+            return {"▲", QT_TRANSLATE_NOOP("ReadChanges", "▲ better: was %1")};
         case Trend::Worse:
-            return {"▼", "worse"};
+            return {"▼", QT_TRANSLATE_NOOP("ReadChanges", "▼ worse: was %1")};
         case Trend::Neither:
             break;
     }
-    return {"◆", "changed"};
+    return {"◆", QT_TRANSLATE_NOOP("ReadChanges", "◆ changed: was %1")};
 }
 
 const char* trendMark(Trend trend) {
     return trendTexts(trend).first;
+}
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("ReadChanges", text);
 }
 
 // A mark drawn as an icon, so the value beside it stays the cell's text (sorting,
@@ -95,14 +102,16 @@ QIcon ReadChanges::foalMark(int record) const {
 
 QString ReadChanges::foalNote(int record) const {
     if (isNew(record)) {
-        return QString("新: new since %1").arg(since_.toString("HH:mm"));
+        return QCoreApplication::translate("ReadChanges", "新: new since %1")
+            .arg(shortTime(since_, false));
     }
     QStringList notes;
     for (const ValueChange& change : diff_.changed) {
         if (change.row == record) {
             notes << QString("%1 %2 %3→%4")
                          .arg(QString::fromUtf8(trendMark(change.trend)),
-                              QString::fromUtf8(change.field->caption).trimmed(),
+                              QCoreApplication::translate("HorseField", change.field->caption)
+                                  .trimmed(),
                               QString::fromStdString(change.old),
                               QString::fromStdString(change.now));
         }
@@ -117,25 +126,36 @@ QIcon ReadChanges::valueMark(int record, const savedata::HorseField& field) cons
 
 QString ReadChanges::valueNote(int record, const savedata::HorseField& field) const {
     const ValueChange* found = change(record, field);
-    return found ? QString("%1 %2: was %3")
-                       .arg(QString::fromUtf8(trendMark(found->trend)),
-                            QString::fromUtf8(trendTexts(found->trend).second),
-                            QString::fromStdString(found->old))
-                 : QString();
+    return found
+               ? translated(trendTexts(found->trend).second).arg(QString::fromStdString(found->old))
+               : QString();
 }
 
-QString ReadChanges::summary() const {
+QString ReadChanges::summary(bool goneLink) const {
     if (!since_.isValid()) {
         return {};
     }
-    const QString when = since_.date() == QDate::currentDate()
-                             ? since_.toString("HH:mm")
-                             : since_.toString("yyyy-MM-dd HH:mm");
-    return QString("Since %1: %2 new, %3 gone, %4 values changed")
-        .arg(when)
-        .arg(diff_.added.size())
-        .arg(diff_.removed.size())
-        .arg(diff_.changed.size());
+    const bool today = since_.date() == QDate::currentDate();
+    const auto count = [](const auto& changes) { return static_cast<int>(changes.size()); };
+    QString gone =
+        QCoreApplication::translate("ReadChanges", "%n gone", nullptr, count(diff_.removed));
+    if (goneLink) {
+        gone = gone.toHtmlEscaped();
+        if (!diff_.removed.empty()) {
+            gone = QString("<a href=\"gone\">%1</a>").arg(gone);
+        }
+    }
+    const auto escaped = [goneLink](QString text) {
+        return goneLink ? text.toHtmlEscaped() : text;
+    };
+    return escaped(QCoreApplication::translate("ReadChanges", "Since %1: %2, %3, %4",
+                                               "when, the new foals, the gone, the values"))
+        .arg(escaped(shortTime(since_, !today)),
+             escaped(
+                 QCoreApplication::translate("ReadChanges", "%n new", nullptr, count(diff_.added))),
+             gone,
+             escaped(QCoreApplication::translate("ReadChanges", "%n values changed", nullptr,
+                                                 count(diff_.changed))));
 }
 
 }  // namespace foalix::session

@@ -26,8 +26,9 @@ class ReadChanges {
     // The mark of one value of the foal, or none.
     QIcon valueMark(int record, const savedata::HorseField& field) const;
     QString valueNote(int record, const savedata::HorseField& field) const;
-    // "Since 14:02: 2 new, 1 gone, 5 values changed"; empty without an earlier read.
-    QString summary() const;
+    // "Since 14:02: 2 new, 1 gone, 5 values changed"; empty without an earlier read. With
+    // `goneLink`, as rich text whose gone foals are a link ("gone").
+    QString summary(bool goneLink = false) const;
     const savedata::RosterDiff& diff() const { return diff_; }
 
   private:

@@ -1,6 +1,7 @@
 #include "session/roster_model.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
 #include <array>
@@ -120,17 +121,40 @@ QVariant RosterModel::headerData(int section, Qt::Orientation orientation, int r
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     const savedata::HorseField* field = fieldAt(section);
-    if (role == Qt::InitialSortOrderRole) {
-        // A first click on a header: grades best first (S down to D), the rest ascending.
-        return field != nullptr && field->scale.graded ? Qt::DescendingOrder : Qt::AscendingOrder;
+    switch (role) {
+        case Qt::InitialSortOrderRole:
+            // A first click on a header: grades best first (S down to D), the rest ascending.
+            return field != nullptr && field->scale.graded ? Qt::DescendingOrder
+                                                           : Qt::AscendingOrder;
+        case Qt::DisplayRole:
+            return columnTitle(field != nullptr           ? field->key
+                               : section == kNumberColumn ? "row"
+                                                          : "name");
+        case Qt::ToolTipRole:
+            return field != nullptr ? QCoreApplication::translate("HorseField", field->meaning)
+                                    : QVariant();
+        default:
+            return QAbstractTableModel::headerData(section, orientation, role);
     }
-    if (role != Qt::DisplayRole) {
-        return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+QString RosterModel::columnTitle(std::string_view key) {
+    if (const savedata::HorseField* field = savedata::fieldByKey(key)) {
+        return QCoreApplication::translate("HorseField", field->caption);
     }
-    if (field == nullptr) {
-        return section == kNumberColumn ? "No." : "馬名";
+    return key == "row" ? tr("No.") : key == "name" ? tr("馬名") : tr("Change");
+}
+
+QString RosterModel::changeTitle(std::string_view change) {
+    return change == "added" ? tr("added") : change == "removed" ? tr("removed") : tr("changed");
+}
+
+void RosterModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::ToolTipRole, FoalNoteRole});
     }
-    return QString::fromUtf8(field->caption);
 }
 
 }  // namespace foalix::session

@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <memory>
+#include <string_view>
 
 #include "session/loaded_roster.h"
 
@@ -27,9 +28,16 @@ class RosterModel : public QAbstractTableModel {
     using QAbstractTableModel::QAbstractTableModel;
 
     void setRoster(std::shared_ptr<const LoadedRoster> roster);
+    // Tells the views that the headers and notes now read in another language.
+    void retranslate();
     int recordAt(int row) const;
     // The model row of `record`, or -1.
     int rowOf(int record) const;
+    // A column's title in the interface's language, by its key in foalix-dump's output:
+    // "row", "name", a field's key, or the comparison's "change".
+    static QString columnTitle(std::string_view key);
+    // A comparison's kind of change ("added", "removed", "changed") as the table shows it.
+    static QString changeTitle(std::string_view change);
     // The field of a value column; none for No. and the name.
     static const savedata::HorseField* fieldAt(int column);
 

@@ -1,5 +1,6 @@
 #include "session/roster_session.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -33,8 +34,10 @@ QString defaultHistoryFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
-QString runTimeErrorText(int number, const QString& description) {
-    return QString("Run-time error '%1':\n\n%2").arg(number).arg(description);
+QString runTimeErrorText(int number, const std::string& description) {
+    return RosterSession::tr("Run-time error '%1':\n\n%2")
+        .arg(number)
+        .arg(QCoreApplication::translate("RunTimeError", description.c_str()));
 }
 
 RosterSession::RosterSession(platform::Platform& platform, const QString& historyFolder,
@@ -59,9 +62,7 @@ template <typename Action>
 bool RosterSession::reporting(Action&& action) {
     const auto failure = failureOf(std::forward<Action>(action));
     if (failure) {
-        emit failed(
-            runTimeErrorText(failure->number(), QString::fromStdString(failure->description())),
-            true);
+        emit failed(runTimeErrorText(failure->number(), failure->description()), true);
     }
     return !failure;
 }
@@ -121,7 +122,7 @@ bool RosterSession::load(const Request& request, bool quiet, bool asNewRead) {
     }
     if (const char* message = statusMessage(result.status)) {
         if (!quiet) {
-            emit failed(QString::fromUtf8(message), false);
+            emit failed(QCoreApplication::translate("Load", message), false);
         }
         return false;
     }
@@ -235,10 +236,19 @@ void RosterSession::clearHistory() {
 
 // One line in the status bar, never a message box: a reload happens unasked.
 void RosterSession::showHistoryNotice() {
-    const std::string line = history_ ? history_->takeNotice() : std::string();
-    if (!line.empty()) {
-        emit notice(QString::fromStdString(line));
+    const history::Notice line = history_ ? history_->takeNotice() : history::Notice();
+    if (line.empty()) {
+        return;
     }
+    const QString detail = QString::fromStdString(line.detail);
+    QString argument = detail;
+    if (line.reason != nullptr) {
+        argument = QCoreApplication::translate("History", line.reason);
+        if (argument.contains("%1")) {
+            argument = argument.arg(detail);
+        }
+    }
+    emit notice(QCoreApplication::translate("History", line.sentence).arg(argument));
 }
 
 }  // namespace foalix::session

@@ -132,7 +132,8 @@ class RosterSession : public QObject {
 // ($XDG_DATA_HOME/foalix on Linux, %LOCALAPPDATA%\foalix on Windows).
 QString defaultHistoryFolder();
 
-// The text of a run-time error's message box: "Run-time error '76':\n\nPath not found".
-QString runTimeErrorText(int number, const QString& description);
+// The text of a run-time error's message box: "Run-time error '76':\n\nPath not found",
+// in the interface's language.
+QString runTimeErrorText(int number, const std::string& description);
 
 }  // namespace foalix::session

@@ -9,6 +9,7 @@ constexpr const char* kNameEncoding = "NameEncoding";
 constexpr const char* kView = "View";
 constexpr const char* kDarkTheme = "DarkTheme";
 constexpr const char* kFollowSaveFile = "FollowSaveFile";
+constexpr const char* kLanguage = "Language";
 constexpr const char* kRosterTable = "RosterTable";
 constexpr const char* kGeometry = "Geometry";
 constexpr const char* kHeader = "Header";
@@ -52,6 +53,14 @@ bool Settings::darkTheme() const {
 
 void Settings::setDarkTheme(bool dark) {
     store_.save(kView, kDarkTheme, dark ? "1" : "0");
+}
+
+QString Settings::language() const {
+    return store_.get(kView, kLanguage, "");
+}
+
+void Settings::setLanguage(const QString& key) {
+    store_.save(kView, kLanguage, key);
 }
 
 bool Settings::follow() const {

@@ -28,6 +28,10 @@ class Settings {
     // "View"/"DarkTheme": "1" dark, anything else the platform's look.
     bool darkTheme() const;
     void setDarkTheme(bool dark);
+    // "View"/"Language": the interface's language ("original", "zh_TW", "ja" or "en");
+    // empty when none was chosen.
+    QString language() const;
+    void setLanguage(const QString& key);
     // "View"/"FollowSaveFile": "0" off, anything else on (the default).
     bool follow() const;
     void setFollow(bool follow);

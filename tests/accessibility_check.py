@@ -96,7 +96,7 @@ for _, _, name, description, _ in nodes:
 for name in ("ＳＰ", "賢", "素質", "共有", "馬名", "Filter by name", "Clear filter"):
     if name not in descriptions:
         failures.append(f"no control named {name}")
-if "S best" not in descriptions.get("ＳＰ", ""):
+if "A best" not in descriptions.get("ＳＰ", ""):
     failures.append("the box ＳＰ does not say what its letters mean")
 
 grid = wait_for(lambda: find(table_window, pyatspi.ROLE_TABLE, "Roster Table"), "the table")

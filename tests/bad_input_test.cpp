@@ -211,7 +211,7 @@ TEST(BadInput, HistoryThatCannotBeUsed) {
             const auto keepOnce = [&] {
                 History history(file.string(), limits);
                 history.keep(read, foals("A"));
-                return history.takeNotice();
+                return history.takeNotice().text();
             };
             // Root writes wherever it likes: the read is kept as "nobody" (root stays the
             // saved user, so it is taken back after).

@@ -55,7 +55,7 @@ TEST(History, KeepsEachChangeOnceAndComparesWithTheReadBefore) {
             EXPECT_EQ(read.foals, 1);
         }
         EXPECT_EQ(listed, kept);
-        EXPECT_EQ(history->takeNotice(), "");
+        EXPECT_EQ(history->takeNotice().text(), "");
     }
     Connection db(file);
     Statement foals(db, "SELECT count(*) FROM foals");  // those of the reads kept, no more
@@ -105,7 +105,7 @@ TEST(History, TriesAgainAtTheNextUseAndLeavesANewerFileAlone) {
         const auto before = testing::snapshot(dir.path());
         History history(file.string());
         history.keep(readOf(1, 1000), roster("A"));
-        EXPECT_EQ(history.takeNotice(), newer ? "History not kept: made by a newer Foalix"
+        EXPECT_EQ(history.takeNotice().text(), newer ? "History not kept: made by a newer Foalix"
                                               : "History not kept: it cannot be written");
         EXPECT_EQ(testing::snapshot(dir.path()), before);
         std::error_code notEmpty;
@@ -123,7 +123,7 @@ TEST(History, SetsEachDamagedFileAsideUnderANameOfItsOwn) {
         std::ofstream(file) << std::string(size, 'x');
         History history(file.string());
         history.keep(readOf(1, 1000), roster("A"));
-        EXPECT_TRUE(history.takeNotice().starts_with(
+        EXPECT_TRUE(history.takeNotice().text().starts_with(
             "History was damaged: set aside as history.sqlite3.damaged-"));
     }
     std::multiset<std::uintmax_t> sizes;  // and the fresh file's, of several pages

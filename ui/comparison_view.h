@@ -7,6 +7,7 @@
 
 #include "savedata/roster_diff.h"
 
+class QPushButton;
 class QStandardItemModel;
 class QTableView;
 
@@ -26,8 +27,14 @@ class ComparisonView : public QWidget {
     QTableView* table() const { return view_; }
     bool exportCsv(const QString& path) const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslate();
+
     session::RosterSession& session_;
+    QPushButton* exportButton_ = nullptr;
     savedata::RosterDiff diff_;
     QStandardItemModel* model_;
     QTableView* view_;

@@ -6,10 +6,8 @@ namespace foalix::ui {
 
 void reportError(platform::MessageBoxes& messages, QWidget* owner,
                  const savedata::RunTimeError& error) {
-    messages.show(
-        owner,
-        session::runTimeErrorText(error.number(), QString::fromStdString(error.description())),
-        platform::Buttons::Ok, platform::Icon::Critical);
+    messages.show(owner, session::runTimeErrorText(error.number(), error.description()),
+                  platform::Buttons::Ok, platform::Icon::Critical);
 }
 
 }  // namespace foalix::ui

@@ -1,6 +1,9 @@
 #include "ui/foal_details.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
+#include <algorithm>
 
 #include "session/roster_session.h"
 #include "ui/placed_controls.h"
@@ -16,6 +19,7 @@ constexpr int kNameBoxTab = 6;
 constexpr int kFirstBoxTop = 1440;
 constexpr int kRowHeight = 480;
 constexpr int kColumnLefts[] = {4320, 6000};
+constexpr int kLabelWidth = 615;
 const QRect kNameBox = twipsRect(3720, 960, 3015, 360);
 const QRect kGrid = twipsRect(3720, 960, 3015, 3630);
 
@@ -24,15 +28,8 @@ QRect inGrid(QRect place) {
     return place.translated(-kGrid.topLeft());
 }
 
-// What a box's letters mean, for a screen reader.
-const char* meaningOf(const HorseField& field) {
-    const auto values = field.scale.values.data();
-    return values == savedata::kAgeValues   ? "Age in years: 1, 2, or - for any other age"
-           : values == savedata::kSexValues ? "Sex: 牡 colt, 牝 filly"
-           : values == savedata::kGrowthValues
-               ? "Growth: 早 early, 普 normal, 遲 late, 晚 very late"
-           : values == savedata::kTemperValues ? "Temper: 激 fierce, 荒 rough, 普 even, 大 calm"
-                                               : "Grade: S best, then A, B, C, D lowest";
+QString translated(const char* text) {
+    return QCoreApplication::translate("HorseField", text);
 }
 
 }  // namespace
@@ -43,45 +40,87 @@ FoalDetails::FoalDetails(session::RosterSession& session, QWidget* client)
     setGeometry(kGrid);
     txtHorseName = textBox(this, "txtHorseName", inGrid(kNameBox), false);
     txtHorseName->setFont(nameFont());
-    txtHorseName->setAccessibleName("Selected foal");
     for (const HorseField* field : savedata::fieldsInReadingOrder()) {
-        const int top = kFirstBoxTop + kRowHeight * field->place.row;
-        const int left = kColumnLefts[field->place.column];
-        const QString caption = QString::fromUtf8(field->caption) + "：";
-        label(this, caption, inGrid(twipsRect(left - 600, top + 30, 615, 255)));
-        QLineEdit* box = textBox(this, QString("txt") + field->key,
-                                 inGrid(twipsRect(left, top, 735, 270)), true);
-        box->setAccessibleName(spoken(caption));
-        box->setAccessibleDescription(meaningOf(*field));
-        valueBoxes_.emplace_back(field, box);
+        valueBoxes_.push_back({field, label(this, QString(), QRect()),
+                               textBox(this, QString("txt") + field->key, QRect(), true)});
     }
+    retranslate();
     connect(&session, &session::RosterSession::currentRecordChanged, this, &FoalDetails::showFoal);
 }
 
 std::vector<std::pair<int, QWidget*>> FoalDetails::tabStops() const {
     std::vector<std::pair<int, QWidget*>> stops{{kNameBoxTab, txtHorseName}};
-    for (const auto& [field, box] : valueBoxes_) {
-        stops.emplace_back(field->place.tab, box);
+    for (const ValueBox& value : valueBoxes_) {
+        stops.emplace_back(value.field->place.tab, value.box);
     }
     return stops;
+}
+
+void FoalDetails::retranslate() {
+    txtHorseName->setAccessibleName(tr("Selected foal"));
+    for (const ValueBox& value : valueBoxes_) {
+        value.caption->setText(
+            tr("%1：", "a caption beside its box").arg(translated(value.field->caption)));
+        value.box->setAccessibleName(spoken(value.caption->text()));
+        value.box->setAccessibleDescription(translated(value.field->meaning));
+    }
+    placeBoxes();
+    showFoal(session_.currentRecord());
+}
+
+// Every box at its place in twips, unless a caption of its column needs more room than
+// the column gives: then the column widens by what the longest caption lacks, and what
+// stands right of it moves along.
+void FoalDetails::placeBoxes() {
+    int widen[2] = {0, 0};
+    for (const ValueBox& value : valueBoxes_) {
+        int& column = widen[value.field->place.column];
+        column = std::max(column, value.caption->sizeHint().width() - twips(kLabelWidth));
+    }
+    for (const ValueBox& value : valueBoxes_) {
+        const savedata::GridPlace& place = value.field->place;
+        const int top = kFirstBoxTop + kRowHeight * place.row;
+        const int left = kColumnLefts[place.column];
+        const int before = place.column == 0 ? 0 : widen[0];
+        value.caption->setGeometry(inGrid(twipsRect(left - 600, top + 30, kLabelWidth, 255))
+                                       .translated(before, 0)
+                                       .adjusted(0, 0, widen[place.column], 0));
+        value.box->setGeometry(
+            inGrid(twipsRect(left, top, 735, 270)).translated(before + widen[place.column], 0));
+    }
+    txtHorseName->setGeometry(inGrid(kNameBox).adjusted(0, 0, widen[0] + widen[1], 0));
+    resize(kGrid.size() + QSize(widen[0] + widen[1], 0));
+}
+
+void FoalDetails::shiftBy(int shift) {
+    move(kGrid.topLeft() + QPoint(shift, 0));
+}
+
+void FoalDetails::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 void FoalDetails::showFoal(int record) {
     const auto& roster = session_.roster();
     if (record == 0 || !roster) {
         txtHorseName->clear();
-        for (const auto& [field, box] : valueBoxes_) {
-            box->clear();
-            box->setToolTip({});
+        for (const ValueBox& value : valueBoxes_) {
+            value.box->clear();
+            value.box->setToolTip(translated(value.field->meaning));
         }
         return;
     }
     const savedata::HorseEntry& entry = roster->table.row(record);
     txtHorseName->setText(QString::fromStdString(entry.name));
     txtHorseName->setCursorPosition(0);  // a long name reads from its start
-    for (const auto& [field, box] : valueBoxes_) {
-        box->setText(QString::fromStdString(entry.*field->member));
-        box->setToolTip(roster->changes.valueNote(record, *field));
+    for (const ValueBox& value : valueBoxes_) {
+        value.box->setText(QString::fromStdString(entry.*value.field->member));
+        const QString change = roster->changes.valueNote(record, *value.field);
+        const QString meaning = translated(value.field->meaning);
+        value.box->setToolTip(change.isEmpty() ? meaning : meaning + '\n' + change);
     }
 }
 

@@ -1,6 +1,8 @@
 // The chosen foal's name and its fourteen values, each in a locked box beside its
-// caption, in the grid of the main window; a value that changed since the previous read
-// says how in its tooltip. Shows the session's current foal and nothing else.
+// caption, in the grid of the main window; each box says what its value measures, and a
+// value that changed since the previous read says how, in its tooltip. Shows the
+// session's current foal and nothing else. A caption too long for its place in the grid
+// widens its column, never cuts a character.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +11,7 @@
 
 #include "savedata/horse_table.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace foalix::session {
@@ -26,13 +29,26 @@ class FoalDetails : public QWidget {
 
     // The name box and the value boxes with their places in the window's tab order.
     std::vector<std::pair<int, QWidget*>> tabStops() const;
+    // Moves the grid `shift` pixels right of its place.
+    void shiftBy(int shift);
+
+  protected:
+    void changeEvent(QEvent* event) override;
 
   private:
+    struct ValueBox {
+        const savedata::HorseField* field;
+        QLabel* caption;
+        QLineEdit* box;
+    };
+
+    void retranslate();
+    void placeBoxes();
     void showFoal(int record);
 
     session::RosterSession& session_;
     QLineEdit* txtHorseName;
-    std::vector<std::pair<const savedata::HorseField*, QLineEdit*>> valueBoxes_;
+    std::vector<ValueBox> valueBoxes_;
 };
 
 }  // namespace foalix::ui

@@ -116,7 +116,7 @@ QListWidgetItem* FolderList::addFolder(const QString& name, const QString& path,
         for (int slot : held) {
             numbers << QString::number(slot);
         }
-        item->setToolTip("Save slots " + numbers.join(", "));
+        item->setToolTip(tr("Save slots %1").arg(numbers.join(", ")));
     }
     return item;
 }

@@ -1,6 +1,7 @@
 #include "ui/history_window.h"
 
 #include <QDateTime>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSplitter>
@@ -8,17 +9,15 @@
 #include <QVBoxLayout>
 #include <set>
 
+#include "session/language.h"
 #include "session/roster_session.h"
 #include "ui/comparison_view.h"
 
 namespace foalix::ui {
 namespace {
 
-constexpr const char* kTitle = "History";
-constexpr const char* kChooseTwo = "Choose two reads to compare them.";
-
 QString localTime(std::int64_t unixTime) {
-    return QDateTime::fromSecsSinceEpoch(unixTime).toString("yyyy-MM-dd HH:mm:ss");
+    return session::longTime(QDateTime::fromSecsSinceEpoch(unixTime));
 }
 
 }  // namespace
@@ -26,13 +25,11 @@ QString localTime(std::int64_t unixTime) {
 HistoryWindow::HistoryWindow(session::RosterSession& session, QWidget* owner)
     : QWidget(owner, Qt::Window),
       session_(session),
-      hint_(new QLabel(kChooseTwo, this)),
+      hint_(new QLabel(this)),
       reads_(new QTableWidget(0, 3, this)),
       comparison_(new ComparisonView(session, this)) {
     setObjectName("frmHistory");
-    setWindowTitle(kTitle);
     reads_->setObjectName("tblReads");
-    reads_->setHorizontalHeaderLabels({"Read", "Foals", "Changes"});
     reads_->setSelectionBehavior(QAbstractItemView::SelectRows);
     reads_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     reads_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -57,6 +54,19 @@ HistoryWindow::HistoryWindow(session::RosterSession& session, QWidget* owner)
         }
     });
     resize(760, 520);
+    retranslate();
+}
+
+void HistoryWindow::retranslate() {
+    reads_->setHorizontalHeaderLabels({tr("Read"), tr("Foals"), tr("Changes")});
+    showSlot(saveFolder_, slot_);
+}
+
+void HistoryWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 void HistoryWindow::showSlot(const std::string& saveFolder, int slot) {
@@ -70,7 +80,7 @@ void HistoryWindow::showSlot(const std::string& saveFolder, int slot) {
     saveFolder_ = saveFolder;
     slot_ = slot;
     kept_ = session_.keptReads(saveFolder, slot);
-    setWindowTitle(slot == 0 ? QString(kTitle) : QString("%1 — Slot %2").arg(kTitle).arg(slot));
+    setWindowTitle(slot == 0 ? tr("History") : tr("History — Slot %1").arg(slot));
     {
         const QSignalBlocker quiet(reads_->selectionModel());
         reads_->clearSelection();
@@ -102,7 +112,7 @@ void HistoryWindow::showSlot(const std::string& saveFolder, int slot) {
 void HistoryWindow::compareChosen() {
     QModelIndexList chosen = reads_->selectionModel()->selectedRows();
     if (chosen.size() != 2) {
-        hint_->setText(kChooseTwo);
+        hint_->setText(tr("Choose two reads to compare them."));
         comparison_->setDiff({});
         return;
     }
@@ -111,7 +121,7 @@ void HistoryWindow::compareChosen() {
         kept_.at(static_cast<std::size_t>(std::max(chosen[0].row(), chosen[1].row())));
     const auto& later =
         kept_.at(static_cast<std::size_t>(std::min(chosen[0].row(), chosen[1].row())));
-    hint_->setText(QString("From %1 to %2").arg(localTime(older.readAt), localTime(later.readAt)));
+    hint_->setText(tr("From %1 to %2").arg(localTime(older.readAt), localTime(later.readAt)));
     comparison_->setDiff(
         savedata::diffRosters(session_.keptFoals(older.id), session_.keptFoals(later.id)));
 }

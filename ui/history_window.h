@@ -31,7 +31,11 @@ class HistoryWindow : public QWidget {
     QTableWidget* readList() const { return reads_; }
     ComparisonView* comparison() const { return comparison_; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslate();
     void compareChosen();
 
     session::RosterSession& session_;

@@ -18,20 +18,12 @@
 #include "ui/slot_frame.h"
 
 namespace foalix::ui {
-namespace {
-
-constexpr const char* kSavaDataPathNotFound = "Sava Data Path not found";
-constexpr const char* kClearHistoryQuestion =
-    "Clear the history? Every kept read of every slot is forgotten.";
-
-}  // namespace
 
 MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolder, QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
       session_(new session::RosterSession(platform, historyFolder, this)) {
     setObjectName("frmRK5");
-    setWindowTitle("Foalix for RK5");
     // A minimize button but no maximize button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -39,6 +31,7 @@ MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolde
     buildControls();
     buildMenus();
     setTabOrder();
+    retranslate();
     setAcceptDrops(true);
     // Nothing follows a change of size: the window keeps the size of its controls.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -49,9 +42,7 @@ MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolde
     // The status bar appears with its first line, not before: the window keeps its size.
     connect(session_, &session::RosterSession::notice, this,
             [this](const QString& line) { statusBar()->showMessage(line); });
-    connect(session_, &session::RosterSession::rosterChanged, txtTotal, [this](const auto& roster) {
-        txtTotal->setText(roster ? QString::fromStdString(roster->total) : QString());
-    });
+    connect(session_, &session::RosterSession::rosterChanged, this, &MainWindow::showTotal);
 }
 
 MainWindow::~MainWindow() = default;
@@ -75,7 +66,7 @@ void MainWindow::Init_Path() {
     if (session_->settleSaveFolder()) {
         return;
     }
-    platform_.messages.show(this, kSavaDataPathNotFound, platform::Buttons::Ok,
+    platform_.messages.show(this, tr("Sava Data Path not found"), platform::Buttons::Ok,
                             platform::Icon::None);
     showFolderDialog();
     session_->storeSaveFolder();
@@ -110,8 +101,9 @@ void MainWindow::mnuExit_Click() {
 }
 
 void MainWindow::mnuClearHistory_Click() {
-    if (platform_.messages.show(this, kClearHistoryQuestion, platform::Buttons::OkCancel,
-                                platform::Icon::None) == platform::Answer::Ok) {
+    if (platform_.messages.show(
+            this, tr("Clear the history? Every kept read of every slot is forgotten."),
+            platform::Buttons::OkCancel, platform::Icon::None) == platform::Answer::Ok) {
         session_->clearHistory();
     }
 }
@@ -136,6 +128,20 @@ HistoryWindow* MainWindow::showHistory() {
                              roster ? roster->slot : Frame1->chosenSlot());
     bringUp(historyWindow_);
     return historyWindow_;
+}
+
+void MainWindow::showTotal() {
+    const auto& roster = session_->roster();
+    txtTotal->setText(
+        roster ? tr("%n頭", "the number of foals listed", static_cast<int>(roster->listed.size()))
+               : QString());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -5,10 +5,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 namespace foalix::session {
@@ -20,6 +23,7 @@ namespace foalix::ui {
 class FoalDetails;
 class FoalList;
 class HistoryWindow;
+class MainMenus;
 class RosterTableWindow;
 class SlotFrame;
 
@@ -44,6 +48,7 @@ class MainWindow : public QMainWindow {
     HistoryWindow* showHistory();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -52,6 +57,9 @@ class MainWindow : public QMainWindow {
     void buildControls();
     void buildMenus();
     void setTabOrder();
+    void retranslate();
+    // The number of foals listed, in the interface's language; nothing before a load.
+    void showTotal();
 
     void cmdApply_Click();
     void lstHorse_Click(int record);
@@ -67,9 +75,13 @@ class MainWindow : public QMainWindow {
     SlotFrame* Frame1 = nullptr;
     QCheckBox* chkOne = nullptr;
     QCheckBox* chkTwo = nullptr;
+    QLabel* lblTotal = nullptr;
     QLineEdit* txtTotal = nullptr;
     FoalList* lstHorse = nullptr;
     FoalDetails* details_ = nullptr;
+    MainMenus* menus_ = nullptr;
+    // The controls above the list, with their places in twips.
+    std::vector<std::pair<QWidget*, QRect>> topRow_;
 
     RosterTableWindow* rosterTable_ = nullptr;
     HistoryWindow* historyWindow_ = nullptr;

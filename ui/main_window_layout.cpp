@@ -1,9 +1,11 @@
 // The controls of the main window, each at its place in twips, its menus and its tab order.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 #include <vector>
 
@@ -11,49 +13,66 @@
 #include "ui/about_box.h"
 #include "ui/foal_details.h"
 #include "ui/foal_list.h"
+#include "ui/main_menus.h"
 #include "ui/main_window.h"
 #include "ui/placed_controls.h"
 #include "ui/slot_frame.h"
-#include "ui/view_menu.h"
 
 namespace foalix::ui {
 
 void MainWindow::buildControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(twipsSize(6945, 4860));
     setCentralWidget(client);
     Frame1 = new SlotFrame(client);
     connect(Frame1->cmdApply, &QPushButton::clicked, this, &MainWindow::cmdApply_Click);
-    chkOne = placed<QCheckBox>("chkOne", twipsRect(360, 960, 735, 255), "１歲", client);
-    chkTwo = placed<QCheckBox>("chkTwo", twipsRect(1200, 960, 735, 255), "２歲", client);
-    constexpr const char* kTotalCaption = "共有：";
-    label(client, kTotalCaption, twipsRect(2160, 960, 735, 255));
-    txtTotal = textBox(client, "txtTotal", twipsRect(2760, 960, 735, 270), true);
-    txtTotal->setAccessibleName(spoken(kTotalCaption));
+    chkOne = placed<QCheckBox>("chkOne", QRect(), client);
+    chkTwo = placed<QCheckBox>("chkTwo", QRect(), client);
+    lblTotal = label(client, QString(), QRect());
+    txtTotal = textBox(client, "txtTotal", QRect(), true);
+    topRow_ = {{chkOne, twipsRect(360, 960, 735, 255)},
+               {chkTwo, twipsRect(1200, 960, 735, 255)},
+               {lblTotal, twipsRect(2160, 960, 735, 255)},
+               {txtTotal, twipsRect(2760, 960, 735, 270)}};
     lstHorse = placed<FoalList>("lstHorse", twipsRect(240, 1440, 3255, 3120), client);
     lstHorse->setFont(nameFont());
-    lstHorse->setAccessibleName("馬名");
     lstHorse->showSession(*session_);
     connect(lstHorse, &FoalList::foalClicked, this, &MainWindow::lstHorse_Click);
     details_ = new FoalDetails(*session_, client);
 }
 
 void MainWindow::buildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu("&File");
-    connect(mnuFile->addAction("&Select Folder"), &QAction::triggered, this,
-            &MainWindow::mnuSelectFolder_Click);
-    QAction* mnuClearHistory = mnuFile->addAction("Clear &History…");
-    mnuClearHistory->setEnabled(session_->history() != nullptr);
-    connect(mnuClearHistory, &QAction::triggered, this, &MainWindow::mnuClearHistory_Click);
-    mnuFile->addSeparator();
-    connect(mnuFile->addAction("E&xit"), &QAction::triggered, this, &MainWindow::mnuExit_Click);
-    auto* mnuView = new ViewMenu(this, *session_);
-    connect(mnuView, &ViewMenu::rosterTableAsked, this, &MainWindow::showRosterTable);
-    connect(mnuView, &ViewMenu::historyAsked, this, &MainWindow::showHistory);
-    QMenu* mnuHelp = menuBar()->addMenu("&Help");
-    connect(mnuHelp->addAction("&About Foalix"), &QAction::triggered, this, [this] {
+    menus_ = new MainMenus(this, *session_);
+    connect(menus_, &MainMenus::selectFolderAsked, this, &MainWindow::mnuSelectFolder_Click);
+    connect(menus_, &MainMenus::clearHistoryAsked, this, &MainWindow::mnuClearHistory_Click);
+    connect(menus_, &MainMenus::exitAsked, this, &MainWindow::mnuExit_Click);
+    connect(menus_, &MainMenus::rosterTableAsked, this, &MainWindow::showRosterTable);
+    connect(menus_, &MainMenus::historyAsked, this, &MainWindow::showHistory);
+    connect(menus_, &MainMenus::aboutAsked, this, [this] {
         showAboutBox(this, session_->settings().location(), session_->historyFile());
     });
+}
+
+// The captions of the window's own controls; its parts say theirs themselves.
+void MainWindow::retranslate() {
+    setWindowTitle(tr("Foalix for RK5"));
+    chkOne->setText(tr("１歲"));
+    chkTwo->setText(tr("２歲"));
+    lblTotal->setText(tr("共有："));
+    txtTotal->setAccessibleName(spoken(lblTotal->text()));
+    // Room for the longest total, a full roster's.
+    txtTotal->setMinimumWidth(
+        txtTotal->fontMetrics().horizontalAdvance(tr("%n頭", "the number of foals listed", 40)) +
+        2 * txtTotal->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4);
+    showTotal();
+    lstHorse->setAccessibleName(tr("馬名"));
+    lstHorse->setToolTip(
+        tr("The foals of the ages ticked, by name: 新 arrived, ▲ better, "
+           "▼ worse, ◆ changed since the previous read"));
+    menus_->retranslate();
+    // In twips as ever, unless a caption needs more room: the row and the grid widen.
+    details_->shiftBy(flowRow(topRow_));
+    centralWidget()->setFixedSize(
+        std::max(twips(6945), details_->geometry().right() + 1 + twips(210)), twips(4860));
 }
 
 void MainWindow::setTabOrder() {

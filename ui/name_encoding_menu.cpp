@@ -1,6 +1,7 @@
 #include "ui/name_encoding_menu.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "session/roster_session.h"
@@ -16,19 +17,22 @@ struct Choice {
     const char* objectName;
 };
 constexpr Choice kChoices[] = {
-    {NameEncodingChoice::Automatic, "&Automatic", "mnuEncodingAutomatic"},
-    {NameEncodingChoice::ShiftJis, "&Japanese (Shift-JIS)", "mnuEncodingShiftJis"},
-    {NameEncodingChoice::Big5, "&Traditional Chinese (Big5)", "mnuEncodingBig5"},
+    {NameEncodingChoice::Automatic, QT_TRANSLATE_NOOP("NameEncodingMenu", "&Automatic"),
+     "mnuEncodingAutomatic"},
+    {NameEncodingChoice::ShiftJis, QT_TRANSLATE_NOOP("NameEncodingMenu", "&Japanese (Shift-JIS)"),
+     "mnuEncodingShiftJis"},
+    {NameEncodingChoice::Big5, QT_TRANSLATE_NOOP("NameEncodingMenu", "&Traditional Chinese (Big5)"),
+     "mnuEncodingBig5"},
 };
 
 }  // namespace
 
 QMenu* addNameEncodingMenu(QMenu* view, session::RosterSession& session) {
-    QMenu* menu = view->addMenu("Name &Encoding");
+    QMenu* menu = view->addMenu(QString());
     menu->setObjectName("mnuNameEncoding");
     auto* group = new QActionGroup(menu);
     for (const Choice& entry : kChoices) {
-        QAction* action = menu->addAction(entry.caption);
+        QAction* action = menu->addAction(QString());
         action->setObjectName(entry.objectName);
         action->setCheckable(true);
         action->setChecked(entry.choice == session.nameEncoding());
@@ -36,7 +40,16 @@ QMenu* addNameEncodingMenu(QMenu* view, session::RosterSession& session) {
         QObject::connect(action, &QAction::triggered, &session,
                          [&session, entry] { session.setNameEncoding(entry.choice); });
     }
+    retranslateNameEncodingMenu(menu);
     return menu;
+}
+
+void retranslateNameEncodingMenu(QMenu* menu) {
+    menu->setTitle(QCoreApplication::translate("NameEncodingMenu", "Name &Encoding"));
+    for (const Choice& entry : kChoices) {
+        menu->findChild<QAction*>(entry.objectName)
+            ->setText(QCoreApplication::translate("NameEncodingMenu", entry.caption));
+    }
 }
 
 }  // namespace foalix::ui

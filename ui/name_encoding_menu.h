@@ -13,5 +13,7 @@ namespace foalix::ui {
 // Adds the submenu to `view`, its choices radio-style with the session's on. Choosing one
 // makes it the session's.
 QMenu* addNameEncodingMenu(QMenu* view, session::RosterSession& session);
+// Says the submenu's texts in the language now on.
+void retranslateNameEncodingMenu(QMenu* menu);
 
 }  // namespace foalix::ui

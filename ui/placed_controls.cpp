@@ -1,7 +1,10 @@
 #include "ui/placed_controls.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
 
 #include "ui/theme.h"
 
@@ -11,6 +14,43 @@ void colourLockedBox(QLineEdit* box) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, lockedBoxColour());
     box->setPalette(palette);
+}
+
+int neededWidth(const QWidget* control) {
+    const QStyle* style = control->style();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        const int text =
+            control->fontMetrics().horizontalAdvance(QString(button->text()).remove('&'));
+        const bool radio = qobject_cast<const QRadioButton*>(control) != nullptr;
+        if (radio || qobject_cast<const QCheckBox*>(control) != nullptr) {
+            using S = QStyle;
+            return style->pixelMetric(radio ? S::PM_ExclusiveIndicatorWidth : S::PM_IndicatorWidth,
+                                      nullptr, control) +
+                   style->pixelMetric(
+                       radio ? S::PM_RadioButtonLabelSpacing : S::PM_CheckBoxLabelSpacing, nullptr,
+                       control) +
+                   text;
+        }
+        return text + 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control) +
+                           style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, control));
+    }
+    if (qobject_cast<const QLabel*>(control) != nullptr) {
+        return control->sizeHint().width();
+    }
+    return control->minimumWidth();
+}
+
+int flowRow(const std::vector<std::pair<QWidget*, QRect>>& row) {
+    int grown = 0;
+    for (const auto& [control, place] : row) {
+        QRect at = place.translated(grown, 0);
+        if (const int needed = neededWidth(control); needed > at.width()) {
+            grown += needed - at.width();
+            at.setWidth(needed);
+        }
+        control->setGeometry(at);
+    }
+    return grown;
 }
 
 QLineEdit* textBox(QWidget* parent, const QString& name, QRect place, bool centred) {
@@ -40,7 +80,7 @@ savedata::BoxValue boxValue(const QCheckBox* box) {
 QString spoken(const QString& caption) {
     QString name = caption;
     name.remove("：").remove(QChar(0x3000));
-    return name;
+    return name.endsWith(':') ? name.chopped(1) : name;
 }
 
 }  // namespace foalix::ui

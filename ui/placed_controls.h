@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QString>
 #include <utility>
+#include <vector>
 
 #include "savedata/roster_loader.h"
 #include "ui/fonts.h"
@@ -25,6 +26,14 @@ Control* placed(const QString& name, QRect place, Args&&... args) {
     control->setFont(captionFont());
     return control;
 }
+
+// The width `control` needs to show its whole text: a label's, a button's text with its
+// margins or its box or circle, a text box's minimum.
+int neededWidth(const QWidget* control);
+// Places `row`, controls left to right, each at its place: a control that needs more room
+// than its place widens, and every control after it moves along, so no caption is ever
+// cut. Returns how far the row grew.
+int flowRow(const std::vector<std::pair<QWidget*, QRect>>& row);
 
 // A locked text box named `name` at `place`.
 QLineEdit* textBox(QWidget* parent, const QString& name, QRect place, bool centred);

@@ -1,5 +1,6 @@
 #include "ui/roster_table_window.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,8 +27,6 @@ namespace {
 
 using session::RosterModel;
 
-constexpr const char* kTitle = "Roster Table";
-
 // What decides the columns' widths in a load: the names listed and where marks stand.
 QString contentsShape(const session::LoadedRoster* roster) {
     QString shape;
@@ -45,10 +44,6 @@ QString contentsShape(const session::LoadedRoster* roster) {
     return shape;
 }
 
-QString listedTotal(std::size_t count) {
-    return QString::fromStdString(savedata::totalText(count));
-}
-
 }  // namespace
 
 RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* owner)
@@ -60,20 +55,14 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
       changesLine_(new QLabel(this)),
       view_(new QTableView(this)) {
     setObjectName("frmRosterTable");
-    setWindowTitle(kTitle);
     filter_->setObjectName("txtFilter");
-    filter_->setPlaceholderText("Filter by name");
-    filter_->setAccessibleName("Filter by name");
     filter_->setClearButtonEnabled(true);
-    for (QToolButton* clear : filter_->findChildren<QToolButton*>()) {
-        clear->setAccessibleName("Clear filter");
-    }
     count_->setObjectName("lblCount");
-    auto* exportButton = new QPushButton("Export CSV…", this);
-    exportButton->setObjectName("cmdExport");
+    exportButton_ = new QPushButton(this);
+    exportButton_->setObjectName("cmdExport");
+    auto* exportButton = exportButton_;
     proxy_->setSourceModel(session.model());
     view_->setObjectName("tblRoster");
-    view_->setAccessibleName(kTitle);
     view_->setModel(proxy_);
     view_->setSortingEnabled(true);
     view_->sortByColumn(-1, Qt::AscendingOrder);  // the list's order until a header is clicked
@@ -127,6 +116,7 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     resize(760, 420);
     fitWidth_ = !restoreGeometry(session.settings().tableGeometry());
     fitted_ = view_->horizontalHeader()->restoreState(session.settings().tableHeader());
+    retranslate();
     showRoster();
 }
 
@@ -159,9 +149,35 @@ void RosterTableWindow::showRoster() {
         fitColumns();
         fittedShape_ = shape;
     }
-    setWindowTitle(roster ? QString("%1 — Slot %2").arg(kTitle).arg(roster->slot) : kTitle);
+    showTitle();
     showChanges(roster.get());
     showCount();
+}
+
+void RosterTableWindow::showTitle() {
+    const auto& roster = session_.roster();
+    setWindowTitle(roster ? tr("Roster Table — Slot %1").arg(roster->slot) : tr("Roster Table"));
+}
+
+void RosterTableWindow::retranslate() {
+    showTitle();
+    view_->setAccessibleName(tr("Roster Table"));
+    filter_->setPlaceholderText(tr("Filter by name"));
+    filter_->setAccessibleName(tr("Filter by name"));
+    for (QToolButton* clear : filter_->findChildren<QToolButton*>()) {
+        clear->setAccessibleName(tr("Clear filter"));
+    }
+    exportButton_->setText(tr("Export CSV…"));
+    retranslateCopyActions(view_);
+    showChanges(session_.roster().get());
+    showCount();
+}
+
+void RosterTableWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 void RosterTableWindow::fitColumns() {
@@ -196,13 +212,7 @@ void RosterTableWindow::fitColumns() {
 }
 
 void RosterTableWindow::showChanges(const session::LoadedRoster* roster) {
-    const QString summary = roster ? roster->changes.summary() : QString();
-    QString line = summary.toHtmlEscaped();
-    const std::size_t left = roster ? roster->changes.diff().removed.size() : 0;
-    if (left > 0) {
-        const QString gone = QString("%1 gone").arg(left);
-        line.replace(gone, QString("<a href=\"gone\">%1</a>").arg(gone));
-    }
+    const QString line = roster ? roster->changes.summary(true) : QString();
     changesLine_->setText(line);
     changesLine_->setVisible(!line.isEmpty());
     // A list of the gone foals that the player has open follows; a closed one stays closed.
@@ -212,7 +222,7 @@ void RosterTableWindow::showChanges(const session::LoadedRoster* roster) {
             diff.removed = roster->changes.diff().removed;
         }
         gone_->setDiff(std::move(diff));
-        gone_->setWindowTitle(QString("Gone — %1").arg(summary));
+        gone_->setWindowTitle(tr("Gone — %1").arg(roster ? roster->changes.summary() : QString()));
     }
 }
 
@@ -276,8 +286,9 @@ bool RosterTableWindow::exportCsv(const QString& path) const {
     }
     const auto& roster = session_.roster();
     const savedata::HorseTable empty;
-    const savedata::Roster shown{path.toStdString(), listedTotal(records.size()).toStdString(),
-                                 records, roster ? &roster->table : &empty};
+    // The CSV is foalix-dump's, whatever the interface's language.
+    const savedata::Roster shown{path.toStdString(), savedata::totalText(records.size()), records,
+                                 roster ? &roster->table : &empty};
     std::ostringstream csv;
     savedata::writeCsv(csv, shown);
     return writeSpreadsheetFile(path, csv.str());
@@ -285,9 +296,8 @@ bool RosterTableWindow::exportCsv(const QString& path) const {
 
 void RosterTableWindow::showCount() {
     count_->setText(
-        QString("%1 / %2")
-            .arg(proxy_->rowCount())
-            .arg(listedTotal(static_cast<std::size_t>(proxy_->sourceModel()->rowCount()))));
+        tr("%1 / %n頭", "the foals shown of those listed", proxy_->sourceModel()->rowCount())
+            .arg(proxy_->rowCount()));
 }
 
 void RosterTableWindow::hideEvent(QHideEvent* event) {

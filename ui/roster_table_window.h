@@ -9,6 +9,7 @@
 #include <vector>
 
 class QLabel;
+class QPushButton;
 class QLineEdit;
 class QTableView;
 
@@ -42,6 +43,7 @@ class RosterTableWindow : public QWidget {
     bool exportCsv(const QString& path) const;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:
@@ -49,6 +51,8 @@ class RosterTableWindow : public QWidget {
     // title, the count and the line of what changed.
     void showRoster();
     void showChanges(const session::LoadedRoster* roster);
+    void showTitle();
+    void retranslate();
     QModelIndex indexOfRecord(int record) const;
     int recordOf(int proxyRow) const;
     void showCount();
@@ -61,6 +65,7 @@ class RosterTableWindow : public QWidget {
     QLineEdit* filter_;
     QLabel* count_;
     QLabel* changesLine_;
+    QPushButton* exportButton_ = nullptr;
     ComparisonView* gone_ = nullptr;
     QTableView* view_;
     // The rows selected before a reload, selected again after it.

@@ -34,14 +34,15 @@ QString unreadyDriveMessage(const QString& driveText, bool namesIgnoreCase) {
     // A drive letter reads the same in capitals and names its root with a backslash;
     // a mount path is shown as it is, since any other spelling names another folder.
     const QString drive = namesIgnoreCase ? driveText.toUpper() + "\\" : driveText;
-    return "無法存取 " + drive + "。\r\n裝置尚未就緒。";
+    // Its two lines end in CR LF, as a Windows message box's text always has.
+    return SelectFolderDialog::tr("無法存取 %1。\n裝置尚未就緒。").arg(drive).replace("\n", "\r\n");
 }
 
 SelectFolderDialog::SelectFolderDialog(QString& rk5Path, platform::Platform& platform,
                                        QWidget* owner)
     : QDialog(owner), RK5Path(rk5Path), platform_(platform), drives_(platform.drives.list()) {
     setObjectName("frmSelectFolder");
-    setWindowTitle("Select Folder");
+    setWindowTitle(tr("Select Folder"));
     // Neither a minimize nor a maximize button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -60,7 +61,7 @@ void SelectFolderDialog::buildControls() {
     dirListFolder->setObjectName("dirListFolder");
     dirListFolder->setGeometry(twipsRect(600, 1080, 2055, 1560));
     dirListFolder->setFont(nameFont());
-    dirListFolder->setToolTip("選擇資料夾");
+    dirListFolder->setToolTip(tr("選擇資料夾"));
     connect(dirListFolder, &FolderList::pathChanged, this,
             &SelectFolderDialog::dirListFolder_Change);
 
@@ -68,7 +69,7 @@ void SelectFolderDialog::buildControls() {
     drvListDrive->setObjectName("drvListDrive");
     drvListDrive->setGeometry(twipsRect(600, 3075, 2055, 300));
     drvListDrive->setFont(nameFont());
-    drvListDrive->setToolTip("選擇磁碟機");
+    drvListDrive->setToolTip(tr("選擇磁碟機"));
     for (const platform::Drive& drive : drives_) {
         drvListDrive->addItem(drive.text);
     }
@@ -78,13 +79,13 @@ void SelectFolderDialog::buildControls() {
     connect(drvListDrive, &QComboBox::currentIndexChanged, this,
             &SelectFolderDialog::drvListDrive_Change);
 
-    cmdApply = new QPushButton("&Apply", this);
+    cmdApply = new QPushButton(tr("&Apply"), this);
     cmdApply->setObjectName("cmdApply");
     cmdApply->setGeometry(twipsRect(600, 3525, 975, 375));
     cmdApply->setDefault(true);
     connect(cmdApply, &QPushButton::clicked, this, &SelectFolderDialog::cmdApply_Click);
 
-    cmdExit = new QPushButton("&Cancel", this);
+    cmdExit = new QPushButton(tr("&Cancel"), this);
     cmdExit->setObjectName("cmdExit");
     // Enter presses "&Apply" wherever the focus is, this button's included.
     cmdExit->setAutoDefault(false);
@@ -98,9 +99,9 @@ void SelectFolderDialog::buildControls() {
     txtFullPath->setFont(nameFont());
     connect(txtFullPath, &QLineEdit::textChanged, this, &SelectFolderDialog::txtFullPath_Change);
 
-    label(this, "&Name:", twipsRect(600, 240, 1095, 255), dirListFolder);
-    label(this, "&Folder:", twipsRect(600, 840, 975, 255), dirListFolder);
-    label(this, "&Drive", twipsRect(600, 2835, 1215, 255), drvListDrive);
+    label(this, tr("&Name:"), twipsRect(600, 240, 1095, 255), dirListFolder);
+    label(this, tr("&Folder:"), twipsRect(600, 840, 975, 255), dirListFolder);
+    label(this, tr("&Drive"), twipsRect(600, 2835, 1215, 255), drvListDrive);
 
     setTabOrder(dirListFolder, drvListDrive);
     setTabOrder(drvListDrive, cmdApply);

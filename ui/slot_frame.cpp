@@ -1,5 +1,6 @@
 #include "ui/slot_frame.h"
 
+#include <QEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -8,11 +9,11 @@
 
 namespace foalix::ui {
 
-SlotFrame::SlotFrame(QWidget* client) : QGroupBox("Savedata", client) {
+SlotFrame::SlotFrame(QWidget* client) : QGroupBox(client) {
     setObjectName("Frame1");
     setGeometry(twipsRect(240, 50, 6495, 735));
     setFont(captionFont());
-    cmdApply = placed<QPushButton>("cmdApply", twipsRect(240, 280, 855, 255), "實行", this);
+    cmdApply = placed<QPushButton>("cmdApply", twipsRect(240, 280, 855, 255), this);
     cmdApply->setAutoDefault(true);  // Enter presses it while it has the focus
     const QString digits[] = {"１", "２", "３", "４", "５"};
     for (std::size_t i = 0; i < optSaveName.size(); ++i) {
@@ -26,6 +27,20 @@ SlotFrame::SlotFrame(QWidget* client) : QGroupBox("Savedata", client) {
         });
         optSaveName[i] = button;
     }
+    retranslate();
+}
+
+// The slot buttons' digits read alike in every language.
+void SlotFrame::retranslate() {
+    setTitle(tr("Savedata"));
+    cmdApply->setText(tr("實行"));
+}
+
+void SlotFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QGroupBox::changeEvent(event);
 }
 
 int SlotFrame::chosenSlot() const {

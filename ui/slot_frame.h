@@ -23,6 +23,12 @@ class SlotFrame : public QGroupBox {
 
     QPushButton* cmdApply;
     std::array<QRadioButton*, 5> optSaveName;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void retranslate();
 };
 
 }  // namespace foalix::ui

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -57,10 +58,10 @@ QString selectedRowsAsText(const QTableView* view) {
 }
 
 void addCopyActions(QTableView* view) {
-    auto* copy = new QAction("&Copy", view);
+    auto* copy = new QAction(view);
     copy->setObjectName("mnuCopy");
     copy->setShortcut(QKeySequence::Copy);
-    auto* selectAll = new QAction("Select &All", view);
+    auto* selectAll = new QAction(view);
     selectAll->setObjectName("mnuSelectAll");
     selectAll->setShortcut(QKeySequence::SelectAll);
     for (QAction* action : {copy, selectAll}) {
@@ -71,6 +72,14 @@ void addCopyActions(QTableView* view) {
     QObject::connect(copy, &QAction::triggered, view,
                      [view] { QApplication::clipboard()->setText(selectedRowsAsText(view)); });
     QObject::connect(selectAll, &QAction::triggered, view, &QTableView::selectAll);
+    retranslateCopyActions(view);
+}
+
+void retranslateCopyActions(QTableView* view) {
+    view->findChild<QAction*>("mnuCopy")->setText(
+        QCoreApplication::translate("TableCopy", "&Copy"));
+    view->findChild<QAction*>("mnuSelectAll")
+        ->setText(QCoreApplication::translate("TableCopy", "Select &All"));
 }
 
 bool writeSpreadsheetFile(const QString& path, const std::string& csv) {
@@ -94,8 +103,10 @@ void exportThroughDialog(QWidget* owner, session::RosterSession& session, const 
     if (!QFileInfo(folder).isDir()) {
         folder = QDir::homePath();
     }
-    const QString path = QFileDialog::getSaveFileName(
-        owner, "Export CSV", QDir(folder).filePath(suggested), "CSV files (*.csv)");
+    const QString path =
+        QFileDialog::getSaveFileName(owner, QCoreApplication::translate("TableCopy", "Export CSV"),
+                                     QDir(folder).filePath(suggested),
+                                     QCoreApplication::translate("TableCopy", "CSV files (*.csv)"));
     if (path.isEmpty()) {
         return;
     }

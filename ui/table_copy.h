@@ -22,6 +22,8 @@ QString selectedRowsAsText(const QTableView* view);
 // Gives `view` the actions Copy (Ctrl+C: the selected rows whole, where by itself it
 // copies one cell) and Select All (Ctrl+A), on its context menu too.
 void addCopyActions(QTableView* view);
+// Says the actions' texts in the interface's language.
+void retranslateCopyActions(QTableView* view);
 // Writes the UTF-8 text `csv` as the whole of the file at `path`, after a byte-order mark:
 // a spreadsheet opening the file by a double-click then reads it as UTF-8, not in the
 // system's code page. False when it cannot.

@@ -1,0 +1,112 @@
+#include "session/language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+
+namespace foalix::session {
+namespace {
+
+Language installed = Language::Original;
+// The program's translation and Qt's own, while a language other than Original is on.
+std::unique_ptr<QTranslator> program;
+std::unique_ptr<QTranslator> qtOwn;
+
+QLocale localeOf(Language language) {
+    switch (language) {
+        case Language::TraditionalChinese:
+            return QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan);
+        case Language::Japanese:
+            return QLocale(QLocale::Japanese, QLocale::Japan);
+        case Language::English:
+            return QLocale(QLocale::English, QLocale::UnitedStates);
+        case Language::Original:
+            break;
+    }
+    return QLocale::c();
+}
+
+// Qt's own translation: where Qt keeps its translations, or (the Windows folder) in
+// translations\ beside the program.
+std::unique_ptr<QTranslator> qtTranslation(const QString& key) {
+    auto translator = std::make_unique<QTranslator>();
+    for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                  QCoreApplication::applicationDirPath() + "/translations"}) {
+        if (translator->load("qtbase_" + key, folder)) {
+            return translator;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Language languageOf(const QString& key) {
+    for (const LanguageName& name : kLanguages) {
+        if (key == name.key) {
+            return name.language;
+        }
+    }
+    return Language::Original;
+}
+
+QString keyOf(Language language) {
+    for (const LanguageName& name : kLanguages) {
+        if (name.language == language) {
+            return name.key;
+        }
+    }
+    return kLanguages[0].key;
+}
+
+void installLanguage(Language language) {
+    if (language == installed) {
+        return;
+    }
+    for (auto* translator : {program.get(), qtOwn.get()}) {
+        if (translator != nullptr) {
+            QCoreApplication::removeTranslator(translator);
+        }
+    }
+    program.reset();
+    qtOwn.reset();
+    installed = language;
+    if (language != Language::Original) {
+        const QString key = keyOf(language);
+        program = std::make_unique<QTranslator>();
+        if (program->load(":/translations/foalix_" + key)) {
+            QCoreApplication::installTranslator(program.get());
+        }
+        qtOwn = qtTranslation(key);
+        if (qtOwn) {
+            QCoreApplication::installTranslator(qtOwn.get());
+        }
+    }
+}
+
+Language installedLanguage() {
+    return installed;
+}
+
+QString shortTime(const QDateTime& time, bool withDate) {
+    if (installed == Language::Original) {
+        return time.toString(withDate ? "yyyy-MM-dd HH:mm" : "HH:mm");
+    }
+    const QLocale locale = localeOf(installed);
+    return withDate ? locale.toString(time, QLocale::ShortFormat)
+                    : locale.toString(time.time(), QLocale::ShortFormat);
+}
+
+QString longTime(const QDateTime& time) {
+    if (installed == Language::Original) {
+        return time.toString("yyyy-MM-dd HH:mm:ss");
+    }
+    // The language's short date, and the time to the second: two reads a minute apart
+    // must read apart.
+    return localeOf(installed).toString(time.date(), QLocale::ShortFormat) + ' ' +
+           time.toString("HH:mm:ss");
+}
+
+}  // namespace foalix::session

@@ -1,0 +1,157 @@
+// The window in each of its languages: every text of both windows, the table, the
+// History window and the menus said in the language chosen, none of the original's left
+// where a translation differs; back in Original, every text as it was, byte for byte;
+// every caption within its place; the choice kept for the next start.
+#include <gtest/gtest.h>
+
+#include <QtTest>
+
+#include "savedata/slot_path.h"
+#include "session/language.h"
+#include "session/roster_session.h"
+#include "session/settings.h"
+#include "tests/test_support.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+#include "ui/application.h"
+#include "ui/history_window.h"
+#include "ui/main_window.h"
+#include "ui/placed_controls.h"
+#include "ui/roster_table_window.h"
+#include "ui/twips.h"
+
+namespace foalix::testing {
+namespace {
+
+using session::Language;
+
+// Every text a player sees or hears in `windows`: titles, captions, menus, tooltips,
+// accessible names and descriptions, placeholders, table headers and their tooltips.
+QStringList textsOf(const std::vector<QWidget*>& windows) {
+    QStringList texts;
+    for (QWidget* window : windows) {
+        texts << window->windowTitle();
+        QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        widgets.append(window);
+        for (QWidget* widget : widgets) {
+            texts << widget->toolTip() << widget->accessibleName()
+                  << widget->accessibleDescription();
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                texts << label->text();
+            } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                texts << button->text();
+            } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+                texts << box->title();
+            } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+                texts << edit->placeholderText();
+            } else if (auto* menu = qobject_cast<QMenu*>(widget)) {
+                texts << menu->title();
+            } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
+                for (int column = 0; view->model() && column < view->model()->columnCount();
+                     ++column) {
+                    for (int role : {Qt::DisplayRole, Qt::ToolTipRole}) {
+                        texts << view->model()->headerData(column, Qt::Horizontal, role).toString();
+                    }
+                }
+            }
+        }
+        for (QAction* action : window->findChildren<QAction*>()) {
+            texts << action->text();
+        }
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+// What the translation into `language` says otherwise than the original: each source text
+// that it translates to something else, as a pattern (%1, %n: anything).
+std::vector<QRegularExpression> untranslated(const QString& language) {
+    QFile file(QString(FOALIX_SOURCE_DIR "/translations/foalix_%1.ts").arg(language));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader ts(&file);
+    std::vector<QRegularExpression> patterns;
+    QString source;
+    while (!ts.atEnd()) {
+        if (ts.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (ts.name() == u"source") {
+            source = ts.readElementText();
+        } else if (ts.name() == u"translation" || ts.name() == u"numerusform") {
+            const QString translation = ts.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (!translation.contains(source)) {
+                const QString pattern =
+                    QRegularExpression::escape(source).replace(QRegularExpression("%[1-9n]"), ".*");
+                patterns.emplace_back("^" + pattern + "$");
+            }
+        }
+    }
+    return patterns;
+}
+
+class Languages : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        slotgen::SlotImage image;
+        image.foal(1, 11, "ミドリ", 1, 0x00, kExampleOne).foal(2, 12, "アオ", 2, 0x08, kExampleTwo);
+        image.writeTo(savedata::composeSlotFile(fake_.makeSaveFolder().toStdString(), 1));
+        window_ = std::make_unique<ui::MainWindow>(fake_.platform, history_.path());
+        window_->Form_Load();
+        window_->show();
+        control<QPushButton>(window_.get(), "cmdApply")->click();
+        window_->session().setCurrentRecord(1);
+        windows_ = {window_.get(), window_->showRosterTable(),
+                    static_cast<QWidget*>(window_->showHistory())};
+    }
+    void TearDown() override { session::installLanguage(Language::Original); }
+    void choose(const char* key) {
+        window_->findChild<QAction*>(QString("mnuLanguage_") + key)->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    }
+
+    FakePlatform fake_;
+    QTemporaryDir history_;
+    std::unique_ptr<ui::MainWindow> window_;
+    std::vector<QWidget*> windows_;
+};
+
+TEST_F(Languages, EveryTextInTheLanguageChosenAndBackAsItWas) {
+    const QStringList original = textsOf(windows_);
+    for (const char* key : {"zh_TW", "ja", "en"}) {
+        SCOPED_TRACE(key);
+        choose(key);
+        const auto left = untranslated(key);
+        for (const QString& text : textsOf(windows_)) {
+            for (const QRegularExpression& pattern : left) {
+                EXPECT_FALSE(pattern.match(text).hasMatch())
+                    << text.toStdString() << " ~ " << pattern.pattern().toStdString();
+            }
+        }
+        EXPECT_EQ(fake_.settings.store.get("View", "Language", ""), key);
+    }
+    choose("original");
+    EXPECT_EQ(textsOf(windows_), original);
+    // The next start speaks the language kept.
+    choose("ja");
+    session::installLanguage(Language::Original);
+    ui::prepareApplication(session::Settings(fake_.settings.store));
+    EXPECT_EQ(session::installedLanguage(), Language::Japanese);
+}
+
+// No caption is cut: every label and button of the main window, in each language, has
+// the room its text asks for (run at 200% too, by CTest).
+TEST_F(Languages, EveryCaptionFitsItsPlace) {
+    for (const char* key : {"original", "zh_TW", "ja", "en"}) {
+        choose(key);
+        for (QWidget* widget : window_->centralWidget()->findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget)) {
+                EXPECT_LE(ui::neededWidth(widget), widget->width())
+                    << key << " " << textsOf({widget}).join('|').toStdString();
+            }
+        }
+        EXPECT_GE(window_->centralWidget()->width(), ui::twips(6945));
+    }
+}
+
+}  // namespace
+}  // namespace foalix::testing

@@ -1,0 +1,590 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_TW">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Foalix</source>
+        <translation>About Foalix</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>History not kept: %1</source>
+        <translation>History not kept: %1</translation>
+    </message>
+    <message>
+        <source>This read was not kept in the history: %1</source>
+        <translation>This read was not kept in the history: %1</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>The history cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>The history was not cleared: %1</source>
+        <translation>The history was not cleared: %1</translation>
+    </message>
+    <message>
+        <source>History was damaged: set aside as %1, a new one started</source>
+        <translation>History was damaged: set aside as %1, a new one started</translation>
+    </message>
+    <message>
+        <source>another Foalix is writing to it</source>
+        <translation>another Foalix is writing to it</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>it cannot be written</translation>
+    </message>
+    <message>
+        <source>made by a newer Foalix</source>
+        <translation>made by a newer Foalix</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be set aside (%1)</source>
+        <translation>it is damaged and could not be set aside (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorseField</name>
+    <message>
+        <source>素質</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>Grade, the foal&apos;s quality — S A B C D, S best</source>
+        <translation>Grade, the foal&apos;s quality — S A B C D, S best</translation>
+    </message>
+    <message>
+        <source>ＳＰ</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Speed — A B C D, A best</source>
+        <translation>Speed — A B C D, A best</translation>
+    </message>
+    <message>
+        <source>ＳＴ</source>
+        <translation>Stamina</translation>
+    </message>
+    <message>
+        <source>Stamina — A B C D, A best</source>
+        <translation>Stamina — A B C D, A best</translation>
+    </message>
+    <message>
+        <source>年齡</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <source>Age in years — 1, 2, or - for any other age</source>
+        <translation>Age in years — 1, 2, or - for any other age</translation>
+    </message>
+    <message>
+        <source>体力</source>
+        <translation>Strength</translation>
+    </message>
+    <message>
+        <source>Strength — A B C D, A best</source>
+        <translation>Strength — A B C D, A best</translation>
+    </message>
+    <message>
+        <source>根性</source>
+        <translation>Guts</translation>
+    </message>
+    <message>
+        <source>Guts — A B C, A best</source>
+        <translation>Guts — A B C, A best</translation>
+    </message>
+    <message>
+        <source>成長</source>
+        <translation>Growth</translation>
+    </message>
+    <message>
+        <source>Growth, when the foal matures — 早 early, 普 normal, 遲 late, 晚 very late</source>
+        <translation>Growth, when the foal matures — 早 early, 普 normal, 遲 late, 晚 very late</translation>
+    </message>
+    <message>
+        <source>瞬發</source>
+        <translation>Burst</translation>
+    </message>
+    <message>
+        <source>Burst, the final spurt — A B C, A best</source>
+        <translation>Burst, the final spurt — A B C, A best</translation>
+    </message>
+    <message>
+        <source>芝適</source>
+        <translation>Turf</translation>
+    </message>
+    <message>
+        <source>Turf aptitude — A B C, A best</source>
+        <translation>Turf aptitude — A B C, A best</translation>
+    </message>
+    <message>
+        <source>沙適</source>
+        <translation>Dirt</translation>
+    </message>
+    <message>
+        <source>Dirt aptitude — A B C, A best</source>
+        <translation>Dirt aptitude — A B C, A best</translation>
+    </message>
+    <message>
+        <source>性別</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>Sex — 牡 colt, 牝 filly</source>
+        <translation>Sex — 牡 colt, 牝 filly</translation>
+    </message>
+    <message>
+        <source>精神</source>
+        <translation>Spirit</translation>
+    </message>
+    <message>
+        <source>Spirit — A B C D, A best</source>
+        <translation>Spirit — A B C D, A best</translation>
+    </message>
+    <message>
+        <source>氣性</source>
+        <translation>Temper</translation>
+    </message>
+    <message>
+        <source>Temper — 激 fierce, 荒 rough, 普 even, 大 calm</source>
+        <translation>Temper — 激 fierce, 荒 rough, 普 even, 大 calm</translation>
+    </message>
+    <message>
+        <source>賢&#x3000;</source>
+        <translation>Wits</translation>
+    </message>
+    <message>
+        <source>Wits — A B C D, A best</source>
+        <translation>Wits — A B C D, A best</translation>
+    </message>
+</context>
+<context>
+    <name>Load</name>
+    <message>
+        <source>Save Data not found</source>
+        <translation>Save data not found</translation>
+    </message>
+    <message>
+        <source>Save Data is damaged</source>
+        <translation>Save data is damaged</translation>
+    </message>
+</context>
+<context>
+    <name>NameEncodingMenu</name>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automatic</translation>
+    </message>
+    <message>
+        <source>&amp;Japanese (Shift-JIS)</source>
+        <translation>&amp;Japanese (Shift-JIS)</translation>
+    </message>
+    <message>
+        <source>&amp;Traditional Chinese (Big5)</source>
+        <translation>&amp;Traditional Chinese (Big5)</translation>
+    </message>
+    <message>
+        <source>Name &amp;Encoding</source>
+        <translation>Name &amp;Encoding</translation>
+    </message>
+</context>
+<context>
+    <name>ReadChanges</name>
+    <message>
+        <source>▲ better: was %1</source>
+        <translation>▲ better: was %1</translation>
+    </message>
+    <message>
+        <source>▼ worse: was %1</source>
+        <translation>▼ worse: was %1</translation>
+    </message>
+    <message>
+        <source>◆ changed: was %1</source>
+        <translation>◆ changed: was %1</translation>
+    </message>
+    <message>
+        <source>新: new since %1</source>
+        <translation>新: new since %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gone</source>
+        <translation>
+            <numerusform>%n gone</numerusform>
+            <numerusform>%n gone</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Since %1: %2, %3, %4</source>
+        <comment>when, the new foals, the gone, the values</comment>
+        <translation>Since %1: %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new</source>
+        <translation>
+            <numerusform>%n new</numerusform>
+            <numerusform>%n new</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values changed</source>
+        <translation>
+            <numerusform>%n value changed</numerusform>
+            <numerusform>%n values changed</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunTimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subscript out of range</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Type mismatch</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Internal error</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>Device I/O error</translation>
+    </message>
+    <message>
+        <source>Too many files</source>
+        <translation>Too many files</translation>
+    </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Device unavailable</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Path/File access error</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Path not found</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Application-defined or object-defined error</translation>
+    </message>
+</context>
+<context>
+    <name>TableCopy</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::session::RosterModel</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>馬名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>added</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>removed</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>changed</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::session::RosterSession</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Run-time error &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::ComparisonView</name>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::FoalDetails</name>
+    <message>
+        <source>Selected foal</source>
+        <translation>Selected foal</translation>
+    </message>
+    <message>
+        <source>%1：</source>
+        <comment>a caption beside its box</comment>
+        <translation>%1:</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::FolderList</name>
+    <message>
+        <source>Save slots %1</source>
+        <translation>Save slots %1</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::HistoryWindow</name>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Foals</source>
+        <translation>Foals</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>History — Slot %1</source>
+        <translation>History — Slot %1</translation>
+    </message>
+    <message>
+        <source>Choose two reads to compare them.</source>
+        <translation>Choose two reads to compare them.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>From %1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Select Folder</source>
+        <translation>&amp;Select Folder</translation>
+    </message>
+    <message>
+        <source>Clear &amp;History…</source>
+        <translation>Clear &amp;History…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Roster Table</source>
+        <translation>&amp;Roster Table</translation>
+    </message>
+    <message>
+        <source>&amp;Follow Save File</source>
+        <translation>&amp;Follow Save File</translation>
+    </message>
+    <message>
+        <source>&amp;Dark Theme</source>
+        <translation>&amp;Dark Theme</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;History</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About Foalix</source>
+        <translation>&amp;About Foalix</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::MainWindow</name>
+    <message>
+        <source>Sava Data Path not found</source>
+        <translation>Save data folder not found</translation>
+    </message>
+    <message>
+        <source>Clear the history? Every kept read of every slot is forgotten.</source>
+        <translation>Clear the history? Every kept read of every slot is forgotten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n頭</source>
+        <comment>the number of foals listed</comment>
+        <translation>
+            <numerusform>%n foal</numerusform>
+            <numerusform>%n foals</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Foalix for RK5</source>
+        <translation>Foalix for RK5</translation>
+    </message>
+    <message>
+        <source>１歲</source>
+        <translation>Age 1</translation>
+    </message>
+    <message>
+        <source>２歲</source>
+        <translation>Age 2</translation>
+    </message>
+    <message>
+        <source>共有：</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>馬名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
+        <translation>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RosterTableWindow</name>
+    <message>
+        <source>Roster Table — Slot %1</source>
+        <translation>Roster Table — Slot %1</translation>
+    </message>
+    <message>
+        <source>Roster Table</source>
+        <translation>Roster Table</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>Filter by name</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>Clear filter</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>Gone — %1</source>
+        <translation>Gone — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 / %n頭</source>
+        <comment>the foals shown of those listed</comment>
+        <translation>
+            <numerusform>%1 / %n foal</numerusform>
+            <numerusform>%1 / %n foals</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::SelectFolderDialog</name>
+    <message>
+        <source>Select Folder</source>
+        <translation>Select Folder</translation>
+    </message>
+    <message>
+        <source>選擇資料夾</source>
+        <translation>Choose a folder</translation>
+    </message>
+    <message>
+        <source>選擇磁碟機</source>
+        <translation>Choose a drive</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Folder:</translation>
+    </message>
+    <message>
+        <source>&amp;Drive</source>
+        <translation>&amp;Drive</translation>
+    </message>
+    <message>
+        <source>無法存取 %1。
+裝置尚未就緒。</source>
+        <translation>Cannot reach %1.
+The device is not ready.</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::SlotFrame</name>
+    <message>
+        <source>Savedata</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>實行</source>
+        <translation>Apply</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,585 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="zh_TW">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Foalix</source>
+        <translation>Foalix について</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>History not kept: %1</source>
+        <translation>履歴に残せません：%1</translation>
+    </message>
+    <message>
+        <source>This read was not kept in the history: %1</source>
+        <translation>この読み込みは履歴に残せませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>履歴を読めません：%1</translation>
+    </message>
+    <message>
+        <source>The history was not cleared: %1</source>
+        <translation>履歴を消去できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>History was damaged: set aside as %1, a new one started</source>
+        <translation>履歴が壊れていました：%1 として退避し、新しく始めました</translation>
+    </message>
+    <message>
+        <source>another Foalix is writing to it</source>
+        <translation>ほかの Foalix が書き込み中です</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>書き込めません</translation>
+    </message>
+    <message>
+        <source>made by a newer Foalix</source>
+        <translation>新しい版の Foalix で作られています</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be set aside (%1)</source>
+        <translation>壊れていて退避できませんでした (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorseField</name>
+    <message>
+        <source>素質</source>
+        <translation>素質</translation>
+    </message>
+    <message>
+        <source>Grade, the foal&apos;s quality — S A B C D, S best</source>
+        <translation>素質、馬の総合的な資質 — S A B C D、S が最良</translation>
+    </message>
+    <message>
+        <source>ＳＰ</source>
+        <translation>スピード</translation>
+    </message>
+    <message>
+        <source>Speed — A B C D, A best</source>
+        <translation>スピード — A B C D、A が最良</translation>
+    </message>
+    <message>
+        <source>ＳＴ</source>
+        <translation>スタミナ</translation>
+    </message>
+    <message>
+        <source>Stamina — A B C D, A best</source>
+        <translation>スタミナ — A B C D、A が最良</translation>
+    </message>
+    <message>
+        <source>年齡</source>
+        <translation>年齢</translation>
+    </message>
+    <message>
+        <source>Age in years — 1, 2, or - for any other age</source>
+        <translation>年齢 — 1、2、それ以外の年齢は -</translation>
+    </message>
+    <message>
+        <source>体力</source>
+        <translation>体力</translation>
+    </message>
+    <message>
+        <source>Strength — A B C D, A best</source>
+        <translation>体力 — A B C D、A が最良</translation>
+    </message>
+    <message>
+        <source>根性</source>
+        <translation>根性</translation>
+    </message>
+    <message>
+        <source>Guts — A B C, A best</source>
+        <translation>根性 — A B C、A が最良</translation>
+    </message>
+    <message>
+        <source>成長</source>
+        <translation>成長</translation>
+    </message>
+    <message>
+        <source>Growth, when the foal matures — 早 early, 普 normal, 遲 late, 晚 very late</source>
+        <translation>成長型、馬が完成する時期 — 早 早熟、普 普通、遲 晩成、晚 超晩成</translation>
+    </message>
+    <message>
+        <source>瞬發</source>
+        <translation>瞬発力</translation>
+    </message>
+    <message>
+        <source>Burst, the final spurt — A B C, A best</source>
+        <translation>瞬発力、最後の末脚 — A B C、A が最良</translation>
+    </message>
+    <message>
+        <source>芝適</source>
+        <translation>芝適性</translation>
+    </message>
+    <message>
+        <source>Turf aptitude — A B C, A best</source>
+        <translation>芝適性 — A B C、A が最良</translation>
+    </message>
+    <message>
+        <source>沙適</source>
+        <translation>ダート適性</translation>
+    </message>
+    <message>
+        <source>Dirt aptitude — A B C, A best</source>
+        <translation>ダート適性 — A B C、A が最良</translation>
+    </message>
+    <message>
+        <source>性別</source>
+        <translation>性別</translation>
+    </message>
+    <message>
+        <source>Sex — 牡 colt, 牝 filly</source>
+        <translation>性別 — 牡 牡馬、牝 牝馬</translation>
+    </message>
+    <message>
+        <source>精神</source>
+        <translation>精神力</translation>
+    </message>
+    <message>
+        <source>Spirit — A B C D, A best</source>
+        <translation>精神力 — A B C D、A が最良</translation>
+    </message>
+    <message>
+        <source>氣性</source>
+        <translation>気性</translation>
+    </message>
+    <message>
+        <source>Temper — 激 fierce, 荒 rough, 普 even, 大 calm</source>
+        <translation>気性 — 激 激しい、荒 荒い、普 普通、大 おとなしい</translation>
+    </message>
+    <message>
+        <source>賢&#x3000;</source>
+        <translation>賢さ</translation>
+    </message>
+    <message>
+        <source>Wits — A B C D, A best</source>
+        <translation>賢さ — A B C D、A が最良</translation>
+    </message>
+</context>
+<context>
+    <name>Load</name>
+    <message>
+        <source>Save Data not found</source>
+        <translation>セーブデータが見つかりません</translation>
+    </message>
+    <message>
+        <source>Save Data is damaged</source>
+        <translation>セーブデータが壊れています</translation>
+    </message>
+</context>
+<context>
+    <name>NameEncodingMenu</name>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>自動(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Japanese (Shift-JIS)</source>
+        <translation>日本語 Shift-JIS(&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Traditional Chinese (Big5)</source>
+        <translation>繁体字中国語 Big5(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Name &amp;Encoding</source>
+        <translation>馬名の文字コード(&amp;E)</translation>
+    </message>
+</context>
+<context>
+    <name>ReadChanges</name>
+    <message>
+        <source>▲ better: was %1</source>
+        <translation>▲ 上がった：以前は %1</translation>
+    </message>
+    <message>
+        <source>▼ worse: was %1</source>
+        <translation>▼ 下がった：以前は %1</translation>
+    </message>
+    <message>
+        <source>◆ changed: was %1</source>
+        <translation>◆ 変わった：以前は %1</translation>
+    </message>
+    <message>
+        <source>新: new since %1</source>
+        <translation>新：%1 以降に加わった</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gone</source>
+        <translation>
+            <numerusform>離脱 %n 頭</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Since %1: %2, %3, %4</source>
+        <comment>when, the new foals, the gone, the values</comment>
+        <translation>%1 以降：%2、%3、%4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new</source>
+        <translation>
+            <numerusform>新規 %n 頭</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values changed</source>
+        <translation>
+            <numerusform>%n 個の値が変化</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunTimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>オーバーフローしました</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>インデックスが有効範囲にありません</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>型が一致しません</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>内部エラー</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>デバイス I/O エラー</translation>
+    </message>
+    <message>
+        <source>Too many files</source>
+        <translation>ファイルが多すぎます</translation>
+    </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>デバイスが使用できません</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>パス名またはファイル名のアクセス エラー</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>パスが見つかりません</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>アプリケーション定義またはオブジェクト定義のエラー</translation>
+    </message>
+</context>
+<context>
+    <name>TableCopy</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV に書き出す</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::session::RosterModel</name>
+    <message>
+        <source>No.</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>馬名</source>
+        <translation>馬名</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変化</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>加入</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>離脱</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>変化</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::session::RosterSession</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>実行時エラー &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::ComparisonView</name>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV に書き出す…</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::FoalDetails</name>
+    <message>
+        <source>Selected foal</source>
+        <translation>選んだ馬</translation>
+    </message>
+    <message>
+        <source>%1：</source>
+        <comment>a caption beside its box</comment>
+        <translation>%1：</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::FolderList</name>
+    <message>
+        <source>Save slots %1</source>
+        <translation>セーブスロット %1</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::HistoryWindow</name>
+    <message>
+        <source>Read</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Foals</source>
+        <translation>頭数</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>変化</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>History — Slot %1</source>
+        <translation>履歴 — スロット %1</translation>
+    </message>
+    <message>
+        <source>Choose two reads to compare them.</source>
+        <translation>比べる読み込みを二つ選んでください。</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>%1 から %2 まで</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Select Folder</source>
+        <translation>フォルダーを選ぶ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Clear &amp;History…</source>
+        <translation>履歴を消去(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Roster Table</source>
+        <translation>一覧表(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Follow Save File</source>
+        <translation>セーブファイルを追う(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Dark Theme</source>
+        <translation>ダークテーマ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>履歴(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Foalix</source>
+        <translation>Foalix について(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::MainWindow</name>
+    <message>
+        <source>Sava Data Path not found</source>
+        <translation>セーブデータのフォルダーが見つかりません</translation>
+    </message>
+    <message>
+        <source>Clear the history? Every kept read of every slot is forgotten.</source>
+        <translation>履歴を消去しますか？ すべてのスロットの読み込みの記録が失われます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n頭</source>
+        <comment>the number of foals listed</comment>
+        <translation>
+            <numerusform>%n頭</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Foalix for RK5</source>
+        <translation>Foalix for RK5</translation>
+    </message>
+    <message>
+        <source>１歲</source>
+        <translation>１歳</translation>
+    </message>
+    <message>
+        <source>２歲</source>
+        <translation>２歳</translation>
+    </message>
+    <message>
+        <source>共有：</source>
+        <translation>頭数：</translation>
+    </message>
+    <message>
+        <source>馬名</source>
+        <translation>馬名</translation>
+    </message>
+    <message>
+        <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
+        <translation>チェックした年齢の馬を名前順に：新 は加わった馬、▲ は上がった、▼ は下がった、◆ は変わった値（前回の読み込みから）</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RosterTableWindow</name>
+    <message>
+        <source>Roster Table — Slot %1</source>
+        <translation>一覧表 — スロット %1</translation>
+    </message>
+    <message>
+        <source>Roster Table</source>
+        <translation>一覧表</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>馬名で絞り込む</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>絞り込みを解除</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV に書き出す…</translation>
+    </message>
+    <message>
+        <source>Gone — %1</source>
+        <translation>離脱した馬 — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 / %n頭</source>
+        <comment>the foals shown of those listed</comment>
+        <translation>
+            <numerusform>%1 / %n頭</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::SelectFolderDialog</name>
+    <message>
+        <source>Select Folder</source>
+        <translation>フォルダーの選択</translation>
+    </message>
+    <message>
+        <source>選擇資料夾</source>
+        <translation>フォルダーを選ぶ</translation>
+    </message>
+    <message>
+        <source>選擇磁碟機</source>
+        <translation>ドライブを選ぶ</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>適用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名前(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>フォルダー(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;Drive</source>
+        <translation>ドライブ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>無法存取 %1。
+裝置尚未就緒。</source>
+        <translation>%1 にアクセスできません。
+デバイスの準備ができていません。</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::SlotFrame</name>
+    <message>
+        <source>Savedata</source>
+        <translation>セーブデータ</translation>
+    </message>
+    <message>
+        <source>實行</source>
+        <translation>実行</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,585 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="zh_TW">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Foalix</source>
+        <translation>關於 Foalix</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>History not kept: %1</source>
+        <translation>未保存紀錄：%1</translation>
+    </message>
+    <message>
+        <source>This read was not kept in the history: %1</source>
+        <translation>這次讀取未存入紀錄：%1</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>無法讀取紀錄：%1</translation>
+    </message>
+    <message>
+        <source>The history was not cleared: %1</source>
+        <translation>未能清除紀錄：%1</translation>
+    </message>
+    <message>
+        <source>History was damaged: set aside as %1, a new one started</source>
+        <translation>紀錄已損毀：已另存為 %1，並重新開始新的紀錄</translation>
+    </message>
+    <message>
+        <source>another Foalix is writing to it</source>
+        <translation>另一個 Foalix 正在寫入</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁碟已滿</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>無法寫入</translation>
+    </message>
+    <message>
+        <source>made by a newer Foalix</source>
+        <translation>由較新版的 Foalix 建立</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be set aside (%1)</source>
+        <translation>已損毀且無法另存（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>HorseField</name>
+    <message>
+        <source>素質</source>
+        <translation>素質</translation>
+    </message>
+    <message>
+        <source>Grade, the foal&apos;s quality — S A B C D, S best</source>
+        <translation>素質，幼駒的整體資質 — S A B C D，S 最佳</translation>
+    </message>
+    <message>
+        <source>ＳＰ</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Speed — A B C D, A best</source>
+        <translation>速度 — A B C D，A 最佳</translation>
+    </message>
+    <message>
+        <source>ＳＴ</source>
+        <translation>持久力</translation>
+    </message>
+    <message>
+        <source>Stamina — A B C D, A best</source>
+        <translation>持久力 — A B C D，A 最佳</translation>
+    </message>
+    <message>
+        <source>年齡</source>
+        <translation>年齡</translation>
+    </message>
+    <message>
+        <source>Age in years — 1, 2, or - for any other age</source>
+        <translation>年齡 — 1、2，其他年齡為 -</translation>
+    </message>
+    <message>
+        <source>体力</source>
+        <translation>體力</translation>
+    </message>
+    <message>
+        <source>Strength — A B C D, A best</source>
+        <translation>體力 — A B C D，A 最佳</translation>
+    </message>
+    <message>
+        <source>根性</source>
+        <translation>根性</translation>
+    </message>
+    <message>
+        <source>Guts — A B C, A best</source>
+        <translation>根性 — A B C，A 最佳</translation>
+    </message>
+    <message>
+        <source>成長</source>
+        <translation>成長</translation>
+    </message>
+    <message>
+        <source>Growth, when the foal matures — 早 early, 普 normal, 遲 late, 晚 very late</source>
+        <translation>成長型，幼駒成熟的時期 — 早 早熟、普 普通、遲 晚熟、晚 極晚熟</translation>
+    </message>
+    <message>
+        <source>瞬發</source>
+        <translation>瞬發力</translation>
+    </message>
+    <message>
+        <source>Burst, the final spurt — A B C, A best</source>
+        <translation>瞬發力，最後的衝刺 — A B C，A 最佳</translation>
+    </message>
+    <message>
+        <source>芝適</source>
+        <translation>草地適性</translation>
+    </message>
+    <message>
+        <source>Turf aptitude — A B C, A best</source>
+        <translation>草地適性 — A B C，A 最佳</translation>
+    </message>
+    <message>
+        <source>沙適</source>
+        <translation>泥地適性</translation>
+    </message>
+    <message>
+        <source>Dirt aptitude — A B C, A best</source>
+        <translation>泥地適性 — A B C，A 最佳</translation>
+    </message>
+    <message>
+        <source>性別</source>
+        <translation>性別</translation>
+    </message>
+    <message>
+        <source>Sex — 牡 colt, 牝 filly</source>
+        <translation>性別 — 牡 公馬、牝 母馬</translation>
+    </message>
+    <message>
+        <source>精神</source>
+        <translation>精神力</translation>
+    </message>
+    <message>
+        <source>Spirit — A B C D, A best</source>
+        <translation>精神力 — A B C D，A 最佳</translation>
+    </message>
+    <message>
+        <source>氣性</source>
+        <translation>氣性</translation>
+    </message>
+    <message>
+        <source>Temper — 激 fierce, 荒 rough, 普 even, 大 calm</source>
+        <translation>氣性 — 激 激烈、荒 粗暴、普 普通、大 溫順</translation>
+    </message>
+    <message>
+        <source>賢&#x3000;</source>
+        <translation>聰明</translation>
+    </message>
+    <message>
+        <source>Wits — A B C D, A best</source>
+        <translation>聰明 — A B C D，A 最佳</translation>
+    </message>
+</context>
+<context>
+    <name>Load</name>
+    <message>
+        <source>Save Data not found</source>
+        <translation>找不到存檔</translation>
+    </message>
+    <message>
+        <source>Save Data is damaged</source>
+        <translation>存檔已損毀</translation>
+    </message>
+</context>
+<context>
+    <name>NameEncodingMenu</name>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>自動(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Japanese (Shift-JIS)</source>
+        <translation>日文 Shift-JIS(&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Traditional Chinese (Big5)</source>
+        <translation>繁體中文 Big5(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Name &amp;Encoding</source>
+        <translation>馬名編碼(&amp;E)</translation>
+    </message>
+</context>
+<context>
+    <name>ReadChanges</name>
+    <message>
+        <source>▲ better: was %1</source>
+        <translation>▲ 提升：原為 %1</translation>
+    </message>
+    <message>
+        <source>▼ worse: was %1</source>
+        <translation>▼ 下降：原為 %1</translation>
+    </message>
+    <message>
+        <source>◆ changed: was %1</source>
+        <translation>◆ 改變：原為 %1</translation>
+    </message>
+    <message>
+        <source>新: new since %1</source>
+        <translation>新：%1 之後加入</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gone</source>
+        <translation>
+            <numerusform>離開 %n 匹</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Since %1: %2, %3, %4</source>
+        <comment>when, the new foals, the gone, the values</comment>
+        <translation>%1 以來：%2，%3，%4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new</source>
+        <translation>
+            <numerusform>新增 %n 匹</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values changed</source>
+        <translation>
+            <numerusform>%n 項數值改變</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunTimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>溢位</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>記憶體不足</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>索引超出範圍</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>型態不符</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>內部錯誤</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>找不到檔案</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>裝置 I/O 錯誤</translation>
+    </message>
+    <message>
+        <source>Too many files</source>
+        <translation>檔案太多</translation>
+    </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>裝置無法使用</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>路徑/檔案存取錯誤</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>找不到路徑</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>應用程式定義或物件定義的錯誤</translation>
+    </message>
+</context>
+<context>
+    <name>TableCopy</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>複製(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>全選(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>匯出 CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::session::RosterModel</name>
+    <message>
+        <source>No.</source>
+        <translation>編號</translation>
+    </message>
+    <message>
+        <source>馬名</source>
+        <translation>馬名</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>變化</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>加入</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>離開</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>改變</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::session::RosterSession</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>執行階段錯誤 &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::ComparisonView</name>
+    <message>
+        <source>Export CSV…</source>
+        <translation>匯出 CSV…</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::FoalDetails</name>
+    <message>
+        <source>Selected foal</source>
+        <translation>選取的馬</translation>
+    </message>
+    <message>
+        <source>%1：</source>
+        <comment>a caption beside its box</comment>
+        <translation>%1：</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::FolderList</name>
+    <message>
+        <source>Save slots %1</source>
+        <translation>存檔欄位 %1</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::HistoryWindow</name>
+    <message>
+        <source>Read</source>
+        <translation>讀取</translation>
+    </message>
+    <message>
+        <source>Foals</source>
+        <translation>匹數</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>變化</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>紀錄</translation>
+    </message>
+    <message>
+        <source>History — Slot %1</source>
+        <translation>紀錄 — 欄位 %1</translation>
+    </message>
+    <message>
+        <source>Choose two reads to compare them.</source>
+        <translation>請選擇兩次讀取來比較。</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>從 %1 到 %2</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Select Folder</source>
+        <translation>選擇資料夾(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Clear &amp;History…</source>
+        <translation>清除紀錄(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>檢視(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Roster Table</source>
+        <translation>名冊表(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Follow Save File</source>
+        <translation>追蹤存檔(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Dark Theme</source>
+        <translation>深色主題(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>紀錄(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>語言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Foalix</source>
+        <translation>關於 Foalix(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::MainWindow</name>
+    <message>
+        <source>Sava Data Path not found</source>
+        <translation>找不到存檔資料夾</translation>
+    </message>
+    <message>
+        <source>Clear the history? Every kept read of every slot is forgotten.</source>
+        <translation>要清除紀錄嗎？所有欄位保存的讀取紀錄都會遺失。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n頭</source>
+        <comment>the number of foals listed</comment>
+        <translation>
+            <numerusform>%n頭</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Foalix for RK5</source>
+        <translation>Foalix for RK5</translation>
+    </message>
+    <message>
+        <source>１歲</source>
+        <translation>１歲</translation>
+    </message>
+    <message>
+        <source>２歲</source>
+        <translation>２歲</translation>
+    </message>
+    <message>
+        <source>共有：</source>
+        <translation>共有：</translation>
+    </message>
+    <message>
+        <source>馬名</source>
+        <translation>馬名</translation>
+    </message>
+    <message>
+        <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
+        <translation>勾選年齡的幼駒，依馬名排列：新 為新加入、▲ 提升、▼ 下降、◆ 改變（與上次讀取相比）</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RosterTableWindow</name>
+    <message>
+        <source>Roster Table — Slot %1</source>
+        <translation>名冊表 — 欄位 %1</translation>
+    </message>
+    <message>
+        <source>Roster Table</source>
+        <translation>名冊表</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>依馬名篩選</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>清除篩選</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>匯出 CSV…</translation>
+    </message>
+    <message>
+        <source>Gone — %1</source>
+        <translation>已離開 — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 / %n頭</source>
+        <comment>the foals shown of those listed</comment>
+        <translation>
+            <numerusform>%1 / %n頭</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::SelectFolderDialog</name>
+    <message>
+        <source>Select Folder</source>
+        <translation>選擇資料夾</translation>
+    </message>
+    <message>
+        <source>選擇資料夾</source>
+        <translation>選擇資料夾</translation>
+    </message>
+    <message>
+        <source>選擇磁碟機</source>
+        <translation>選擇磁碟機</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>套用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名稱(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>資料夾(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Drive</source>
+        <translation>磁碟機(&amp;D)</translation>
+    </message>
+    <message>
+        <source>無法存取 %1。
+裝置尚未就緒。</source>
+        <translation>無法存取 %1。
+裝置尚未就緒。</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::SlotFrame</name>
+    <message>
+        <source>Savedata</source>
+        <translation>存檔</translation>
+    </message>
+    <message>
+        <source>實行</source>
+        <translation>實行</translation>
+    </message>
+</context>
+</TS>

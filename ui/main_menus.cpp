@@ -1,0 +1,106 @@
+#include "ui/main_menus.h"
+
+#include <QActionGroup>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include "savedata/run_time_error.h"
+#include "session/language.h"
+#include "session/roster_session.h"
+#include "ui/name_encoding_menu.h"
+#include "ui/placed_controls.h"
+#include "ui/theme.h"
+
+namespace foalix::ui {
+
+using session::installedLanguage;
+using session::kLanguages;
+using session::Language;
+
+QAction* MainMenus::action(QMenu* menu, const char* name, void (MainMenus::*asked)()) {
+    QAction* entry = menu->addAction(QString());
+    entry->setObjectName(name);
+    connect(entry, &QAction::triggered, this, asked);
+    return entry;
+}
+
+MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
+    : QObject(window), window_(window), session_(session) {
+    mnuFile = window->menuBar()->addMenu(QString());
+    mnuSelectFolder = action(mnuFile, "mnuSelectFolder", &MainMenus::selectFolderAsked);
+    mnuClearHistory = action(mnuFile, "mnuClearHistory", &MainMenus::clearHistoryAsked);
+    mnuClearHistory->setEnabled(session.history() != nullptr);
+    mnuFile->addSeparator();
+    mnuExit = action(mnuFile, "mnuExit", &MainMenus::exitAsked);
+
+    mnuView = window->menuBar()->addMenu(QString());
+    mnuRosterTable = action(mnuView, "mnuRosterTable", &MainMenus::rosterTableAsked);
+    mnuRosterTable->setShortcut(QKeySequence("Ctrl+T"));
+    mnuFollowSaveFile = mnuView->addAction(QString());
+    mnuFollowSaveFile->setObjectName("mnuFollowSaveFile");
+    mnuFollowSaveFile->setCheckable(true);
+    mnuFollowSaveFile->setChecked(session.following());
+    connect(mnuFollowSaveFile, &QAction::toggled, &session, &session::RosterSession::setFollowing);
+    mnuDarkTheme = mnuView->addAction(QString());
+    mnuDarkTheme->setObjectName("mnuDarkTheme");
+    mnuDarkTheme->setCheckable(true);
+    mnuHistory = action(mnuView, "mnuHistory", &MainMenus::historyAsked);
+    mnuHistory->setShortcut(QKeySequence("Ctrl+H"));
+    mnuHistory->setEnabled(session.history() != nullptr);
+    mnuNameEncoding = addNameEncodingMenu(mnuView, session);
+    // Each language's entry in its own words, the same whatever language is on.
+    mnuLanguage = mnuView->addMenu(QString());
+    mnuLanguage->setObjectName("mnuLanguage");
+    auto* languages = new QActionGroup(mnuLanguage);
+    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+        QAction* entry = mnuLanguage->addAction(QString::fromUtf8(kLanguages[i].native));
+        entry->setObjectName(QString("mnuLanguage_") + kLanguages[i].key);
+        entry->setCheckable(true);
+        entry->setChecked(kLanguages[i].language == installedLanguage());
+        languages->addAction(entry);
+        connect(entry, &QAction::triggered, this,
+                [this, i] { mnuLanguage_Click(static_cast<int>(i)); });
+    }
+    connect(mnuDarkTheme, &QAction::toggled, this, &MainMenus::mnuDarkTheme_Click);
+    mnuDarkTheme->setChecked(session.settings().darkTheme());
+
+    mnuHelp = window->menuBar()->addMenu(QString());
+    mnuAbout = action(mnuHelp, "mnuAbout", &MainMenus::aboutAsked);
+    retranslate();
+}
+
+void MainMenus::retranslate() {
+    mnuFile->setTitle(tr("&File"));
+    mnuSelectFolder->setText(tr("&Select Folder"));
+    mnuClearHistory->setText(tr("Clear &History…"));
+    mnuExit->setText(tr("E&xit"));
+    mnuView->setTitle(tr("&View"));
+    mnuRosterTable->setText(tr("&Roster Table"));
+    mnuFollowSaveFile->setText(tr("&Follow Save File"));
+    mnuDarkTheme->setText(tr("&Dark Theme"));
+    mnuHistory->setText(tr("&History"));
+    retranslateNameEncodingMenu(mnuNameEncoding);
+    mnuLanguage->setTitle(tr("&Language"));
+    mnuHelp->setTitle(tr("&Help"));
+    mnuAbout->setText(tr("&About Foalix"));
+}
+
+void MainMenus::mnuDarkTheme_Click(bool dark) {
+    applyTheme(dark);
+    // The locked boxes hold a colour of their own: the new look's menu colour.
+    for (QLineEdit* box : window_->centralWidget()->findChildren<QLineEdit*>()) {
+        colourLockedBox(box);
+    }
+    // The look is a convenience: a store that cannot be written keeps the last one.
+    savedata::failureOf([&] { session_.settings().setDarkTheme(dark); });
+}
+
+// The language is a convenience too: it is kept where the store can be written.
+void MainMenus::mnuLanguage_Click(int index) {
+    const Language language = kLanguages.at(static_cast<std::size_t>(index)).language;
+    savedata::failureOf([&] { session_.settings().setLanguage(session::keyOf(language)); });
+    session::installLanguage(language);
+}
+
+}  // namespace foalix::ui
