@@ -467,14 +467,6 @@
         <source>Clear the history? Every kept read of every slot is forgotten.</source>
         <translation>Clear the history? Every kept read of every slot is forgotten.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n頭</source>
-        <comment>the number of foals listed</comment>
-        <translation>
-            <numerusform>%n foal</numerusform>
-            <numerusform>%n foals</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Foalix for RK5</source>
         <translation>Foalix for RK5</translation>
@@ -585,6 +577,17 @@ The device is not ready.</translation>
     <message>
         <source>實行</source>
         <translation>Apply</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::TotalBox</name>
+    <message numerus="yes">
+        <source>%n頭</source>
+        <comment>the number of foals listed</comment>
+        <translation>
+            <numerusform>%n foal</numerusform>
+            <numerusform>%n foals</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

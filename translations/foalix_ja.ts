@@ -464,13 +464,6 @@
         <source>Clear the history? Every kept read of every slot is forgotten.</source>
         <translation>履歴を消去しますか？ すべてのスロットの読み込みの記録が失われます。</translation>
     </message>
-    <message numerus="yes">
-        <source>%n頭</source>
-        <comment>the number of foals listed</comment>
-        <translation>
-            <numerusform>%n頭</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Foalix for RK5</source>
         <translation>Foalix for RK5</translation>
@@ -580,6 +573,16 @@
     <message>
         <source>實行</source>
         <translation>実行</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::TotalBox</name>
+    <message numerus="yes">
+        <source>%n頭</source>
+        <comment>the number of foals listed</comment>
+        <translation>
+            <numerusform>%n頭</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

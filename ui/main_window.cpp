@@ -1,7 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QCheckBox>
-#include <QDragEnterEvent>
+#include <QEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,7 +32,17 @@ MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolde
     buildMenus();
     setTabOrder();
     retranslate();
-    setAcceptDrops(true);
+    // A dropped folder becomes the save folder, as the menu command makes it, and is
+    // applied; a dropped slot file does the same with its folder and chooses its slot.
+    connect(new SaveFolderDrops(this, platform.files), &SaveFolderDrops::dropped, this,
+            [this](const QString& folder, int slot) {
+                session_->setSaveFolder(folder);
+                session_->storeSaveFolder();
+                if (slot != 0) {
+                    Frame1->choose(slot);
+                }
+                cmdApply_Click();
+            });
     // Nothing follows a change of size: the window keeps the size of its controls.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(session_, &session::RosterSession::failed, this, [this](const QString& text, bool bad) {
@@ -42,7 +52,6 @@ MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolde
     // The status bar appears with its first line, not before: the window keeps its size.
     connect(session_, &session::RosterSession::notice, this,
             [this](const QString& line) { statusBar()->showMessage(line); });
-    connect(session_, &session::RosterSession::rosterChanged, this, &MainWindow::showTotal);
 }
 
 MainWindow::~MainWindow() = default;
@@ -130,13 +139,6 @@ HistoryWindow* MainWindow::showHistory() {
     return historyWindow_;
 }
 
-void MainWindow::showTotal() {
-    const auto& roster = session_->roster();
-    txtTotal->setText(
-        roster ? tr("%n頭", "the number of foals listed", static_cast<int>(roster->listed.size()))
-               : QString());
-}
-
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
@@ -149,29 +151,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         rosterTable_->close();  // keeps its layout for next time
     }
     QMainWindow::closeEvent(event);
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedSaveFolder(event->mimeData(), platform_.files.ignoresCase()).folder.isEmpty()) {
-        event->acceptProposedAction();
-    }
-}
-
-// A dropped folder becomes the save folder, as the menu command makes it, and is
-// applied; a dropped slot file does the same with its folder and chooses its slot.
-void MainWindow::dropEvent(QDropEvent* event) {
-    const DroppedSaveFolder dropped =
-        droppedSaveFolder(event->mimeData(), platform_.files.ignoresCase());
-    if (dropped.folder.isEmpty()) {
-        return;
-    }
-    event->acceptProposedAction();
-    session_->setSaveFolder(dropped.folder);
-    session_->storeSaveFolder();
-    if (dropped.slot != 0) {
-        Frame1->choose(dropped.slot);
-    }
-    cmdApply_Click();
 }
 
 }  // namespace foalix::ui

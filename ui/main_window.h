@@ -50,16 +50,12 @@ class MainWindow : public QMainWindow {
   protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
   private:
     void buildControls();
     void buildMenus();
     void setTabOrder();
     void retranslate();
-    // The number of foals listed, in the interface's language; nothing before a load.
-    void showTotal();
 
     void cmdApply_Click();
     void lstHorse_Click(int record);

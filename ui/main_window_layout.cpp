@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <algorithm>
 #include <vector>
 
@@ -17,6 +16,7 @@
 #include "ui/main_window.h"
 #include "ui/placed_controls.h"
 #include "ui/slot_frame.h"
+#include "ui/total_box.h"
 
 namespace foalix::ui {
 
@@ -28,7 +28,7 @@ void MainWindow::buildControls() {
     chkOne = placed<QCheckBox>("chkOne", QRect(), client);
     chkTwo = placed<QCheckBox>("chkTwo", QRect(), client);
     lblTotal = label(client, QString(), QRect());
-    txtTotal = textBox(client, "txtTotal", QRect(), true);
+    txtTotal = new TotalBox(*session_, client);
     topRow_ = {{chkOne, twipsRect(360, 960, 735, 255)},
                {chkTwo, twipsRect(1200, 960, 735, 255)},
                {lblTotal, twipsRect(2160, 960, 735, 255)},
@@ -59,11 +59,6 @@ void MainWindow::retranslate() {
     chkTwo->setText(tr("２歲"));
     lblTotal->setText(tr("共有："));
     txtTotal->setAccessibleName(spoken(lblTotal->text()));
-    // Room for the longest total, a full roster's.
-    txtTotal->setMinimumWidth(
-        txtTotal->fontMetrics().horizontalAdvance(tr("%n頭", "the number of foals listed", 40)) +
-        2 * txtTotal->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4);
-    showTotal();
     lstHorse->setAccessibleName(tr("馬名"));
     lstHorse->setToolTip(
         tr("The foals of the ages ticked, by name: 新 arrived, ▲ better, "

@@ -54,7 +54,13 @@ int flowRow(const std::vector<std::pair<QWidget*, QRect>>& row) {
 }
 
 QLineEdit* textBox(QWidget* parent, const QString& name, QRect place, bool centred) {
-    auto* box = placed<QLineEdit>(name, place, parent);
+    return lock(new QLineEdit(parent), name, place, centred);
+}
+
+QLineEdit* lock(QLineEdit* box, const QString& name, QRect place, bool centred) {
+    box->setObjectName(name);
+    box->setGeometry(place);
+    box->setFont(captionFont());
     box->setReadOnly(true);
     box->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     box->setTextMargins(0, 0, 0, 0);

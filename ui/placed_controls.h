@@ -35,8 +35,9 @@ int neededWidth(const QWidget* control);
 // cut. Returns how far the row grew.
 int flowRow(const std::vector<std::pair<QWidget*, QRect>>& row);
 
-// A locked text box named `name` at `place`.
+// A locked text box named `name` at `place`; `lock` makes `box` one.
 QLineEdit* textBox(QWidget* parent, const QString& name, QRect place, bool centred);
+QLineEdit* lock(QLineEdit* box, const QString& name, QRect place, bool centred);
 QLabel* label(QWidget* parent, const QString& caption, QRect place);
 // Gives a locked box the menu colour of the look in use.
 void colourLockedBox(QLineEdit* box);

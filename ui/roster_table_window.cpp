@@ -18,6 +18,7 @@
 #include "savedata/run_time_error.h"
 #include "session/roster_model.h"
 #include "session/roster_session.h"
+#include "ui/column_fit.h"
 #include "ui/comparison_view.h"
 #include "ui/roster_proxy.h"
 #include "ui/table_copy.h"
@@ -26,23 +27,6 @@ namespace foalix::ui {
 namespace {
 
 using session::RosterModel;
-
-// What decides the columns' widths in a load: the names listed and where marks stand.
-QString contentsShape(const session::LoadedRoster* roster) {
-    QString shape;
-    if (roster != nullptr) {
-        for (int record : roster->listed) {
-            shape += QString::fromStdString(roster->table.row(record).name) + '\n';
-        }
-        for (const auto& [record, entry] : roster->changes.diff().added) {
-            shape += QString("+%1").arg(record);
-        }
-        for (const savedata::ValueChange& change : roster->changes.diff().changed) {
-            shape += QString(" %1%2").arg(change.row).arg(change.field->key);
-        }
-    }
-    return shape;
-}
 
 }  // namespace
 
@@ -181,32 +165,16 @@ void RosterTableWindow::changeEvent(QEvent* event) {
 }
 
 void RosterTableWindow::fitColumns() {
-    QHeaderView* header = view_->horizontalHeader();
-    // Each column takes the width its contents need, and once fitted never narrows: a
-    // reload that brings longer names widens the name column instead of cutting them.
-    for (int column = 0; column < header->count(); ++column) {
-        const int before = fitted_ ? header->sectionSize(column) : 0;
-        view_->resizeColumnToContents(column);
-        header->resizeSection(column, std::max(before, header->sectionSize(column)));
-    }
     const QMargins margins = layout()->contentsMargins();
     const int chrome = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width() +
                        margins.left() + margins.right();
     // The window's frame is not known before it is shown: allow for a generous one.
     constexpr int kFrameAllowance = 16;
-    const int room = screen()->availableGeometry().width() - kFrameAllowance - chrome;
-    if (header->length() > room) {
-        // Every column gives up the same share of its width.
-        const double scale = static_cast<double>(room) / header->length();
-        for (int column = 0; column < header->count(); ++column) {
-            header->resizeSection(column,
-                                  std::max(header->minimumSectionSize(),
-                                           static_cast<int>(header->sectionSize(column) * scale)));
-        }
-    }
+    const int wide = fitColumnsToContents(
+        view_, fitted_, screen()->availableGeometry().width() - kFrameAllowance - chrome);
     // A window whose size was not kept takes the table's width.
     if (fitWidth_) {
-        resize(std::max(fitted_ ? width() : 0, header->length() + chrome), height());
+        resize(std::max(fitted_ ? width() : 0, wide + chrome), height());
     }
     fitted_ = true;
 }

@@ -56,8 +56,7 @@ class RosterTableWindow : public QWidget {
     QModelIndex indexOfRecord(int record) const;
     int recordOf(int proxyRow) const;
     void showCount();
-    // Fits the columns to their contents within the screen's width; after the first time a
-    // column only grows to what the rows now hold.
+    // Fits the columns to their contents within the screen's width (see column_fit.h).
     void fitColumns();
 
     session::RosterSession& session_;

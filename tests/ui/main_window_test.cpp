@@ -24,6 +24,7 @@
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/comparison_view.h"
+#include "ui/dropped_save_folder.h"
 #include "ui/foal_list.h"
 #include "ui/history_window.h"
 #include "ui/main_window.h"
@@ -454,7 +455,9 @@ TEST_F(MainWindowTest, DropsAndSelectFolderChooseTheSaveFolder) {
         mime.setUrls({QUrl::fromLocalFile(path)});
         QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
         event.ignore();
-        static_cast<QObject&>(*window_).event(&event);  // as the drop reaches the window
+        // As the drop reaches the window, through the filter that takes its drops.
+        static_cast<QObject*>(window_->findChild<ui::SaveFolderDrops*>())
+            ->eventFilter(window_.get(), &event);
         return event.isAccepted();
     };
     QFile(other + "/Svdata5a.rk5.bak").open(QIODevice::WriteOnly);

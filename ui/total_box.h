@@ -1,0 +1,28 @@
+// txtTotal: how many foals the last load listed, in the interface's language ("17頭",
+// "17 foals"), empty before a load; wide enough for a full roster's total.
+#pragma once
+
+#include <QLineEdit>
+
+namespace foalix::session {
+class RosterSession;
+}
+
+namespace foalix::ui {
+
+class TotalBox : public QLineEdit {
+    Q_OBJECT
+
+  public:
+    TotalBox(session::RosterSession& session, QWidget* client);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void showTotal();
+
+    session::RosterSession& session_;
+};
+
+}  // namespace foalix::ui
