@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "savedata/names.h"
+#include "savedata/utf8.h"
 
 namespace foalix::savedata {
 namespace {
@@ -69,6 +70,23 @@ TEST(DetectNameEncoding, TheEncodingInWhichEveryNameIsDoubleByteText) {
         }
         EXPECT_EQ(detectNameEncoding({fields.begin(), fields.end()}), expected)
             << ::testing::PrintToString(names);
+    }
+}
+
+// UTF-8 read back, as the console and the text widths read it: a sequence that is not
+// UTF-8 reads as U+FFFD, one byte at a time, and the text goes on.
+TEST(DecodeUtf8, WholeSequencesOnly) {
+    const std::vector<std::pair<std::string, std::u32string>> cases{
+        {"A\u00E9\u99AC\U0001F40E", U"A\u00E9\u99AC\U0001F40E"},
+        {"\xC1\xBF", U"\uFFFD\uFFFD"},            // an overlong form of "\x7F"
+        {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},  // a surrogate
+        {"\xE9\xA6", U"\uFFFD\uFFFD"},            // cut short
+        {"\x80"
+         "A",
+         U"\uFFFDA"},  // a stray continuation byte
+    };
+    for (const auto& [text, decoded] : cases) {
+        EXPECT_TRUE(decodeUtf8(text) == decoded) << ::testing::PrintToString(text);
     }
 }
 

@@ -436,7 +436,11 @@ TEST_F(MainWindowTest, FollowsTheSaveFile) {
     follow->setChecked(true);
     EXPECT_EQ(firstName(), "コピー３");
     EXPECT_EQ(box("txtHorseName"), "アオ");
-    // A record whose name changed holds another foal: the one chosen there has gone.
+    // A foal that left is chosen no more; nor is one whose record's name changed: that
+    // record holds another foal.
+    SlotImage().foal(1, 11, "コピー４", 1, 0x00, kExampleOne).writeTo(copy);
+    EXPECT_EQ(settledName(), "コピー４");
+    EXPECT_EQ(box("txtHorseName"), "");
     list()->selectRecord(1);
     fiveFoals("ベツ").writeTo(copy);
     EXPECT_EQ(settledName(), "ベツ");
@@ -568,12 +572,13 @@ TEST_F(MainWindowTest, BothPalettesKeepTextReadable) {
         EXPECT_GE(outline, on ? 3.0 : 1.0);
         // ◆ (a value that only differs) in the text colour of the palette in use.
         savedata::RosterDiff diff;
-        diff.changed.push_back(
-            {1, "", &savedata::kHorseFields[3], "1", "2", savedata::Trend::Neither});
-        const QImage mark = session::ReadChanges(diff, {})
-                                .valueMark(1, savedata::kHorseFields[3])
-                                .pixmap(16)
-                                .toImage();
+        diff.changed = {{1, "", &savedata::kHorseFields[3], "1", "2", savedata::Trend::Neither},
+                        {2, "", &savedata::kHorseFields[0], "B", "A", savedata::Trend::Better},
+                        {2, "", &savedata::kHorseFields[1], "A", "B", savedata::Trend::Worse}};
+        const session::ReadChanges changes(diff, {});
+        const QImage mark = changes.valueMark(1, savedata::kHorseFields[3]).pixmap(16).toImage();
+        // A foal that got better in one value and worse in another is marked ◆ too.
+        EXPECT_EQ(changes.foalMark(2).pixmap(16).toImage(), mark);
         bool inTextColour = false;
         for (int at = 0; at < mark.width() * mark.height(); ++at) {
             inTextColour |= mark.pixelColor(at % mark.width(), at / mark.width()) ==
@@ -585,14 +590,15 @@ TEST_F(MainWindowTest, BothPalettesKeepTextReadable) {
     }
 }
 
-// Three foals; later record 1 loses grade (S to D), record 2 leaves, record 7 arrives.
+// Three foals; later record 1 loses grade (S to D), record 2 leaves, records 7 and 8
+// arrive.
 SlotImage roster(bool later) {
     SlotImage image;
     auto first = kExampleOne;
     first[0] = later ? 0x10 : 0x50;
     image.foal(1, 11, "ミドリ", 1, 0x00, first).foal(5, 15, "アオ", 5, 0x08, kExampleTwo);
     if (later) {
-        image.foal(7, 17, "アカ", 7, 0x00, kExampleTwo);
+        image.foal(7, 17, "アカ", 7, 0x00, kExampleTwo).foal(8, 18, "クロ", 8, 0x08, kExampleTwo);
     } else {
         image.foal(2, 12, "キイロ", 2, 0x08, kExampleTwo);
     }
@@ -625,7 +631,7 @@ TEST_F(MainWindowTest, TwoWindowsShareTheHistoryAndShowWhatChanged) {
     ui::RosterTableWindow* table = second->showRosterTable();
     EXPECT_TRUE(control<QLabel>(table, "lblChanges")
                     ->text()
-                    .contains(QRegularExpression("^Since \\d\\d:\\d\\d: 1 new, "
+                    .contains(QRegularExpression("^Since \\d\\d:\\d\\d: 2 new, "
                                                  "<a href=\"gone\">1 gone</a>, 1 values changed$")))
         << control<QLabel>(table, "lblChanges")->text().toStdString();
     const QAbstractItemModel* model = control<QTableView>(table, "tblRoster")->model();
@@ -639,9 +645,14 @@ TEST_F(MainWindowTest, TwoWindowsShareTheHistoryAndShowWhatChanged) {
             }
         }
     }
-    EXPECT_EQ(marks.join(", "), "7 新: new since, 1 ▼ worse: was");
+    EXPECT_EQ(marks.join(", "), "7 新: new since, 8 新: new since, 1 ▼ worse: was");
     const auto* list = control<ui::FoalList>(second.get(), "lstHorse");
-    EXPECT_EQ(list->toolTipFor(2), "▼ 素質 S→D");  // アオ アカ ミドリ
+    EXPECT_EQ(list->toolTipFor(3), "▼ 素質 S→D");  // アオ アカ クロ ミドリ
+    EXPECT_FALSE(list->model()->index(3, 1).data(Qt::DecorationRole).isNull());
+    // The chosen foal's box names what its value measures and how it changed.
+    second->session().setCurrentRecord(1);
+    EXPECT_TRUE(
+        control<QLineEdit>(second.get(), "txtGrade")->toolTip().endsWith("\n▼ worse: was S"));
     ui::ComparisonView* gone = table->showGoneFoals();
     EXPECT_EQ(control<QTableView>(gone, "tblComparison")->model()->rowCount(), 1);
     gone->close();
@@ -652,7 +663,7 @@ TEST_F(MainWindowTest, TwoWindowsShareTheHistoryAndShowWhatChanged) {
     ui::HistoryWindow* kept = first->showHistory();
     QTableWidget* reads = kept->readList();
     ASSERT_EQ(reads->rowCount(), 2);
-    EXPECT_EQ(reads->item(0, 2)->text() + reads->item(1, 2)->text(), "3—");
+    EXPECT_EQ(reads->item(0, 2)->text() + reads->item(1, 2)->text(), "4—");
     reads->selectAll();
     // The history keeps the SHA-1 of the very bytes read.
     history::Connection db((dir.path() / history::kHistoryFileName).string());
