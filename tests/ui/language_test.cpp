@@ -129,6 +129,12 @@ TEST_F(Languages, EveryTextInTheLanguageChosenAndBackAsItWas) {
         }
         EXPECT_EQ(fake_.settings.store.get("View", "Language", ""), key);
     }
+    // In English: the box's name without the caption's colon, the column's meaning.
+    EXPECT_EQ(control<QLineEdit>(window_.get(), "txtGrade")->accessibleName(), "Grade");
+    EXPECT_EQ(control<QTableView>(windows_[1], "tblRoster")
+                  ->model()
+                  ->headerData(3, Qt::Horizontal, Qt::ToolTipRole),
+              "Grade, the foal's quality — S A B C D, S best");
     choose("original");
     EXPECT_EQ(textsOf(windows_), original);
     // The next start speaks the language kept.
@@ -150,6 +156,25 @@ TEST_F(Languages, EveryCaptionFitsItsPlace) {
             }
         }
         EXPECT_GE(window_->centralWidget()->width(), ui::twips(6945));
+        // Nor does a caption's text run into another control (it may touch it by a pixel).
+        std::vector<QRect> places;
+        QStringList names;
+        for (QWidget* widget : window_->centralWidget()->findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                qobject_cast<QAbstractButton*>(widget)) {
+                const bool box = qobject_cast<QLineEdit*>(widget) != nullptr;
+                places.emplace_back(
+                    widget->mapTo(window_->centralWidget(), QPoint()),
+                    QSize(box ? widget->width() : ui::neededWidth(widget), widget->height()));
+                names << textsOf({widget}).join('|') + widget->objectName();
+            }
+        }
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            for (std::size_t j = i + 1; j < places.size(); ++j) {
+                EXPECT_LE(std::min(places[i].intersected(places[j]).width(), 2), 1)
+                    << key << " " << names[i].toStdString() << " / " << names[j].toStdString();
+            }
+        }
     }
 }
 

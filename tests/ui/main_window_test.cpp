@@ -464,6 +464,14 @@ TEST_F(MainWindowTest, DropsAndSelectFolderChooseTheSaveFolder) {
             ->eventFilter(window_.get(), &event);
         return event.isAccepted();
     };
+    // A folder dragged over the window is only offered: the drop takes it.
+    QMimeData offered;
+    offered.setUrls({QUrl::fromLocalFile(other)});
+    QDragEnterEvent over(QPoint(10, 10), Qt::CopyAction, &offered, Qt::LeftButton, {});
+    static_cast<QObject*>(window_->findChild<ui::SaveFolderDrops*>())
+        ->eventFilter(window_.get(), &over);
+    EXPECT_TRUE(over.isAccepted());
+    EXPECT_NE(window_->session().saveFolder(), QDir::toNativeSeparators(other));
     QFile(other + "/Svdata5a.rk5.bak").open(QIODevice::WriteOnly);
     EXPECT_FALSE(drop(other + "/Svdata5a.rk5.bak"));
     EXPECT_TRUE(drop(other + "/Svdata5a.rk5"));
@@ -676,6 +684,7 @@ TEST_F(MainWindowTest, TwoWindowsShareTheHistoryAndShowWhatChanged) {
         QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha1).toHex().toStdString());
     const QString exported = history + "/comparison.csv";
     ASSERT_TRUE(kept->comparison()->exportCsv(exported));
+    EXPECT_EQ(kept->comparison()->table()->model()->headerData(3, Qt::Horizontal), "素質");
     QFile file(exported);
     file.open(QIODevice::ReadOnly);
     EXPECT_EQ(file.readAll().toStdString(),
