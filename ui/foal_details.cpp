@@ -1,7 +1,6 @@
 #include "ui/foal_details.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QLabel>
 #include <algorithm>
 
@@ -94,13 +93,6 @@ void FoalDetails::placeBoxes() {
 
 void FoalDetails::shiftBy(int shift) {
     move(kGrid.topLeft() + QPoint(shift, 0));
-}
-
-void FoalDetails::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-    }
-    QWidget::changeEvent(event);
 }
 
 void FoalDetails::showFoal(int record) {

@@ -31,9 +31,8 @@ class FoalDetails : public QWidget {
     std::vector<std::pair<int, QWidget*>> tabStops() const;
     // Moves the grid `shift` pixels right of its place.
     void shiftBy(int shift);
-
-  protected:
-    void changeEvent(QEvent* event) override;
+    // Says its captions and meanings in the interface's language, making room for them.
+    void retranslate();
 
   private:
     struct ValueBox {
@@ -42,7 +41,6 @@ class FoalDetails : public QWidget {
         QLineEdit* box;
     };
 
-    void retranslate();
     void placeBoxes();
     void showFoal(int record);
 

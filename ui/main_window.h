@@ -26,6 +26,7 @@ class HistoryWindow;
 class MainMenus;
 class RosterTableWindow;
 class SlotFrame;
+class TotalBox;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -72,7 +73,7 @@ class MainWindow : public QMainWindow {
     QCheckBox* chkOne = nullptr;
     QCheckBox* chkTwo = nullptr;
     QLabel* lblTotal = nullptr;
-    QLineEdit* txtTotal = nullptr;
+    TotalBox* txtTotal = nullptr;
     FoalList* lstHorse = nullptr;
     FoalDetails* details_ = nullptr;
     MainMenus* menus_ = nullptr;

@@ -52,9 +52,13 @@ void MainWindow::buildMenus() {
     });
 }
 
-// The captions of the window's own controls; its parts say theirs themselves.
+// Every caption of the window, then the room they need: the parts first, since the rows
+// and the window's width follow from theirs.
 void MainWindow::retranslate() {
     setWindowTitle(tr("Foalix for RK5"));
+    Frame1->retranslate();
+    details_->retranslate();
+    txtTotal->showTotal();
     chkOne->setText(tr("１歲"));
     chkTwo->setText(tr("２歲"));
     lblTotal->setText(tr("共有："));
@@ -65,7 +69,7 @@ void MainWindow::retranslate() {
            "▼ worse, ◆ changed since the previous read"));
     menus_->retranslate();
     // In twips as ever, unless a caption needs more room: the row and the grid widen.
-    details_->shiftBy(flowRow(topRow_));
+    details_->shiftBy(flowRow(topRow_, twips(3720)));
     centralWidget()->setFixedSize(
         std::max(twips(6945), details_->geometry().right() + 1 + twips(210)), twips(4860));
 }

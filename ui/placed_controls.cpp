@@ -40,15 +40,17 @@ int neededWidth(const QWidget* control) {
     return control->minimumWidth();
 }
 
-int flowRow(const std::vector<std::pair<QWidget*, QRect>>& row) {
+int flowRow(const std::vector<std::pair<QWidget*, QRect>>& row, int end) {
     int grown = 0;
-    for (const auto& [control, place] : row) {
-        QRect at = place.translated(grown, 0);
-        if (const int needed = neededWidth(control); needed > at.width()) {
-            grown += needed - at.width();
-            at.setWidth(needed);
-        }
-        control->setGeometry(at);
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const auto& [control, place] = row[i];
+        // A control may take the room up to where the next one starts; beyond it, the rest
+        // of the row moves along.
+        const int next = i + 1 < row.size() ? row[i + 1].second.left() : end;
+        const int needed = neededWidth(control);
+        control->setGeometry(
+            place.translated(grown, 0).adjusted(0, 0, std::max(0, needed - place.width()), 0));
+        grown += std::max(0, needed - (next - place.left()));
     }
     return grown;
 }

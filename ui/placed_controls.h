@@ -31,9 +31,10 @@ Control* placed(const QString& name, QRect place, Args&&... args) {
 // margins or its box or circle, a text box's minimum.
 int neededWidth(const QWidget* control);
 // Places `row`, controls left to right, each at its place: a control that needs more room
-// than its place widens, and every control after it moves along, so no caption is ever
-// cut. Returns how far the row grew.
-int flowRow(const std::vector<std::pair<QWidget*, QRect>>& row);
+// than its place widens, and when it needs more than there is before the next control (or
+// `end`, for the last), every control after it moves along, so no caption is ever cut.
+// Returns how far the row grew.
+int flowRow(const std::vector<std::pair<QWidget*, QRect>>& row, int end);
 
 // A locked text box named `name` at `place`; `lock` makes `box` one.
 QLineEdit* textBox(QWidget* parent, const QString& name, QRect place, bool centred);

@@ -1,6 +1,5 @@
 #include "ui/slot_frame.h"
 
-#include <QEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -13,13 +12,12 @@ SlotFrame::SlotFrame(QWidget* client) : QGroupBox(client) {
     setObjectName("Frame1");
     setGeometry(twipsRect(240, 50, 6495, 735));
     setFont(captionFont());
-    cmdApply = placed<QPushButton>("cmdApply", twipsRect(240, 280, 855, 255), this);
+    cmdApply = placed<QPushButton>("cmdApply", QRect(), this);
     cmdApply->setAutoDefault(true);  // Enter presses it while it has the focus
     const QString digits[] = {"１", "２", "３", "４", "５"};
     for (std::size_t i = 0; i < optSaveName.size(); ++i) {
-        QRadioButton* button = placed<QRadioButton>(
-            QString("optSaveName%1").arg(i),
-            twipsRect(1450 + 700 * static_cast<int>(i), 280, 495, 255), digits[i], this);
+        QRadioButton* button =
+            placed<QRadioButton>(QString("optSaveName%1").arg(i), QRect(), digits[i], this);
         // A click still focuses any of them, and the arrow keys move within the group.
         button->setFocusPolicy(Qt::ClickFocus);
         connect(button, &QRadioButton::toggled, button, [button](bool on) {
@@ -30,17 +28,17 @@ SlotFrame::SlotFrame(QWidget* client) : QGroupBox(client) {
     retranslate();
 }
 
-// The slot buttons' digits read alike in every language.
+// The slot buttons' digits read alike in every language; the apply button's caption may
+// need more room, which the row makes.
 void SlotFrame::retranslate() {
     setTitle(tr("Savedata"));
     cmdApply->setText(tr("實行"));
-}
-
-void SlotFrame::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
+    std::vector<std::pair<QWidget*, QRect>> row{{cmdApply, twipsRect(240, 280, 855, 255)}};
+    for (std::size_t i = 0; i < optSaveName.size(); ++i) {
+        row.emplace_back(optSaveName[i],
+                         twipsRect(1450 + 700 * static_cast<int>(i), 280, 495, 255));
     }
-    QGroupBox::changeEvent(event);
+    flowRow(row, twips(6495));
 }
 
 int SlotFrame::chosenSlot() const {

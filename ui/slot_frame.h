@@ -20,15 +20,11 @@ class SlotFrame : public QGroupBox {
     int chosenSlot() const;
     // Turns the button of `slot` on.
     void choose(int slot);
+    // Says its captions in the interface's language, making room for them.
+    void retranslate();
 
     QPushButton* cmdApply;
     std::array<QRadioButton*, 5> optSaveName;
-
-  protected:
-    void changeEvent(QEvent* event) override;
-
-  private:
-    void retranslate();
 };
 
 }  // namespace foalix::ui

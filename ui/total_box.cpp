@@ -1,6 +1,5 @@
 #include "ui/total_box.h"
 
-#include <QEvent>
 #include <QStyle>
 
 #include "session/roster_session.h"
@@ -24,13 +23,6 @@ void TotalBox::showTotal() {
     // Room for the longest total, a full roster's.
     setMinimumWidth(fontMetrics().horizontalAdvance(total(savedata::kRosterRecords)) +
                     2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4);
-}
-
-void TotalBox::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        showTotal();
-    }
-    QLineEdit::changeEvent(event);
 }
 
 }  // namespace foalix::ui

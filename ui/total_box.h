@@ -15,13 +15,10 @@ class TotalBox : public QLineEdit {
 
   public:
     TotalBox(session::RosterSession& session, QWidget* client);
-
-  protected:
-    void changeEvent(QEvent* event) override;
-
-  private:
+    // Says the total in the interface's language, wide enough for a full roster's.
     void showTotal();
 
+  private:
     session::RosterSession& session_;
 };
 
