@@ -112,7 +112,7 @@ windows: windows-deps
 # as on the game's own systems); the reader's and foalix-dump's suites again in the other
 # locales players run (Traditional Chinese 950, English 1252), each in a prefix of its own,
 # where names must read exactly as in Japanese; then the real foalix.exe under Wine in a
-# virtual display.
+# virtual display, in its original interface and in Japanese.
 WINDOWS_OTHER_LOCALES = zh_TW.UTF-8 en_US.UTF-8
 test-windows: windows
 	@scripts/wine-japanese $(CURDIR)/$(WINDOWS_BUILD)/wineprefix true
@@ -127,6 +127,7 @@ test-windows: windows
 			|| exit 1; \
 	done
 	@scripts/windows-smoke $(CURDIR)/$(WINDOWS_STAGE) $(CURDIR)/$(WINDOWS_BUILD)/smoke
+	@LANGUAGE=ja scripts/windows-smoke $(CURDIR)/$(WINDOWS_STAGE) $(CURDIR)/$(WINDOWS_BUILD)/smoke-ja
 
 # The Debian package alone, in dist/: built as Debian builds its own (scripts/build-deb:
 # hardening flags, time stamps from the commit).

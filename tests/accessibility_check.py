@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Reads the running window through AT-SPI, as a screen reader does: the window opens in
 the middle of the screen, every control of the main window and the roster table has a
-name, the table reports its rows, columns and cell texts, and focusing the table before
-any row is current leaves the program running.
+name, the table reports its rows, columns and cell texts, focusing the table before any
+row is current leaves the program running, and the language chosen through the bridge
+renames the boxes at once.
 Usage: accessibility_check.py PID ROSTER (the program, started with the bridge on, and
 foalix-dump's table of the slot it opens with)."""
 import os
@@ -124,6 +125,12 @@ try:
     expect("the program after focusing the table", app() is not None, True)
 except ProcessLookupError:
     failures.append("the program ended when the table took the focus")
+
+# The language switched through the bridge, as a player who reads it would: the boxes'
+# names and meanings follow at once.
+press(main, pyatspi.ROLE_MENU_ITEM, "日本語")
+speed = wait_for(lambda: find(main, pyatspi.ROLE_TEXT, "スピード"), "the Japanese captions")
+expect("ＳＰ's meaning in Japanese", speed.description, "スピード — A B C D、A が最良")
 
 for failure in failures:
     print(failure, file=sys.stderr)
