@@ -14,6 +14,7 @@ constexpr const char* kRosterTable = "RosterTable";
 constexpr const char* kGeometry = "Geometry";
 constexpr const char* kHeader = "Header";
 constexpr const char* kExportFolder = "ExportFolder";
+constexpr const char* kCompare = "Compare";
 
 QString keyOf(savedata::NameEncodingChoice choice) {
     return QString::fromUtf8(savedata::choiceKey(choice));
@@ -95,6 +96,14 @@ QByteArray Settings::tableHeader() const {
 
 void Settings::setTableHeader(const QByteArray& state) {
     setBytes(kRosterTable, kHeader, state);
+}
+
+QByteArray Settings::compareGeometry() const {
+    return bytes(kCompare, kGeometry);
+}
+
+void Settings::setCompareGeometry(const QByteArray& state) {
+    setBytes(kCompare, kGeometry, state);
 }
 
 QString Settings::exportFolder() const {

@@ -41,6 +41,9 @@ class Settings {
     void setTableGeometry(const QByteArray& state);
     QByteArray tableHeader() const;
     void setTableHeader(const QByteArray& state);
+    // "Compare"/"Geometry": the compare window's place and size (saveGeometry).
+    QByteArray compareGeometry() const;
+    void setCompareGeometry(const QByteArray& state);
     // "RosterTable"/"ExportFolder": where the last export went.
     QString exportFolder() const;
     void setExportFolder(const QString& folder);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QStyle>
 #include <QToolTip>
+#include <algorithm>
 
 #include "session/roster_model.h"
 #include "session/roster_session.h"
@@ -31,7 +32,7 @@ class NamesWithMarks : public QIdentityProxyModel {
 }  // namespace
 
 FoalList::FoalList(QWidget* parent) : QListView(parent) {
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
 }
@@ -53,8 +54,20 @@ void FoalList::showSession(session::RosterSession& session) {
 }
 
 int FoalList::selectedRow() const {
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? 0 : selected.first().data(RosterModel::RecordRole).toInt();
+    const QModelIndex current = currentIndex();
+    return current.isValid() && selectionModel()->isSelected(current)
+               ? current.data(RosterModel::RecordRole).toInt()
+               : 0;
+}
+
+std::vector<int> FoalList::selectedRecords() const {
+    QModelIndexList selected = selectionModel()->selectedIndexes();
+    std::sort(selected.begin(), selected.end());
+    std::vector<int> records;
+    for (const QModelIndex& index : selected) {
+        records.push_back(index.data(RosterModel::RecordRole).toInt());
+    }
+    return records;
 }
 
 bool FoalList::selectRecord(int record) {
@@ -64,7 +77,7 @@ bool FoalList::selectRecord(int record) {
     for (int row = 0; row < model()->rowCount(); ++row) {
         const QModelIndex index = model()->index(row, modelColumn());
         if (index.data(RosterModel::RecordRole).toInt() == record) {
-            setCurrentIndex(index);
+            selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
             scrollTo(index);
             return true;
         }

@@ -1,10 +1,12 @@
 // The list of foals (lstHorse): the names of the roster model, whose rows the session
 // puts in the reader's list order (by character code, foals of one name by record), each
 // with its mark of what changed since the previous read. Choosing an entry makes its foal the
-// session's current one; the list follows the session's current foal in turn.
+// session's current one; the list follows the session's current foal in turn. Ctrl+click
+// chooses more foals, to compare them.
 #pragma once
 
 #include <QListView>
+#include <vector>
 
 namespace foalix::session {
 class RosterSession;
@@ -20,8 +22,11 @@ class FoalList : public QListView {
     // Shows the session's roster model and follows its current foal.
     void showSession(session::RosterSession& session);
 
-    // The record number of the selected entry, or 0 when none is selected.
+    // The record number of the entry last chosen (the current one, when it is selected),
+    // or 0 when none is.
     int selectedRow() const;
+    // The record numbers of every selected entry (Ctrl+click selects more), in list order.
+    std::vector<int> selectedRecords() const;
     // Selects the entry of `record` (none for 0), as a click would; false when it is not
     // listed.
     bool selectRecord(int record);

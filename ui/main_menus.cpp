@@ -48,6 +48,8 @@ MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
     mnuHistory = action(mnuView, "mnuHistory", &MainMenus::historyAsked);
     mnuHistory->setShortcut(QKeySequence("Ctrl+H"));
     mnuHistory->setEnabled(session.history() != nullptr);
+    mnuCompare = action(mnuView, "mnuCompareFoals", &MainMenus::compareAsked);
+    mnuCompare->setShortcut(QKeySequence("Ctrl+K"));
     mnuNameEncoding = addNameEncodingMenu(mnuView, session);
     // Each language's entry in its own words, the same whatever language is on.
     mnuLanguage = mnuView->addMenu(QString());
@@ -80,6 +82,7 @@ void MainMenus::retranslate() {
     mnuFollowSaveFile->setText(tr("&Follow Save File"));
     mnuDarkTheme->setText(tr("&Dark Theme"));
     mnuHistory->setText(tr("&History"));
+    mnuCompare->setText(tr("&Compare Foals"));
     retranslateNameEncodingMenu(mnuNameEncoding);
     mnuLanguage->setTitle(tr("&Language"));
     mnuHelp->setTitle(tr("&Help"));

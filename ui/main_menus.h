@@ -31,6 +31,7 @@ class MainMenus : public QObject {
     void exitAsked();
     void rosterTableAsked();
     void historyAsked();
+    void compareAsked();
     void aboutAsked();
 
   private:
@@ -51,6 +52,7 @@ class MainMenus : public QObject {
     QAction* mnuFollowSaveFile;
     QAction* mnuDarkTheme;
     QAction* mnuHistory;
+    QAction* mnuCompare;
     QAction* mnuAbout;
     QMenu* mnuNameEncoding;
 };

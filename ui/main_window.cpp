@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "session/roster_session.h"
+#include "ui/compare_window.h"
 #include "ui/dropped_save_folder.h"
 #include "ui/foal_list.h"
 #include "ui/history_window.h"
@@ -118,32 +119,39 @@ void MainWindow::mnuClearHistory_Click() {
 }
 
 RosterTableWindow* MainWindow::showRosterTable() {
-    if (rosterTable_ == nullptr) {
-        rosterTable_ = new RosterTableWindow(*session_, this);
+    return bringUp(rosterTable_, [this] {
+        auto* table = new RosterTableWindow(*session_, this);
+        connect(table, &RosterTableWindow::compareAsked, this, &MainWindow::compare);
+        return table;
+    });
+}
+
+CompareWindow* MainWindow::showCompare() {
+    std::vector<int> chosen = rosterTable_ && rosterTable_->isVisible()
+                                  ? rosterTable_->selectedRecords()
+                                  : std::vector<int>();
+    return compare(chosen.size() >= 2 ? chosen : lstHorse->selectedRecords());
+}
+
+CompareWindow* MainWindow::compare(const std::vector<int>& records) {
+    if (records.size() < 2 || records.size() > CompareWindow::kMostFoals) {
+        statusBar()->showMessage(tr("Choose two to four foals to compare: Ctrl+click them"));
+        return nullptr;
     }
-    bringUp(rosterTable_);
-    return rosterTable_;
+    auto* window = bringUp(compareWindow_, [this] { return new CompareWindow(*session_, this); });
+    window->compare(records);
+    return window;
 }
 
 HistoryWindow* MainWindow::showHistory() {
     if (session_->history() == nullptr) {
         return nullptr;
     }
-    if (historyWindow_ == nullptr) {
-        historyWindow_ = new HistoryWindow(*session_, this);
-    }
+    auto* window = bringUp(historyWindow_, [this] { return new HistoryWindow(*session_, this); });
     const auto& roster = session_->roster();
-    historyWindow_->showSlot(roster ? roster->saveFolder : session_->saveFolder().toStdString(),
-                             roster ? roster->slot : Frame1->chosenSlot());
-    bringUp(historyWindow_);
-    return historyWindow_;
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-    }
-    QMainWindow::changeEvent(event);
+    window->showSlot(roster ? roster->saveFolder : session_->saveFolder().toStdString(),
+                     roster ? roster->slot : Frame1->chosenSlot());
+    return window;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -151,6 +159,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         rosterTable_->close();  // keeps its layout for next time
     }
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 }  // namespace foalix::ui

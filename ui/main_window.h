@@ -20,6 +20,7 @@ class RosterSession;
 
 namespace foalix::ui {
 
+class CompareWindow;
 class FoalDetails;
 class FoalList;
 class HistoryWindow;
@@ -47,6 +48,8 @@ class MainWindow : public QMainWindow {
     RosterTableWindow* showRosterTable();
     // The kept reads of the slot last applied, and any two compared.
     HistoryWindow* showHistory();
+    // The foals chosen (two to four in the roster table, else in the list) side by side.
+    CompareWindow* showCompare();
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -63,6 +66,7 @@ class MainWindow : public QMainWindow {
     void mnuSelectFolder_Click();
     void mnuExit_Click();
     void mnuClearHistory_Click();
+    CompareWindow* compare(const std::vector<int>& records);
     void Init_Path();
     void showFolderDialog();
 
@@ -82,6 +86,7 @@ class MainWindow : public QMainWindow {
 
     RosterTableWindow* rosterTable_ = nullptr;
     HistoryWindow* historyWindow_ = nullptr;
+    CompareWindow* compareWindow_ = nullptr;
 };
 
 }  // namespace foalix::ui

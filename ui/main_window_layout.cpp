@@ -47,6 +47,7 @@ void MainWindow::buildMenus() {
     connect(menus_, &MainMenus::exitAsked, this, &MainWindow::mnuExit_Click);
     connect(menus_, &MainMenus::rosterTableAsked, this, &MainWindow::showRosterTable);
     connect(menus_, &MainMenus::historyAsked, this, &MainWindow::showHistory);
+    connect(menus_, &MainMenus::compareAsked, this, &MainWindow::showCompare);
     connect(menus_, &MainMenus::aboutAsked, this, [this] {
         showAboutBox(this, session_->settings().location(), session_->historyFile());
     });

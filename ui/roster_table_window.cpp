@@ -1,5 +1,6 @@
 #include "ui/roster_table_window.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -80,6 +81,15 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
                             [this](const QString& path) { return exportCsv(path); });
     });
     addCopyActions(view_);
+    compare_ = new QAction(view_);
+    compare_->setObjectName("mnuCompare");
+    view_->addAction(compare_);
+    connect(compare_, &QAction::triggered, this, [this] { emit compareAsked(selectedRecords()); });
+    // Compare asks for two to four foals.
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const std::size_t chosen = selectedRecords().size();
+        compare_->setEnabled(chosen >= 2 && chosen <= 4);
+    });
     // The current row is the foal the player last clicked or moved to, once it is selected:
     // the view also makes a row current when it takes the focus or the filter hides the
     // current one, and that is no choice. The selection around it is the player's own.
@@ -152,6 +162,7 @@ void RosterTableWindow::retranslate() {
         clear->setAccessibleName(tr("Clear filter"));
     }
     exportButton_->setText(tr("Export CSV…"));
+    compare_->setText(tr("Co&mpare"));
     retranslateCopyActions(view_);
     showChanges(session_.roster().get());
     showCount();

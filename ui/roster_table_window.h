@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QLineEdit;
@@ -42,6 +43,10 @@ class RosterTableWindow : public QWidget {
     // the file cannot be written.
     bool exportCsv(const QString& path) const;
 
+  signals:
+    // The player asked to compare the selected foals (two to four).
+    void compareAsked(const std::vector<int>& records);
+
   protected:
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -65,6 +70,7 @@ class RosterTableWindow : public QWidget {
     QLabel* count_;
     QLabel* changesLine_;
     QPushButton* exportButton_ = nullptr;
+    QAction* compare_ = nullptr;
     ComparisonView* gone_ = nullptr;
     QTableView* view_;
     // The rows selected before a reload, selected again after it.

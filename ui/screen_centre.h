@@ -10,5 +10,12 @@ namespace foalix::ui {
 void centreOnScreen(QWidget* window);
 // Shows `window` on top of the others, active.
 void bringUp(QWidget* window);
+// The same for the window kept in `window`, which `make` makes the first time.
+template <typename Window, typename Make>
+Window* bringUp(Window*& window, Make make) {
+    window = window != nullptr ? window : make();
+    bringUp(static_cast<QWidget*>(window));
+    return window;
+}
 
 }  // namespace foalix::ui

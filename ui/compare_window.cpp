@@ -1,0 +1,200 @@
+#include "ui/compare_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "savedata/run_time_error.h"
+#include "session/roster_session.h"
+#include "ui/radar_chart.h"
+#include "ui/table_copy.h"
+
+namespace foalix::ui {
+namespace {
+
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
+
+// The best value's tint: gold mixed into the palette's own background, so the text on it
+// reads at 4.5:1 or better in the light and the dark look alike.
+QColor bestTint() {
+    const QColor base = QApplication::palette().color(QPalette::Base);
+    const QColor gold(0xF2, 0xC0, 0x1E);
+    constexpr float kStrength = 0.35F;
+    return QColor::fromRgbF(base.redF() * (1 - kStrength) + gold.redF() * kStrength,
+                            base.greenF() * (1 - kStrength) + gold.greenF() * kStrength,
+                            base.blueF() * (1 - kStrength) + gold.blueF() * kStrength);
+}
+
+}  // namespace
+
+CompareWindow::CompareWindow(session::RosterSession& session, QWidget* owner)
+    : QWidget(owner, Qt::Window),
+      session_(session),
+      model_(new QStandardItemModel(this)),
+      view_(new QTableView(this)),
+      chart_(new RadarChart(this)),
+      picture_(new QWidget(this)),
+      copy_(new QPushButton(this)),
+      saveImage_(new QPushButton(this)) {
+    setObjectName("frmCompare");
+    view_->setObjectName("tblCompare");
+    view_->setModel(model_);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    addCopyActions(view_);
+    auto* content = new QHBoxLayout(picture_);
+    content->addWidget(chart_, 3);
+    content->addWidget(view_, 2);
+    copy_->setObjectName("cmdCopyCompare");
+    saveImage_->setObjectName("cmdSaveImage");
+    connect(copy_, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(tableAsText()); });
+    connect(saveImage_, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, tr("Save Image"), QDir(session_.settings().exportFolder()).filePath("foals.png"),
+            tr("PNG images (*.png)"));
+        if (!path.isEmpty()) {
+            saveImage(path);
+        }
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy_);
+    buttons->addWidget(saveImage_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(picture_, 1);
+    layout->addLayout(buttons);
+    connect(&session, &session::RosterSession::rosterChanged, this, &CompareWindow::follow);
+    resize(860, 480);
+    restoreGeometry(session.settings().compareGeometry());
+    retranslate();
+}
+
+void CompareWindow::compare(const std::vector<int>& records) {
+    chosen_.clear();
+    const auto& roster = session_.roster();
+    for (int record : records) {
+        if (roster && roster->lists(record) && chosen_.size() < kMostFoals) {
+            chosen_.push_back({record, roster->table.row(record), false});
+        }
+    }
+    showFoals();
+}
+
+void CompareWindow::follow() {
+    const auto& roster = session_.roster();
+    for (Chosen& foal : chosen_) {
+        const bool stays = roster && roster->lists(foal.record) &&
+                           roster->table.row(foal.record).name == foal.values.name;
+        foal.gone = !stays;
+        if (stays) {
+            foal.values = roster->table.row(foal.record);
+        }
+    }
+    showFoals();
+}
+
+// The table: a column per foal (a gone one greyed), a row per field, the best of each
+// graded row in bold on a tint when the foals differ there.
+void CompareWindow::showFoals() {
+    model_->clear();
+    QStringList names;
+    std::vector<RadarChart::Foal> drawn;
+    for (const Chosen& foal : chosen_) {
+        names << (foal.gone ? tr("%1 (gone)").arg(text(foal.values.name)) : text(foal.values.name));
+        drawn.push_back({text(foal.values.name), foal.values, foal.gone});
+    }
+    model_->setHorizontalHeaderLabels(names);
+    QStringList captions;
+    for (const savedata::HorseField& field : savedata::kHorseFields) {
+        captions << QCoreApplication::translate("HorseField", field.caption).trimmed();
+        QList<QStandardItem*> row;
+        int best = 0;
+        int worst = 99;
+        for (const Chosen& foal : chosen_) {
+            const int rank = field.scale.rank(foal.values.*field.member);
+            best = std::max(best, rank);
+            worst = std::min(worst, rank);
+        }
+        for (const Chosen& foal : chosen_) {
+            auto* item = new QStandardItem(text(foal.values.*field.member));
+            item->setTextAlignment(Qt::AlignCenter);
+            item->setToolTip(QCoreApplication::translate("HorseField", field.meaning));
+            if (field.scale.graded && best != worst &&
+                field.scale.rank(foal.values.*field.member) == best) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+                item->setBackground(bestTint());
+                item->setAccessibleText(tr("%1, best").arg(item->text()));
+            }
+            if (foal.gone) {
+                item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+            }
+            row << item;
+        }
+        model_->appendRow(row);
+    }
+    model_->setVerticalHeaderLabels(captions);
+    view_->resizeColumnsToContents();
+    chart_->setFoals(std::move(drawn));
+}
+
+QString CompareWindow::tableAsText() const {
+    QStringList lines;
+    QStringList header{QString()};
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        header << model_->headerData(column, Qt::Horizontal).toString();
+    }
+    lines << header.join('\t');
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        QStringList cells{model_->headerData(row, Qt::Vertical).toString()};
+        for (int column = 0; column < model_->columnCount(); ++column) {
+            cells << model_->item(row, column)->text();
+        }
+        lines << cells.join('\t');
+    }
+    return lines.join('\n') + '\n';
+}
+
+bool CompareWindow::saveImage(const QString& path) {
+    return picture_->grab().save(path, "PNG");
+}
+
+void CompareWindow::retranslate() {
+    setWindowTitle(tr("Compare Foals"));
+    copy_->setText(tr("&Copy"));
+    saveImage_->setText(tr("Save &Image…"));
+    chart_->setAccessibleName(tr("Chart of the graded values"));
+    chart_->setAccessibleDescription(
+        tr("The same values as the table beside it, which a screen reader reads in its place"));
+    view_->setAccessibleName(tr("Compared foals"));
+    retranslateCopyActions(view_);
+    showFoals();
+}
+
+void CompareWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void CompareWindow::hideEvent(QHideEvent* event) {
+    // A convenience: a store that cannot be written keeps the last place.
+    savedata::failureOf([this] { session_.settings().setCompareGeometry(saveGeometry()); });
+    QWidget::hideEvent(event);
+}
+
+}  // namespace foalix::ui
