@@ -65,7 +65,7 @@ class ValueFilter {
                                                         const Captions& captions = {});
 
     // True when every condition holds for `entry` and its name holds every name word.
-    // A value not on its field's scale (a damaged record's) passes != conditions only.
+    // A text not on its field's scale (no decoder gives one) passes != conditions only.
     bool matches(const HorseEntry& entry) const;
 
   private:
