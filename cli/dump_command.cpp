@@ -10,6 +10,7 @@
 #include "savedata/roster_loader.h"
 #include "savedata/slot_file.h"
 #include "savedata/slot_path.h"
+#include "savedata/value_filter.h"
 
 namespace foalix::cli {
 
@@ -19,13 +20,19 @@ namespace {
 
 constexpr const char* kDescription =
     "Lists the foals of one Galvaro save slot, as the Foalix window lists them: the\n"
-    "foals whose age is chosen with --ages, sorted by name, each with its fourteen\n"
-    "characteristics, then the total. The save file is only read, never written.";
+    "foals whose age is chosen with --ages (and, with --where, whose values the\n"
+    "conditions hold for), sorted by name, each with its fourteen characteristics,\n"
+    "then the total. The save file is only read, never written.";
 
 constexpr const char* kFooter =
     "Exit status: 0 listed; 2 Save Data not found; 3 Save Data is damaged;\n"
     "4 any other error (its number and text on stderr); 64 bad usage.\n"
     "CSV ends with a record whose row field is \"total\" and whose name field is the total.\n"
+    "--where: conditions apart by spaces, all of which must hold. FIELD OP VALUE, no\n"
+    "spaces inside: FIELD a JSON key in any case or a caption (ＳＰ, 芝適, 賢); OP = or\n"
+    "!=, or < <= > >= by the field's scale (grades D C B A S, age 1 2 -, growth\n"
+    "早 普 遲 晚, sex 牡 牝, temper 激 荒 普 大); VALUE one of the field's values. Any\n"
+    "other word is text the name holds. Example: --where 'SP>=A Grass=A Sex=牝'\n"
     "`foalix-dump compare --help` tells how to compare two slot files.";
 
 struct Options : SharedOptions {
@@ -33,6 +40,7 @@ struct Options : SharedOptions {
     std::string file;
     std::string folder;
     int slot = 0;
+    ValueFilter where;
 };
 
 AgeBoxes agesFrom(const std::string& ages) {
@@ -59,6 +67,18 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         ->check(CLI::IsMember({"1", "2", "1,2", "2,1"}))
         ->type_name("1|2|1,2")
         ->capture_default_str();
+    app.add_option("--where", "list only the foals these conditions hold for")
+        ->type_name("CONDITIONS")
+        ->check(CLI::Validator(
+            [&options](const std::string& text) {
+                auto parsed = ValueFilter::parse(text);
+                if (const auto* error = std::get_if<FilterError>(&parsed)) {
+                    return englishText(*error);
+                }
+                options.where = std::get<ValueFilter>(std::move(parsed));
+                return std::string();
+            },
+            ""));
     addSharedOptions(app, options);
     auto* file = app.add_option("--file", options.file, "read this slot file instead");
     auto* folder = app.add_option("FOLDER", options.folder, "the game's save folder");
@@ -84,7 +104,10 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
             loadSlot(path, agesFrom(options.ages), options.nameEncoding(), table, result, err)) {
         return *status;
     }
-    const Roster roster{path, result.total, inListOrder(table, result.listedRows), &table};
+    std::vector<int> rows;
+    std::ranges::copy_if(result.listedRows, std::back_inserter(rows),
+                         [&](int row) { return options.where.matches(table.row(row)); });
+    const Roster roster{path, totalText(rows.size()), inListOrder(table, rows), &table};
     write(out, options.outputFormat(), roster);
     return finished(out, err, 0);
 }

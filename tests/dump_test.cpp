@@ -82,7 +82,7 @@ class DumpTest : public ::testing::Test {
 // Each form of the output: JSON with its keys in this order and "count" a number; CSV
 // quoted and ending with the total; text in columns lined up by display width under the
 // Windows captions, a name's control characters escaped so it keeps to its own line.
-// The foals come in list order, as many as the age boxes let through.
+// The foals come in list order, as many as the age boxes and --where let through.
 TEST_F(DumpTest, OutputForms) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> forms{
         {{"--format", "json", "--ages", "1", "--file", file_},
@@ -95,6 +95,10 @@ TEST_F(DumpTest, OutputForms) {
          "6,\"'=\"\"\t\x1F\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D\r\n"
          "5,アオ〆,D,D,C,2,B,C,早,C,C,A,牡,C,普,B\r\n"
          "total,2頭,,,,,,,,,,,,,,\r\n"},
+        {{"--format", "csv", "--where", "Sex=牝 SP>=A", "--file", file_},
+         "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian\r\n"
+         "2,ミドリ,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A\r\n"
+         "total,1頭,,,,,,,,,,,,,,\r\n"},
         {{dir_.str(), "3"},
          "No.  馬名      素質  ＳＰ  ＳＴ  年齡  体力  根性  成長  瞬發  芝適  沙適  性別  精神  "
          "氣性  賢　\n"
@@ -157,8 +161,9 @@ TEST_F(DumpTest, CompareTwoSlotFiles) {
     }
 }
 
-// Wrong use is a usage message on stderr and status 64; a right one lists (0) or says
-// what it found on stderr (2: slot 5 is not there); --help shows the age choices plainly.
+// Wrong use (a --where condition that does not parse too) is a usage message on stderr
+// and status 64; a right one lists (0) or says what it found on stderr (2: slot 5 is not
+// there); --help shows the age choices plainly.
 TEST_F(DumpTest, UsageRules) {
     const std::vector<std::pair<std::vector<std::string>, int>> uses{
         {{dir_.str(), "6"}, 64},
@@ -168,6 +173,7 @@ TEST_F(DumpTest, UsageRules) {
         {{"--file", file_, dir_.str()}, 64},
         {{"--ages", "3", dir_.str()}, 64},
         {{"--ages", "2,1", "--file", file_}, 0},
+        {{"--where", "SP=A Spd>=A", "--file", file_}, 64},
         {{"--help"}, 0}};
     for (const auto& [args, status] : uses) {
         const DumpRun run = dump(args);
@@ -176,6 +182,8 @@ TEST_F(DumpTest, UsageRules) {
         EXPECT_EQ(run.err.empty(), status == 0);
     }
     EXPECT_NE(dump({"--help"}).out.find("--ages 1|2|1,2"), std::string::npos);
+    EXPECT_TRUE(dump({"--where", "Spd>=A", "--file", file_})
+                    .err.starts_with("--where: 'Spd>=A': no field 'Spd'; fields are Grade, SP,"));
 }
 
 // An output that cannot be written (a full disk, a reader that went away) is an error.

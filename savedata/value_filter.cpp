@@ -1,0 +1,196 @@
+#include "savedata/value_filter.h"
+
+#include <algorithm>
+
+namespace foalix::savedata {
+
+namespace {
+
+constexpr std::string_view kIdeographicSpace = "\u3000";
+constexpr std::string_view kComparisonCharacters = "=!<>";
+
+// ASCII letters in lower case; every other byte, UTF-8's included, as it is.
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, {}, lowerAscii, lowerAscii);
+}
+
+// `caption` without the blanks and ideographic spaces that pad it to the window's width.
+std::string_view trimmedCaption(std::string_view caption) {
+    while (true) {
+        if (caption.ends_with(' ')) {
+            caption.remove_suffix(1);
+        } else if (caption.ends_with(kIdeographicSpace)) {
+            caption.remove_suffix(kIdeographicSpace.size());
+        } else {
+            return caption;
+        }
+    }
+}
+
+// How many bytes of space start at `at`: a blank or tab, an ideographic space, or none.
+std::size_t spaceAt(std::string_view text, std::size_t at) {
+    if (text[at] == ' ' || text[at] == '\t') {
+        return 1;
+    }
+    return text.substr(at).starts_with(kIdeographicSpace) ? kIdeographicSpace.size() : 0;
+}
+
+// The words of `text`, apart by spaces.
+std::vector<std::string_view> wordsOf(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t space = at == text.size() ? 1 : spaceAt(text, at);
+        if (space == 0) {
+            ++at;
+            continue;
+        }
+        if (at > start) {
+            words.push_back(text.substr(start, at - start));
+        }
+        at += space;
+        start = at;
+    }
+    return words;
+}
+
+// The field `name` names: a key, then an original caption, then one of `captions`.
+const HorseField* fieldNamed(std::string_view name, const ValueFilter::Captions& captions) {
+    if (name.empty()) {
+        return nullptr;
+    }
+    for (const HorseField& field : kHorseFields) {
+        if (sameIgnoringAsciiCase(name, field.key) ||
+            sameIgnoringAsciiCase(name, trimmedCaption(field.caption))) {
+            return &field;
+        }
+    }
+    for (const auto& [caption, field] : captions) {
+        if (sameIgnoringAsciiCase(name, trimmedCaption(caption))) {
+            return field;
+        }
+    }
+    return nullptr;
+}
+
+// The value of `scale` that `text` is, ASCII letters in any case; empty when none is.
+std::string_view valueOn(const Scale& scale, std::string_view text) {
+    const auto found = std::ranges::find_if(scale.values, [text](std::string_view value) {
+        return sameIgnoringAsciiCase(value, text);
+    });
+    return found == scale.values.end() ? std::string_view{} : *found;
+}
+
+std::string joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts) {
+        text += (text.empty() ? "" : ", ") + part;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string englishText(const FilterError& error) {
+    const std::string condition = "'" + error.condition + "': ";
+    switch (error.kind) {
+        case FilterErrorKind::NoComparison:
+            return condition + "no comparison (use " + joined(error.choices) + ")";
+        case FilterErrorKind::NoField:
+            return condition + "no field '" + error.name + "'; fields are " + joined(error.choices);
+        case FilterErrorKind::NoValue:
+            return condition + "'" + error.value + "' is no value of " + error.field->key +
+                   "; its values are " + joined(error.choices);
+        case FilterErrorKind::MissingValue:
+            return condition + "no value for " + error.field->key + "; its values are " +
+                   joined(error.choices);
+    }
+    return condition;
+}
+
+std::variant<ValueFilter, FilterError> ValueFilter::parse(std::string_view text,
+                                                          const Captions& captions) {
+    static constexpr std::pair<std::string_view, Comparison> kComparisons[] = {
+        {"=", Comparison::Equal},   {"!=", Comparison::NotEqual},
+        {"<", Comparison::Less},    {"<=", Comparison::LessOrEqual},
+        {">", Comparison::Greater}, {">=", Comparison::GreaterOrEqual}};
+    ValueFilter filter;
+    for (const std::string_view word : wordsOf(text)) {
+        const std::size_t at = word.find_first_of(kComparisonCharacters);
+        if (at == std::string_view::npos) {
+            filter.nameWords_.emplace_back(word);
+            continue;
+        }
+        const std::size_t past =
+            std::min(word.find_first_not_of(kComparisonCharacters, at), word.size());
+        FilterError error{FilterErrorKind::NoComparison, std::string(word),
+                          std::string(word.substr(0, at)), std::string(word.substr(past))};
+        const auto* comparison = std::ranges::find(kComparisons, word.substr(at, past - at),
+                                                   &std::pair<std::string_view, Comparison>::first);
+        if (comparison == std::end(kComparisons)) {
+            for (const auto& [typed, meaning] : kComparisons) {
+                error.choices.emplace_back(typed);
+            }
+            return error;
+        }
+        const HorseField* field = fieldNamed(error.name, captions);
+        if (field == nullptr) {
+            error.kind = FilterErrorKind::NoField;
+            for (const HorseField& each : kHorseFields) {
+                error.choices.emplace_back(each.key);
+            }
+            return error;
+        }
+        const std::string_view value = valueOn(field->scale, error.value);
+        if (value.empty()) {
+            error.kind =
+                error.value.empty() ? FilterErrorKind::MissingValue : FilterErrorKind::NoValue;
+            error.field = field;
+            error.choices.assign(field->scale.values.begin(), field->scale.values.end());
+            return error;
+        }
+        filter.conditions_.push_back(
+            {field, comparison->second, std::string(value), field->scale.rank(value)});
+    }
+    return filter;
+}
+
+bool ValueFilter::holds(const Condition& condition, const std::string& value) {
+    if (condition.comparison == Comparison::Equal) {
+        return value == condition.value;
+    }
+    if (condition.comparison == Comparison::NotEqual) {
+        return value != condition.value;
+    }
+    const int rank = condition.field->scale.rank(value);
+    if (rank == 0) {
+        return false;
+    }
+    switch (condition.comparison) {
+        case Comparison::Less:
+            return rank < condition.rank;
+        case Comparison::LessOrEqual:
+            return rank <= condition.rank;
+        case Comparison::Greater:
+            return rank > condition.rank;
+        default:
+            return rank >= condition.rank;
+    }
+}
+
+bool ValueFilter::matches(const HorseEntry& entry) const {
+    const auto conditionHolds = [&entry](const Condition& condition) {
+        return holds(condition, entry.*condition.field->member);
+    };
+    const auto nameHolds = [&entry](const std::string& word) {
+        return !std::ranges::search(entry.name, word, {}, lowerAscii, lowerAscii).empty();
+    };
+    return std::ranges::all_of(conditions_, conditionHolds) &&
+           std::ranges::all_of(nameWords_, nameHolds);
+}
+
+}  // namespace foalix::savedata
