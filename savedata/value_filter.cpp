@@ -182,15 +182,17 @@ bool ValueFilter::holds(const Condition& condition, const std::string& value) {
     }
 }
 
-bool ValueFilter::matches(const HorseEntry& entry) const {
-    const auto conditionHolds = [&entry](const Condition& condition) {
+bool ValueFilter::valuesMatch(const HorseEntry& entry) const {
+    return std::ranges::all_of(conditions_, [&entry](const Condition& condition) {
         return holds(condition, entry.*condition.field->member);
-    };
+    });
+}
+
+bool ValueFilter::matches(const HorseEntry& entry) const {
     const auto nameHolds = [&entry](const std::string& word) {
         return !std::ranges::search(entry.name, word, {}, lowerAscii, lowerAscii).empty();
     };
-    return std::ranges::all_of(conditions_, conditionHolds) &&
-           std::ranges::all_of(nameWords_, nameHolds);
+    return valuesMatch(entry) && std::ranges::all_of(nameWords_, nameHolds);
 }
 
 }  // namespace foalix::savedata

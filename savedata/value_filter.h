@@ -67,6 +67,10 @@ class ValueFilter {
     // True when every condition holds for `entry` and its name holds every name word.
     // A text not on its field's scale (no decoder gives one) passes != conditions only.
     bool matches(const HorseEntry& entry) const;
+    // The conditions alone, and the name words, for a caller that matches names its own
+    // way (the window: case blind for every script, full-width letters too).
+    bool valuesMatch(const HorseEntry& entry) const;
+    const std::vector<std::string>& nameWords() const { return nameWords_; }
 
   private:
     enum class Comparison { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };

@@ -41,6 +41,10 @@ int RosterModel::recordAt(int row) const {
     return roster_->listed.at(static_cast<std::size_t>(row));
 }
 
+const savedata::HorseEntry& RosterModel::entryAt(int row) const {
+    return roster_->table.row(recordAt(row));
+}
+
 int RosterModel::rowOf(int record) const {
     if (!roster_) {
         return -1;

@@ -31,6 +31,7 @@ class RosterModel : public QAbstractTableModel {
     // Tells the views that the headers and notes now read in another language.
     void retranslate();
     int recordAt(int row) const;
+    const savedata::HorseEntry& entryAt(int row) const;
     // The model row of `record`, or -1.
     int rowOf(int record) const;
     // A column's title in the interface's language, by its key in foalix-dump's output:

@@ -1,14 +1,63 @@
 #include "ui/roster_proxy.h"
 
+#include <QCoreApplication>
+#include <algorithm>
+
 #include "session/roster_model.h"
 
 namespace foalix::ui {
 
 using session::RosterModel;
 
-void RosterProxy::setNameFilter(const QString& text) {
-    nameFilter_ = text;
+std::optional<savedata::FilterError> RosterProxy::setFilter(
+    const QString& text, const savedata::ValueFilter::Captions& captions) {
+    auto parsed = savedata::ValueFilter::parse(text.toStdString(), captions);
+    std::optional<savedata::FilterError> error;
+    if (auto* filter = std::get_if<savedata::ValueFilter>(&parsed)) {
+        filter_ = std::move(*filter);
+    } else {
+        error = std::get<savedata::FilterError>(parsed);
+        filter_ = {};
+    }
+    nameWords_.clear();
+    for (const std::string& word : filter_.nameWords()) {
+        nameWords_ << QString::fromStdString(word);
+    }
     invalidateFilter();
+    return error;
+}
+
+savedata::ValueFilter::Captions RosterProxy::captions() {
+    savedata::ValueFilter::Captions named;
+    for (const savedata::HorseField& field : savedata::kHorseFields) {
+        named.emplace_back(
+            QCoreApplication::translate("HorseField", field.caption).trimmed().toStdString(),
+            &field);
+    }
+    return named;
+}
+
+QString RosterProxy::errorText(const savedata::FilterError& error) {
+    using Kind = savedata::FilterErrorKind;
+    QStringList choices;
+    for (const std::string& choice : error.choices) {
+        choices << QString::fromStdString(choice);
+    }
+    const QString condition = QString::fromStdString(error.condition);
+    const QString field = error.field != nullptr ? QString::fromUtf8(error.field->key) : QString();
+    switch (error.kind) {
+        case Kind::NoComparison:
+            return tr("'%1': no comparison (use %2)").arg(condition, choices.join(", "));
+        case Kind::NoField:
+            return tr("'%1': no field '%2'; fields are %3")
+                .arg(condition, QString::fromStdString(error.name), choices.join(", "));
+        case Kind::NoValue:
+            return tr("'%1': '%2' is no value of %3; its values are %4")
+                .arg(condition, QString::fromStdString(error.value), field, choices.join(", "));
+        case Kind::MissingValue:
+            break;
+    }
+    return tr("'%1': no value for %2; its values are %3").arg(condition, field, choices.join(", "));
 }
 
 bool RosterProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
@@ -26,11 +75,13 @@ bool RosterProxy::lessThan(const QModelIndex& left, const QModelIndex& right) co
 }
 
 bool RosterProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
-    return nameFilter_.isEmpty() || sourceModel()
-                                        ->index(sourceRow, RosterModel::kNameColumn)
-                                        .data()
-                                        .toString()
-                                        .contains(nameFilter_, Qt::CaseInsensitive);
+    const auto* model = static_cast<const RosterModel*>(sourceModel());
+    const savedata::HorseEntry& entry = model->entryAt(sourceRow);
+    const QString name = QString::fromStdString(entry.name);
+    return filter_.valuesMatch(entry) &&
+           std::all_of(nameWords_.begin(), nameWords_.end(), [&name](const QString& word) {
+               return name.contains(word, Qt::CaseInsensitive);
+           });
 }
 
 }  // namespace foalix::ui

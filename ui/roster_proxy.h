@@ -1,9 +1,13 @@
 // The roster table's view of the roster model: sorted by what the values mean (grades S
 // above A above B…, growth 早 普 遲 晚, ages by number, names by text), foals that tie in
-// record order either way; filtered to the names that hold a text.
+// record order either way; filtered by the player's text of conditions and name words
+// (savedata/value_filter.h), the names matched in any case of any script.
 #pragma once
 
 #include <QSortFilterProxyModel>
+#include <optional>
+
+#include "savedata/value_filter.h"
 
 namespace foalix::ui {
 
@@ -12,14 +16,23 @@ class RosterProxy : public QSortFilterProxyModel {
 
   public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
-    void setNameFilter(const QString& text);
+    // Filters by `text`, its fields named by their keys, their original captions or
+    // `captions`; a text that does not parse filters nothing, and its error comes back.
+    std::optional<savedata::FilterError> setFilter(const QString& text,
+                                                   const savedata::ValueFilter::Captions& captions);
+
+    // `error` as the window shows it, in the interface's language.
+    static QString errorText(const savedata::FilterError& error);
+    // The fields' captions in the interface's language, as names the filter takes.
+    static savedata::ValueFilter::Captions captions();
 
   protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
   private:
-    QString nameFilter_;
+    savedata::ValueFilter filter_;
+    QStringList nameWords_;
 };
 
 }  // namespace foalix::ui

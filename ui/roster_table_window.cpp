@@ -63,19 +63,20 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     bar->addWidget(filter_, 1);
     bar->addWidget(count_);
     bar->addWidget(exportButton);
+    filterError_ = new QLabel(this);
+    filterError_->setObjectName("lblFilterError");
+    filterError_->setWordWrap(true);
+    filterError_->hide();
     changesLine_->setObjectName("lblChanges");
     changesLine_->hide();
     connect(changesLine_, &QLabel::linkActivated, this, &RosterTableWindow::showGoneFoals);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addWidget(filterError_);
     layout->addWidget(changesLine_);
     layout->addWidget(view_);
 
-    connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        const QScopedValueRollback filtering(filtering_, true);
-        proxy_->setNameFilter(text);
-        showCount();
-    });
+    connect(filter_, &QLineEdit::textChanged, this, &RosterTableWindow::applyFilter);
     connect(exportButton, &QPushButton::clicked, this, [this] {
         exportThroughDialog(this, session_, "roster.csv",
                             [this](const QString& path) { return exportCsv(path); });
@@ -148,6 +149,16 @@ void RosterTableWindow::showRoster() {
     showCount();
 }
 
+// The player's text of conditions and names, with the captions of the interface's
+// language; a condition that does not parse is said under the box and filters nothing.
+void RosterTableWindow::applyFilter() {
+    const QScopedValueRollback filtering(filtering_, true);
+    const auto error = proxy_->setFilter(filter_->text(), RosterProxy::captions());
+    filterError_->setText(error ? RosterProxy::errorText(*error) : QString());
+    filterError_->setVisible(error.has_value());
+    showCount();
+}
+
 void RosterTableWindow::showTitle() {
     const auto& roster = session_.roster();
     setWindowTitle(roster ? tr("Roster Table — Slot %1").arg(roster->slot) : tr("Roster Table"));
@@ -156,8 +167,9 @@ void RosterTableWindow::showTitle() {
 void RosterTableWindow::retranslate() {
     showTitle();
     view_->setAccessibleName(tr("Roster Table"));
-    filter_->setPlaceholderText(tr("Filter by name"));
-    filter_->setAccessibleName(tr("Filter by name"));
+    filter_->setPlaceholderText(tr("Filter: a name, or values such as SP>=A Grass=A"));
+    filter_->setAccessibleName(tr("Filter by name or values"));
+    applyFilter();
     for (QToolButton* clear : filter_->findChildren<QToolButton*>()) {
         clear->setAccessibleName(tr("Clear filter"));
     }

@@ -57,6 +57,7 @@ class RosterTableWindow : public QWidget {
     void showRoster();
     void showChanges(const session::LoadedRoster* roster);
     void showTitle();
+    void applyFilter();
     void retranslate();
     QModelIndex indexOfRecord(int record) const;
     int recordOf(int proxyRow) const;
@@ -69,6 +70,7 @@ class RosterTableWindow : public QWidget {
     QLineEdit* filter_;
     QLabel* count_;
     QLabel* changesLine_;
+    QLabel* filterError_ = nullptr;
     QPushButton* exportButton_ = nullptr;
     QAction* compare_ = nullptr;
     ComparisonView* gone_ = nullptr;
