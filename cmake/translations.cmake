@@ -3,7 +3,6 @@
 # :/translations/foalix_<language>.qm.
 set(FOALIX_LANGUAGES ja zh_TW en)
 find_program(FOALIX_LRELEASE NAMES lrelease lrelease-qt6 HINTS /usr/lib/qt6/bin REQUIRED)
-find_program(FOALIX_LUPDATE NAMES lupdate lupdate-qt6 HINTS /usr/lib/qt6/bin)
 
 function(foalix_add_translations target)
   set(qm_files)

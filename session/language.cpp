@@ -90,23 +90,38 @@ Language installedLanguage() {
     return installed;
 }
 
+namespace {
+
+// The language's own short forms, with the whole year, and a day-period mark Qt can
+// write (its "B" is printed as it stands).
+QString timePattern(const QLocale& locale, bool seconds) {
+    QString pattern = locale.timeFormat(QLocale::ShortFormat).replace('B', "AP");
+    return seconds ? pattern.replace("mm", "mm:ss") : pattern;
+}
+
+QString datePattern(const QLocale& locale) {
+    const QString pattern = locale.dateFormat(QLocale::ShortFormat);
+    return pattern.contains("yyyy") ? pattern : QString(pattern).replace("yy", "yyyy");
+}
+
+}  // namespace
+
 QString shortTime(const QDateTime& time, bool withDate) {
     if (installed == Language::Original) {
         return time.toString(withDate ? "yyyy-MM-dd HH:mm" : "HH:mm");
     }
     const QLocale locale = localeOf(installed);
-    return withDate ? locale.toString(time, QLocale::ShortFormat)
-                    : locale.toString(time.time(), QLocale::ShortFormat);
+    const QString clock = locale.toString(time, timePattern(locale, false));
+    return withDate ? locale.toString(time, datePattern(locale)) + ' ' + clock : clock;
 }
 
+// Two reads a minute apart must read apart: to the second.
 QString longTime(const QDateTime& time) {
     if (installed == Language::Original) {
         return time.toString("yyyy-MM-dd HH:mm:ss");
     }
-    // The language's short date, and the time to the second: two reads a minute apart
-    // must read apart.
-    return localeOf(installed).toString(time.date(), QLocale::ShortFormat) + ' ' +
-           time.toString("HH:mm:ss");
+    const QLocale locale = localeOf(installed);
+    return locale.toString(time, datePattern(locale) + ' ' + timePattern(locale, true));
 }
 
 }  // namespace foalix::session

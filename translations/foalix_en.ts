@@ -7,6 +7,22 @@
         <source>About Foalix</source>
         <translation>About Foalix</translation>
     </message>
+    <message>
+        <source>Foal roster viewer for Galvaro save slots. Save files are only read, never written.</source>
+        <translation>Foal roster viewer for Galvaro save slots. Save files are only read, never written.</translation>
+    </message>
+    <message>
+        <source>Foalix is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Foalix is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Settings: %1</translation>
+    </message>
+    <message>
+        <source>History: %1</source>
+        <translation>History: %1</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -370,9 +386,18 @@
 </context>
 <context>
     <name>foalix::ui::FolderList</name>
-    <message>
+    <message numerus="yes">
         <source>Save slots %1</source>
-        <translation>Save slots %1</translation>
+        <comment>the slots a folder holds</comment>
+        <translation>
+            <numerusform>Save slot %1</numerusform>
+            <numerusform>Save slots %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between slot numbers</comment>
+        <translation>, </translation>
     </message>
 </context>
 <context>

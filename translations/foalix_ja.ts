@@ -7,6 +7,22 @@
         <source>About Foalix</source>
         <translation>Foalix について</translation>
     </message>
+    <message>
+        <source>Foal roster viewer for Galvaro save slots. Save files are only read, never written.</source>
+        <translation>Galvaro のセーブスロットの当歳・明け2歳馬を一覧にするツールです。セーブファイルは読むだけで、書き換えることはありません。</translation>
+    </message>
+    <message>
+        <source>Foalix is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Foalix はフリーソフトウェアです。Free Software Foundation が公表した GNU 一般公衆利用許諾書のバージョン 3、またはそれ以降のバージョン (GPL-3.0-or-later) の条件の下で再頒布や改変ができます。無保証です。</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>設定：%1</translation>
+    </message>
+    <message>
+        <source>History: %1</source>
+        <translation>履歴：%1</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -115,7 +131,7 @@
     </message>
     <message>
         <source>Burst, the final spurt — A B C, A best</source>
-        <translation>瞬発力、最後の末脚 — A B C、A が最良</translation>
+        <translation>瞬発力、ゴール前の伸び — A B C、A が最良</translation>
     </message>
     <message>
         <source>芝適</source>
@@ -367,9 +383,17 @@
 </context>
 <context>
     <name>foalix::ui::FolderList</name>
-    <message>
+    <message numerus="yes">
         <source>Save slots %1</source>
-        <translation>セーブスロット %1</translation>
+        <comment>the slots a folder holds</comment>
+        <translation>
+            <numerusform>セーブスロット %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between slot numbers</comment>
+        <translation>、</translation>
     </message>
 </context>
 <context>
@@ -411,7 +435,7 @@
     </message>
     <message>
         <source>&amp;Select Folder</source>
-        <translation>フォルダーを選ぶ(&amp;S)</translation>
+        <translation>フォルダーの選択(&amp;S)</translation>
     </message>
     <message>
         <source>Clear &amp;History…</source>

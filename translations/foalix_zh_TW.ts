@@ -7,6 +7,22 @@
         <source>About Foalix</source>
         <translation>關於 Foalix</translation>
     </message>
+    <message>
+        <source>Foal roster viewer for Galvaro save slots. Save files are only read, never written.</source>
+        <translation>Galvaro 存檔的幼駒名冊檢視工具。存檔只會讀取，絕不寫入。</translation>
+    </message>
+    <message>
+        <source>Foalix is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Foalix 是自由軟體：您可以依自由軟體基金會發布的 GNU 通用公共授權條款第 3 版，或（由您選擇）任何更新的版本（GPL-3.0-or-later）重新散布或修改。本軟體不提供任何擔保。</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>設定：%1</translation>
+    </message>
+    <message>
+        <source>History: %1</source>
+        <translation>紀錄：%1</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -217,7 +233,7 @@
     <message numerus="yes">
         <source>%n gone</source>
         <translation>
-            <numerusform>離開 %n 匹</numerusform>
+            <numerusform>離開 %n 頭</numerusform>
         </translation>
     </message>
     <message>
@@ -228,7 +244,7 @@
     <message numerus="yes">
         <source>%n new</source>
         <translation>
-            <numerusform>新增 %n 匹</numerusform>
+            <numerusform>新增 %n 頭</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -367,9 +383,17 @@
 </context>
 <context>
     <name>foalix::ui::FolderList</name>
-    <message>
+    <message numerus="yes">
         <source>Save slots %1</source>
-        <translation>存檔欄位 %1</translation>
+        <comment>the slots a folder holds</comment>
+        <translation>
+            <numerusform>存檔欄位 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between slot numbers</comment>
+        <translation>、</translation>
     </message>
 </context>
 <context>
@@ -380,7 +404,7 @@
     </message>
     <message>
         <source>Foals</source>
-        <translation>匹數</translation>
+        <translation>頭數</translation>
     </message>
     <message>
         <source>Changes</source>

@@ -38,7 +38,7 @@ FoalDetails::FoalDetails(session::RosterSession& session, QWidget* client)
     setObjectName("fraFoal");
     setGeometry(kGrid);
     txtHorseName = textBox(this, "txtHorseName", inGrid(kNameBox), false);
-    txtHorseName->setFont(nameFont());
+    useNameFont(txtHorseName);
     for (const HorseField* field : savedata::fieldsInReadingOrder()) {
         valueBoxes_.push_back({field, label(this, QString(), QRect()),
                                textBox(this, QString("txt") + field->key, QRect(), true)});
@@ -73,8 +73,11 @@ void FoalDetails::retranslate() {
 void FoalDetails::placeBoxes() {
     int widen[2] = {0, 0};
     for (const ValueBox& value : valueBoxes_) {
+        const int hint = value.caption->sizeHint().width();
         int& column = widen[value.field->place.column];
-        column = std::max(column, value.caption->sizeHint().width() - twips(kLabelWidth));
+        if (hint > twips(kLabelWidth)) {
+            column = std::max(column, hint + kGap - twips(kLabelWidth));
+        }
     }
     for (const ValueBox& value : valueBoxes_) {
         const savedata::GridPlace& place = value.field->place;

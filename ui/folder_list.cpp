@@ -116,7 +116,9 @@ QListWidgetItem* FolderList::addFolder(const QString& name, const QString& path,
         for (int slot : held) {
             numbers << QString::number(slot);
         }
-        item->setToolTip(tr("Save slots %1").arg(numbers.join(", ")));
+        item->setToolTip(
+            tr("Save slots %1", "the slots a folder holds", static_cast<int>(numbers.size()))
+                .arg(numbers.join(tr(", ", "between slot numbers"))));
     }
     return item;
 }

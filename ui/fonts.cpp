@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "session/language.h"
+
 namespace foalix::ui {
 namespace {
 
@@ -17,7 +19,17 @@ QFont font(const QStringList& families) {
 }  // namespace
 
 QFont captionFont() {
-    return font({"新細明體", "PMingLiU", "AR PL UMing TW", "AR PL UMing HK"});
+    const QStringList ming{"新細明體", "PMingLiU", "AR PL UMing TW", "AR PL UMing HK"};
+    switch (session::installedLanguage()) {
+        case session::Language::Japanese:
+            // Kanji in their Japanese forms, kana set as Japanese text is.
+            return font(QStringList{"MS UI Gothic", "Meiryo UI", "IPAGothic", "IPAゴシック"} +
+                        ming);
+        case session::Language::English:
+            return font(QStringList{"Segoe UI", "DejaVu Sans", "Liberation Sans"} + ming);
+        default:
+            return font(ming);
+    }
 }
 
 QFont nameFont() {

@@ -34,7 +34,7 @@ void MainWindow::buildControls() {
                {lblTotal, twipsRect(2160, 960, 735, 255)},
                {txtTotal, twipsRect(2760, 960, 735, 270)}};
     lstHorse = placed<FoalList>("lstHorse", twipsRect(240, 1440, 3255, 3120), client);
-    lstHorse->setFont(nameFont());
+    useNameFont(lstHorse);
     lstHorse->showSession(*session_);
     connect(lstHorse, &FoalList::foalClicked, this, &MainWindow::lstHorse_Click);
     details_ = new FoalDetails(*session_, client);
@@ -57,6 +57,7 @@ void MainWindow::buildMenus() {
 // and the window's width follow from theirs.
 void MainWindow::retranslate() {
     setWindowTitle(tr("Foalix for RK5"));
+    refreshCaptionFonts(centralWidget());
     Frame1->retranslate();
     details_->retranslate();
     txtTotal->showTotal();
@@ -73,6 +74,7 @@ void MainWindow::retranslate() {
     details_->shiftBy(flowRow(topRow_, twips(3720)));
     centralWidget()->setFixedSize(
         std::max(twips(6945), details_->geometry().right() + 1 + twips(210)), twips(4860));
+    Frame1->resize(centralWidget()->width() - twips(240 + 210), Frame1->height());
 }
 
 void MainWindow::setTabOrder() {

@@ -10,6 +10,28 @@
 
 namespace foalix::ui {
 
+namespace {
+constexpr const char* kCaptionFont = "foalixCaptionFont";
+}  // namespace
+
+void useCaptionFont(QWidget* control) {
+    control->setFont(captionFont());
+    control->setProperty(kCaptionFont, true);
+}
+
+void useNameFont(QWidget* control) {
+    control->setFont(nameFont());
+    control->setProperty(kCaptionFont, false);
+}
+
+void refreshCaptionFonts(QWidget* root) {
+    for (QWidget* control : root->findChildren<QWidget*>()) {
+        if (control->property(kCaptionFont).toBool()) {
+            control->setFont(captionFont());
+        }
+    }
+}
+
 void colourLockedBox(QLineEdit* box) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, lockedBoxColour());
@@ -50,7 +72,9 @@ int flowRow(const std::vector<std::pair<QWidget*, QRect>>& row, int end) {
         const int needed = neededWidth(control);
         control->setGeometry(
             place.translated(grown, 0).adjusted(0, 0, std::max(0, needed - place.width()), 0));
-        grown += std::max(0, needed - (next - place.left()));
+        if (needed > next - place.left()) {
+            grown += needed + kGap - (next - place.left());
+        }
     }
     return grown;
 }
@@ -62,7 +86,7 @@ QLineEdit* textBox(QWidget* parent, const QString& name, QRect place, bool centr
 QLineEdit* lock(QLineEdit* box, const QString& name, QRect place, bool centred) {
     box->setObjectName(name);
     box->setGeometry(place);
-    box->setFont(captionFont());
+    useCaptionFont(box);
     box->setReadOnly(true);
     box->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     box->setTextMargins(0, 0, 0, 0);

@@ -17,15 +17,26 @@ class QLabel;
 
 namespace foalix::ui {
 
+// Gives `control` the caption font, and marks it as showing it.
+void useCaptionFont(QWidget* control);
+// Gives `control` the font of horse names (which no language changes).
+void useNameFont(QWidget* control);
+// The caption font of the interface's language again on every control below `root` that
+// shows it.
+void refreshCaptionFonts(QWidget* root);
+
 // A control named `name` at `place`, in the caption font.
 template <typename Control, typename... Args>
 Control* placed(const QString& name, QRect place, Args&&... args) {
     auto* control = new Control(std::forward<Args>(args)...);
     control->setObjectName(name);
     control->setGeometry(place);
-    control->setFont(captionFont());
+    useCaptionFont(control);
     return control;
 }
+
+// The room left between a caption that had to widen and what stands after it, in pixels.
+inline constexpr int kGap = 3;
 
 // The width `control` needs to show its whole text: a label's, a button's text with its
 // margins or its box or circle, a text box's minimum.

@@ -183,6 +183,13 @@ void RosterTableWindow::retranslate() {
 void RosterTableWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // The headers now read otherwise: fitted afresh, narrower too where they may be.
+        session_.model()->retranslate();
+        fitted_ = false;
+        fittedShape_ = contentsShape(session_.roster().get());
+        if (proxy_->rowCount() > 0) {
+            fitColumns();
+        }
     }
     QWidget::changeEvent(event);
 }

@@ -11,6 +11,7 @@
 #include "ui/error_report.h"
 #include "ui/folder_list.h"
 #include "ui/fonts.h"
+#include "ui/placed_controls.h"
 #include "ui/twips.h"
 
 namespace foalix::ui {
@@ -50,7 +51,6 @@ SelectFolderDialog::SelectFolderDialog(QString& rk5Path, platform::Platform& pla
     icon.addFile(":/icons/foalix-16.png", QSize(16, 16));
     icon.addFile(":/icons/foalix-32.png", QSize(32, 32));
     setWindowIcon(icon);
-    setFixedSize(twipsSize(kClientWidth, kClientHeight));
     buildControls();
     Form_Load();
     dirListFolder->setFocus();
@@ -81,7 +81,6 @@ void SelectFolderDialog::buildControls() {
 
     cmdApply = new QPushButton(tr("&Apply"), this);
     cmdApply->setObjectName("cmdApply");
-    cmdApply->setGeometry(twipsRect(600, 3525, 975, 375));
     cmdApply->setDefault(true);
     connect(cmdApply, &QPushButton::clicked, this, &SelectFolderDialog::cmdApply_Click);
 
@@ -89,7 +88,6 @@ void SelectFolderDialog::buildControls() {
     cmdExit->setObjectName("cmdExit");
     // Enter presses "&Apply" wherever the focus is, this button's included.
     cmdExit->setAutoDefault(false);
-    cmdExit->setGeometry(twipsRect(1680, 3525, 975, 375));
     connect(cmdExit, &QPushButton::clicked, this, &SelectFolderDialog::cmdExit_Click);
 
     txtFullPath = new QLineEdit(this);
@@ -102,6 +100,15 @@ void SelectFolderDialog::buildControls() {
     label(this, tr("&Name:"), twipsRect(600, 240, 1095, 255), dirListFolder);
     label(this, tr("&Folder:"), twipsRect(600, 840, 975, 255), dirListFolder);
     label(this, tr("&Drive"), twipsRect(600, 2835, 1215, 255), drvListDrive);
+    // The buttons at their places, unless their captions need more room: then the row,
+    // and the dialog with it, widens; so does a label whose caption needs more.
+    const int grown = flowRow(
+        {{cmdApply, twipsRect(600, 3525, 975, 375)}, {cmdExit, twipsRect(1680, 3525, 975, 375)}},
+        twips(kClientWidth - 525));
+    setFixedSize(twipsSize(kClientWidth, kClientHeight) + QSize(grown, 0));
+    for (QLabel* caption : findChildren<QLabel*>()) {
+        caption->resize(std::max(caption->width(), neededWidth(caption)), caption->height());
+    }
 
     setTabOrder(dirListFolder, drvListDrive);
     setTabOrder(drvListDrive, cmdApply);

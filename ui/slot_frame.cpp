@@ -11,7 +11,7 @@ namespace foalix::ui {
 SlotFrame::SlotFrame(QWidget* client) : QGroupBox(client) {
     setObjectName("Frame1");
     setGeometry(twipsRect(240, 50, 6495, 735));
-    setFont(captionFont());
+    useCaptionFont(this);
     cmdApply = placed<QPushButton>("cmdApply", QRect(), this);
     cmdApply->setAutoDefault(true);  // Enter presses it while it has the focus
     const QString digits[] = {"１", "２", "３", "４", "５"};

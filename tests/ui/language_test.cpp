@@ -13,6 +13,7 @@
 #include "tests/test_support.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/about_box.h"
 #include "ui/application.h"
 #include "ui/history_window.h"
 #include "ui/main_window.h"
@@ -117,6 +118,13 @@ class Languages : public ::testing::Test {
 
 TEST_F(Languages, EveryTextInTheLanguageChosenAndBackAsItWas) {
     const QStringList original = textsOf(windows_);
+    const QString aboutOriginal = ui::aboutText("s", "h");
+    const QHeaderView* header = control<QTableView>(windows_[1], "tblRoster")->horizontalHeader();
+    const auto columnWidths = [header] {
+        return joined(0, header->count(),
+                      [header](int c) { return QString::number(header->sectionSize(c)); });
+    };
+    QString widths = columnWidths();
     for (const char* key : {"zh_TW", "ja", "en"}) {
         SCOPED_TRACE(key);
         choose(key);
@@ -128,6 +136,14 @@ TEST_F(Languages, EveryTextInTheLanguageChosenAndBackAsItWas) {
             }
         }
         EXPECT_EQ(fake_.settings.store.get("View", "Language", ""), key);
+        // About, made when asked, in the language; times in its own forms, which Qt 6.4's
+        // Chinese day period ("B") does not leak into.
+        EXPECT_EQ(ui::aboutText("s", "h") == aboutOriginal, key == std::string("en"));
+        EXPECT_FALSE(
+            session::shortTime(QDateTime(QDate(2026, 1, 2), QTime(19, 2)), true).contains('B'));
+        // The table's columns, fitted again to the language's captions.
+        EXPECT_NE(columnWidths(), widths);
+        widths = columnWidths();
     }
     // In English: the box's name without the caption's colon, the column's meaning.
     EXPECT_EQ(control<QLineEdit>(window_.get(), "txtGrade")->accessibleName(), "Grade");
@@ -156,6 +172,16 @@ TEST_F(Languages, EveryCaptionFitsItsPlace) {
             }
         }
         EXPECT_GE(window_->centralWidget()->width(), ui::twips(6945));
+        // The folder dialog's captions too.
+        whenModal([key](QWidget* dialog) {
+            for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+                if (qobject_cast<QLabel*>(widget) || qobject_cast<QPushButton*>(widget)) {
+                    EXPECT_LE(ui::neededWidth(widget), widget->width()) << key;
+                }
+            }
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        window_->findChild<QAction*>("mnuSelectFolder")->trigger();
         // Nor does a caption's text run into another control (it may touch it by a pixel).
         std::vector<QRect> places;
         QStringList names;
