@@ -26,6 +26,18 @@ const HorseField* fieldByKey(std::string_view key) {
     return found == kHorseFields.end() ? nullptr : &*found;
 }
 
+int standoutRank(const HorseField& field, std::span<const HorseEntry* const> entries) {
+    if (!field.scale.graded || entries.empty()) {
+        return 0;
+    }
+    const auto [lowest, highest] =
+        std::minmax_element(entries.begin(), entries.end(), [&](const auto* a, const auto* b) {
+            return field.scale.rank(a->*field.member) < field.scale.rank(b->*field.member);
+        });
+    const int best = field.scale.rank((*highest)->*field.member);
+    return best == field.scale.rank((*lowest)->*field.member) ? 0 : best;
+}
+
 const std::array<const HorseField*, 14>& fieldsInReadingOrder() {
     static const std::array<const HorseField*, 14> order = [] {
         std::array<const HorseField*, 14> fields{};

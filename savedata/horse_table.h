@@ -169,6 +169,11 @@ inline constexpr std::array<HorseField, 14> kHorseFields{{
 // The field whose key is `key`, or none.
 const HorseField* fieldByKey(std::string_view key);
 
+// The rank to mark as the best of `field` among `entries`: its highest, when the field
+// is graded and the entries do not all share it (a mark on every row picks out none);
+// 0 when there is nothing to mark.
+int standoutRank(const HorseField& field, std::span<const HorseEntry* const> entries);
+
 // The fields in the window's reading order: its left column of boxes top to bottom, then
 // its right column. The roster table's columns stand in this order.
 const std::array<const HorseField*, 14>& fieldsInReadingOrder();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,6 +30,12 @@ struct LoadedRoster {
     std::string contentHash;
     // What changed since the slot's previous kept read.
     ReadChanges changes;
+    // Per field of kHorseFields, the rank marked as the best of the listed foals (0: none).
+    std::array<int, savedata::kHorseFields.size()> standouts{};
+
+    int standout(const savedata::HorseField& field) const {
+        return standouts.at(static_cast<std::size_t>(&field - savedata::kHorseFields.data()));
+    }
 
     bool lists(int record) const {
         return std::find(listed.begin(), listed.end(), record) != listed.end();

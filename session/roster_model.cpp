@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
 #include <array>
@@ -35,6 +36,27 @@ void RosterModel::setRoster(std::shared_ptr<const LoadedRoster> roster) {
     beginResetModel();
     roster_ = std::move(roster);
     endResetModel();
+}
+
+void RosterModel::setMarkingBest(bool on) {
+    markingBest_ = on;
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::FontRole, Qt::ToolTipRole, Qt::AccessibleTextRole});
+    }
+}
+
+QString RosterModel::bestValueText(const QString& value) {
+    return tr("%1, best").arg(value);
+}
+
+bool RosterModel::isMarkedBest(const savedata::HorseEntry& entry,
+                               const savedata::HorseField* field) const {
+    if (!markingBest_ || field == nullptr) {
+        return false;
+    }
+    const int standout = roster_->standout(*field);
+    return standout != 0 && field->scale.rank(entry.*field->member) == standout;
 }
 
 int RosterModel::recordAt(int row) const {
@@ -90,8 +112,24 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const {
                                          : QVariant(Qt::AlignCenter);
         case Qt::BackgroundRole:
             return field != nullptr ? gradeBackground(QString::fromStdString(stored)) : QVariant();
-        case Qt::DecorationRole:
+        case Qt::FontRole:
+            if (isMarkedBest(entry, field)) {
+                QFont bold;
+                bold.setBold(true);
+                return bold;
+            }
+            return {};
+        case Qt::AccessibleTextRole:
+            return isMarkedBest(entry, field) ? bestValueText(QString::fromStdString(stored))
+                                              : QVariant();
         case Qt::ToolTipRole:
+            if (isMarkedBest(entry, field)) {
+                const QString note = changeMark(record, column, role).toString();
+                const QString best = tr("The best of the foals listed");
+                return note.isEmpty() ? best : note + '\n' + best;
+            }
+            return changeMark(record, column, role);
+        case Qt::DecorationRole:
             return changeMark(record, column, role);
         case FoalMarkRole:
             return roster_->changes.foalMark(record);

@@ -28,6 +28,12 @@ class RosterModel : public QAbstractTableModel {
     using QAbstractTableModel::QAbstractTableModel;
 
     void setRoster(std::shared_ptr<const LoadedRoster> roster);
+    // Marks each graded cell holding its column's best value among the listed foals (bold,
+    // said in its tooltip and to screen readers); on unless the player turns it off.
+    void setMarkingBest(bool on);
+    bool markingBest() const { return markingBest_; }
+    // A best value as a screen reader says it: "A, best".
+    static QString bestValueText(const QString& value);
     // Tells the views that the headers and notes now read in another language.
     void retranslate();
     int recordAt(int row) const;
@@ -49,8 +55,10 @@ class RosterModel : public QAbstractTableModel {
 
   private:
     QVariant changeMark(int record, int column, int role) const;
+    bool isMarkedBest(const savedata::HorseEntry& entry, const savedata::HorseField* field) const;
 
     std::shared_ptr<const LoadedRoster> roster_;
+    bool markingBest_ = true;
 };
 
 }  // namespace foalix::session

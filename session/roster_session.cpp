@@ -28,6 +28,17 @@ std::string contentHash(const std::vector<Byte>& bytes) {
     return QCryptographicHash::hash(view, QCryptographicHash::Sha1).toHex().toStdString();
 }
 
+// The best value of each graded field among the foals listed, for the table to mark.
+void markStandouts(LoadedRoster& roster) {
+    std::vector<const savedata::HorseEntry*> listed;
+    for (int record : roster.listed) {
+        listed.push_back(&roster.table.row(record));
+    }
+    for (std::size_t i = 0; i < savedata::kHorseFields.size(); ++i) {
+        roster.standouts.at(i) = standoutRank(savedata::kHorseFields.at(i), listed);
+    }
+}
+
 }  // namespace
 
 QString defaultHistoryFolder() {
@@ -129,6 +140,7 @@ bool RosterSession::load(const Request& request, bool quiet, bool asNewRead) {
     roster->used = result.usedRows;
     roster->listed = inListOrder(roster->table, result.listedRows);
     roster->total = result.total;
+    markStandouts(*roster);
     roster->encoding = result.encoding;
     // The very bytes decoded and the time of the file they came from, not a later look.
     roster->fileTime = result.contents.modified;

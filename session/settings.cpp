@@ -9,6 +9,7 @@ constexpr const char* kNameEncoding = "NameEncoding";
 constexpr const char* kView = "View";
 constexpr const char* kDarkTheme = "DarkTheme";
 constexpr const char* kFollowSaveFile = "FollowSaveFile";
+constexpr const char* kMarkBestValues = "MarkBestValues";
 constexpr const char* kLanguage = "Language";
 constexpr const char* kRosterTable = "RosterTable";
 constexpr const char* kGeometry = "Geometry";
@@ -65,11 +66,27 @@ void Settings::setLanguage(const QString& key) {
 }
 
 bool Settings::follow() const {
-    return store_.get(kView, kFollowSaveFile, "") != "0";
+    return viewSwitch(kFollowSaveFile);
 }
 
 void Settings::setFollow(bool follow) {
-    store_.save(kView, kFollowSaveFile, follow ? "1" : "0");
+    setViewSwitch(kFollowSaveFile, follow);
+}
+
+bool Settings::markBestValues() const {
+    return viewSwitch(kMarkBestValues);
+}
+
+void Settings::setMarkBestValues(bool mark) {
+    setViewSwitch(kMarkBestValues, mark);
+}
+
+bool Settings::viewSwitch(const char* key) const {
+    return store_.get(kView, key, "") != "0";
+}
+
+void Settings::setViewSwitch(const char* key, bool on) {
+    store_.save(kView, key, on ? "1" : "0");
 }
 
 QByteArray Settings::bytes(const char* section, const char* key) const {

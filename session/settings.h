@@ -35,6 +35,9 @@ class Settings {
     // "View"/"FollowSaveFile": "0" off, anything else on (the default).
     bool follow() const;
     void setFollow(bool follow);
+    // "View"/"MarkBestValues": "0" off, anything else on (the default).
+    bool markBestValues() const;
+    void setMarkBestValues(bool mark);
     // "RosterTable"/"Geometry" and "Header": Qt's saveGeometry and the header's saveState,
     // kept as base64 text; empty when nothing readable is kept (earlier versions kept "W,H").
     QByteArray tableGeometry() const;
@@ -55,6 +58,9 @@ class Settings {
     // The entries of the section "Setting", by key, where the save folder has always been.
     void Save_Reg(const QString& key, const QString& value);
     QString Get_Reg(const QString& key, const QString& defaultValue) const;
+    // A switch of the section "View" that is on unless "0" is kept.
+    bool viewSwitch(const char* key) const;
+    void setViewSwitch(const char* key, bool on);
     QByteArray bytes(const char* section, const char* key) const;
     void setBytes(const char* section, const char* key, const QByteArray& state);
 

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "savedata/run_time_error.h"
+#include "session/roster_model.h"
 #include "session/roster_session.h"
 #include "ui/radar_chart.h"
 #include "ui/table_copy.h"
@@ -111,7 +112,9 @@ void CompareWindow::showFoals() {
     model_->clear();
     QStringList names;
     std::vector<RadarChart::Foal> drawn;
+    std::vector<const savedata::HorseEntry*> entries;
     for (const Chosen& foal : chosen_) {
+        entries.push_back(&foal.values);
         names << (foal.gone ? tr("%1 (gone)").arg(text(foal.values.name)) : text(foal.values.name));
         drawn.push_back({text(foal.values.name), foal.values, foal.gone});
     }
@@ -120,24 +123,17 @@ void CompareWindow::showFoals() {
     for (const savedata::HorseField& field : savedata::kHorseFields) {
         captions << QCoreApplication::translate("HorseField", field.caption).trimmed();
         QList<QStandardItem*> row;
-        int best = 0;
-        int worst = 99;
-        for (const Chosen& foal : chosen_) {
-            const int rank = field.scale.rank(foal.values.*field.member);
-            best = std::max(best, rank);
-            worst = std::min(worst, rank);
-        }
+        const int best = savedata::standoutRank(field, entries);
         for (const Chosen& foal : chosen_) {
             auto* item = new QStandardItem(text(foal.values.*field.member));
             item->setTextAlignment(Qt::AlignCenter);
             item->setToolTip(QCoreApplication::translate("HorseField", field.meaning));
-            if (field.scale.graded && best != worst &&
-                field.scale.rank(foal.values.*field.member) == best) {
+            if (best != 0 && field.scale.rank(foal.values.*field.member) == best) {
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
                 item->setBackground(bestTint());
-                item->setAccessibleText(tr("%1, best").arg(item->text()));
+                item->setAccessibleText(session::RosterModel::bestValueText(item->text()));
             }
             if (foal.gone) {
                 item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));

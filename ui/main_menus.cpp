@@ -7,6 +7,7 @@
 
 #include "savedata/run_time_error.h"
 #include "session/language.h"
+#include "session/roster_model.h"
 #include "session/roster_session.h"
 #include "ui/name_encoding_menu.h"
 #include "ui/placed_controls.h"
@@ -42,6 +43,12 @@ MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
     mnuFollowSaveFile->setCheckable(true);
     mnuFollowSaveFile->setChecked(session.following());
     connect(mnuFollowSaveFile, &QAction::toggled, &session, &session::RosterSession::setFollowing);
+    mnuMarkBestValues = mnuView->addAction(QString());
+    mnuMarkBestValues->setObjectName("mnuMarkBestValues");
+    mnuMarkBestValues->setCheckable(true);
+    mnuMarkBestValues->setChecked(session.settings().markBestValues());
+    session.model()->setMarkingBest(mnuMarkBestValues->isChecked());
+    connect(mnuMarkBestValues, &QAction::toggled, this, &MainMenus::mnuMarkBestValues_Click);
     mnuDarkTheme = mnuView->addAction(QString());
     mnuDarkTheme->setObjectName("mnuDarkTheme");
     mnuDarkTheme->setCheckable(true);
@@ -80,6 +87,7 @@ void MainMenus::retranslate() {
     mnuView->setTitle(tr("&View"));
     mnuRosterTable->setText(tr("&Roster Table"));
     mnuFollowSaveFile->setText(tr("&Follow Save File"));
+    mnuMarkBestValues->setText(tr("Mark &Best Values"));
     mnuDarkTheme->setText(tr("&Dark Theme"));
     mnuHistory->setText(tr("&History"));
     mnuCompare->setText(tr("&Compare Foals"));
@@ -97,6 +105,11 @@ void MainMenus::mnuDarkTheme_Click(bool dark) {
     }
     // The look is a convenience: a store that cannot be written keeps the last one.
     savedata::failureOf([&] { session_.settings().setDarkTheme(dark); });
+}
+
+void MainMenus::mnuMarkBestValues_Click(bool mark) {
+    session_.model()->setMarkingBest(mark);
+    savedata::failureOf([&] { session_.settings().setMarkBestValues(mark); });
 }
 
 // The language is a convenience too: it is kept where the store can be written.

@@ -1,8 +1,9 @@
 // The main window's menus: File (Select Folder, Clear History, Exit), View (the roster
-// table and the history, which the window opens; following the save file and the name
-// encoding, which are the session's; the dark theme and the language, which the
-// application takes and the settings keep) and Help. Each entry the window handles is a
-// signal; the menus say their texts again in a new language.
+// table, the history and the comparison, which the window opens; following the save file
+// and the name encoding, which are the session's; marking best values, which the roster
+// model does; the dark theme and the language, which the application takes; the settings
+// keep each choice) and Help. Each entry the window handles is a signal; the menus say
+// their texts again in a new language.
 #pragma once
 
 #include <QObject>
@@ -36,6 +37,7 @@ class MainMenus : public QObject {
 
   private:
     void mnuDarkTheme_Click(bool dark);
+    void mnuMarkBestValues_Click(bool mark);
     void mnuLanguage_Click(int index);
     QAction* action(QMenu* menu, const char* name, void (MainMenus::*asked)());
 
@@ -50,6 +52,7 @@ class MainMenus : public QObject {
     QAction* mnuExit;
     QAction* mnuRosterTable;
     QAction* mnuFollowSaveFile;
+    QAction* mnuMarkBestValues;
     QAction* mnuDarkTheme;
     QAction* mnuHistory;
     QAction* mnuCompare;
