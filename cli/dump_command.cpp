@@ -5,6 +5,7 @@
 
 #include "cli/compare_command.h"
 #include "cli/dump_common.h"
+#include "cli/stars_command.h"
 #include "savedata/install_folders.h"
 #include "savedata/list_order.h"
 #include "savedata/roster_loader.h"
@@ -26,13 +27,18 @@ constexpr const char* kFooter =
     "Exit status: 0 listed; 2 Save Data not found; 3 Save Data is damaged;\n"
     "4 any other error (its number and text on stderr); 64 bad usage.\n"
     "CSV ends with a record whose row field is \"total\" and whose name field is the total.\n"
-    "`foalix-dump compare --help` tells how to compare two slot files.";
+    "Each foal is marked starred (JSON \"starred\": true, CSV \"starred\" 1, text ★, else ☆)\n"
+    "when the window's history (--history, only read) holds a star for FOLDER as given,\n"
+    "SLOT, the record and its name; a slot file given with --file has none.\n"
+    "`foalix-dump compare --help` tells how to compare two slot files;\n"
+    "`foalix-dump stars --help` how to list every star.";
 
 struct Options : SharedOptions {
     std::string ages = "1,2";
     std::string file;
     std::string folder;
     int slot = 0;
+    std::string history = defaultHistoryFile();
 };
 
 AgeBoxes agesFrom(const std::string& ages) {
@@ -50,6 +56,9 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     if (argc > 1 && std::string(argv[1]) == "compare") {
         return runCompare(argc - 1, argv + 1, out, err);
     }
+    if (argc > 1 && std::string(argv[1]) == "stars") {
+        return runStars(argc - 1, argv + 1, out, err);
+    }
     Options options;
     CLI::App app(kDescription, "foalix-dump");
     app.footer(kFooter);
@@ -65,6 +74,7 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     auto* slot = app.add_option("SLOT", options.slot, "the save slot, 1 to 5")
                      ->check(CLI::Range(kFirstSlot, kFirstSlot + kSlotCount - 1));
     file->excludes(folder)->excludes(slot);
+    addHistoryOption(app, options.history);
 
     if (const auto status = parseArguments(app, argc, argv, out, err, [&] {
             if (file->count() == 0 && (folder->count() == 0 || slot->count() == 0)) {
@@ -84,7 +94,11 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
             loadSlot(path, agesFrom(options.ages), options.nameEncoding(), table, result, err)) {
         return *status;
     }
-    const Roster roster{path, result.total, inListOrder(table, result.listedRows), &table};
+    Roster roster{path, result.total, inListOrder(table, result.listedRows), &table};
+    if (file->count() == 0) {
+        roster.starred =
+            starredRows(options.history, options.folder, options.slot, table, roster.rows, err);
+    }
     write(out, options.outputFormat(), roster);
     return finished(out, err, 0);
 }

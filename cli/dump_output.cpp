@@ -14,6 +14,11 @@ namespace {
 
 constexpr const char* kRowCaption = "No.";
 constexpr const char* kNameCaption = "馬名";
+// A starred foal's mark, which also heads its column, and the others'. Both are as wide as
+// each other in any terminal (one column or two, as it takes these), so the columns after
+// them stay lined up.
+constexpr const char* kStarred = "★";
+constexpr const char* kNotStarred = "☆";
 constexpr const char* kTotalCaption = "共有：";
 
 // A name as one line of the text table: control characters (line breaks, tabs, NUL)
@@ -64,13 +69,15 @@ void writeAligned(std::ostream& out, std::vector<std::vector<std::string>> lines
 
 void writeText(std::ostream& out, const Roster& roster) {
     std::vector<std::vector<std::string>> lines;
-    std::vector<std::string> header{kRowCaption, kNameCaption};
+    std::vector<std::string> header{kRowCaption, kStarred, kNameCaption};
     for (const auto& field : kHorseFields) {
         header.emplace_back(field.caption);
     }
     lines.push_back(header);
     for (int row : roster.rows) {
-        lines.push_back(savedata::rosterCells(row, roster.table->row(row)));
+        std::vector<std::string> cells = savedata::rosterCells(row, roster.table->row(row));
+        cells.insert(cells.begin() + 1, roster.starred.contains(row) ? kStarred : kNotStarred);
+        lines.push_back(std::move(cells));
     }
     writeAligned(out, std::move(lines));
     out << kTotalCaption << roster.total << '\n';
@@ -80,6 +87,7 @@ void writeJson(std::ostream& out, const Roster& roster) {
     nlohmann::ordered_json foals = nlohmann::ordered_json::array();
     for (int row : roster.rows) {
         foals.push_back(foalJson(row, roster.table->row(row)));
+        foals.back()["starred"] = roster.starred.contains(row);
     }
     nlohmann::ordered_json document;
     document["file"] = roster.file;
