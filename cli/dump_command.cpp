@@ -5,6 +5,7 @@
 
 #include "cli/compare_command.h"
 #include "cli/dump_common.h"
+#include "cli/stars_command.h"
 #include "savedata/install_folders.h"
 #include "savedata/list_order.h"
 #include "savedata/roster_loader.h"
@@ -33,7 +34,11 @@ constexpr const char* kFooter =
     "!=, or < <= > >= by the field's scale (grades D C B A S, age 1 2 -, growth\n"
     "早 普 遲 晚, sex 牡 牝, temper 激 荒 普 大); VALUE one of the field's values. Any\n"
     "other word is text the name holds. Example: --where 'SP>=A Grass=A Sex=牝'\n"
-    "`foalix-dump compare --help` tells how to compare two slot files.";
+    "Each foal is marked starred (JSON \"starred\": true, CSV \"starred\" 1) when the\n"
+    "window's history (--history, only read) holds a star for FOLDER as given, SLOT, the\n"
+    "record and its name; a slot file given with --file has none.\n"
+    "`foalix-dump compare --help` tells how to compare two slot files;\n"
+    "`foalix-dump stars --help` how to list every star.";
 
 struct Options : SharedOptions {
     std::string ages = "1,2";
@@ -41,6 +46,7 @@ struct Options : SharedOptions {
     std::string folder;
     int slot = 0;
     ValueFilter where;
+    std::string history = defaultHistoryFile();
 };
 
 AgeBoxes agesFrom(const std::string& ages) {
@@ -57,6 +63,9 @@ AgeBoxes agesFrom(const std::string& ages) {
 int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     if (argc > 1 && std::string(argv[1]) == "compare") {
         return runCompare(argc - 1, argv + 1, out, err);
+    }
+    if (argc > 1 && std::string(argv[1]) == "stars") {
+        return runStars(argc - 1, argv + 1, out, err);
     }
     Options options;
     CLI::App app(kDescription, "foalix-dump");
@@ -85,6 +94,7 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     auto* slot = app.add_option("SLOT", options.slot, "the save slot, 1 to 5")
                      ->check(CLI::Range(kFirstSlot, kFirstSlot + kSlotCount - 1));
     file->excludes(folder)->excludes(slot);
+    addHistoryOption(app, options.history);
 
     if (const auto status = parseArguments(app, argc, argv, out, err, [&] {
             if (file->count() == 0 && (folder->count() == 0 || slot->count() == 0)) {
@@ -107,7 +117,11 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     std::vector<int> rows;
     std::ranges::copy_if(result.listedRows, std::back_inserter(rows),
                          [&](int row) { return options.where.matches(table.row(row)); });
-    const Roster roster{path, totalText(rows.size()), inListOrder(table, rows), &table};
+    Roster roster{path, totalText(rows.size()), inListOrder(table, rows), &table};
+    if (file->count() == 0) {
+        roster.starred =
+            starredRows(options.history, options.folder, options.slot, table, roster.rows, err);
+    }
     write(out, options.outputFormat(), roster);
     return finished(out, err, 0);
 }

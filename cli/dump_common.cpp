@@ -20,11 +20,15 @@ NameEncodingChoice SharedOptions::nameEncoding() const {
     return *choiceFromKey(encoding);
 }
 
-void addSharedOptions(CLI::App& app, SharedOptions& options) {
+void addFormatOption(CLI::App& app, SharedOptions& options) {
     app.add_option("--format", options.format, "output form: text, csv or json")
         ->check(CLI::IsMember({"text", "csv", "json"}))
         ->type_name("text|csv|json")
         ->capture_default_str();
+}
+
+void addSharedOptions(CLI::App& app, SharedOptions& options) {
+    addFormatOption(app, options);
     app.add_option("--encoding", options.encoding,
                    "names' code page: auto (detected from the roster), shift-jis or big5")
         ->check(CLI::IsMember({"auto", "shift-jis", "big5"}))

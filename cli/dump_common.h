@@ -23,6 +23,8 @@ struct SharedOptions {
 };
 
 void addSharedOptions(CLI::App& app, SharedOptions& options);
+// --format alone.
+void addFormatOption(CLI::App& app, SharedOptions& options);
 
 // Parses the arguments; a usage status (0 for --help) when the run ends here.
 std::optional<int> parseArguments(CLI::App& app, int argc, const char* const* argv,

@@ -80,6 +80,7 @@ void writeJson(std::ostream& out, const Roster& roster) {
     nlohmann::ordered_json foals = nlohmann::ordered_json::array();
     for (int row : roster.rows) {
         foals.push_back(foalJson(row, roster.table->row(row)));
+        foals.back()["starred"] = roster.starred.contains(row);
     }
     nlohmann::ordered_json document;
     document["file"] = roster.file;

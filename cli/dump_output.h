@@ -22,9 +22,11 @@ nlohmann::ordered_json foalJson(int row, const savedata::HorseEntry& entry);
 // `document` indented by two blanks, then a line end.
 void writeJsonDocument(std::ostream& out, const nlohmann::ordered_json& document);
 
-// An aligned table headed by the window's captions, then the total.
+// An aligned table headed by the window's captions, then the total; before the name, ★ for
+// a starred foal and ☆ for the others.
 void writeText(std::ostream& out, const Roster& roster);
-// {"file": ..., "total": ..., "count": N, "foals": [{"row": R, "name": ..., "Grade": ..., ...}]}
+// {"file": ..., "total": ..., "count": N,
+//  "foals": [{"row": R, "name": ..., "Grade": ..., ..., "starred": false}]}
 void writeJson(std::ostream& out, const Roster& roster);
 
 void write(std::ostream& out, Format format, const Roster& roster);

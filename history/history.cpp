@@ -159,11 +159,24 @@ void upgradeUnversioned(Connection& db) {
     }
 }
 
+// 1 to 2: the stars, kept apart from the reads.
+void addStars(Connection& db) {
+    db.exec(R"(
+CREATE TABLE stars (
+  save_folder TEXT NOT NULL,
+  slot INTEGER NOT NULL,
+  record INTEGER NOT NULL,
+  name TEXT NOT NULL,
+  starred_at INTEGER NOT NULL,
+  PRIMARY KEY (save_folder, slot, record, name)) WITHOUT ROWID;
+)");
+}
+
 // The steps that bring a file to this release's tables, in order: kSteps[v] takes version
 // v to v + 1. The next version adds its step here; a new file is made at version 1 and
 // takes the steps after it.
 using Step = void (*)(Connection&);
-constexpr std::array<Step, 1> kSteps{upgradeUnversioned};
+constexpr std::array<Step, 2> kSteps{upgradeUnversioned, addStars};
 constexpr int kVersion = static_cast<int>(kSteps.size());
 
 // Brings `db` to kVersion in one transaction, which another window's upgrade waits for.
@@ -197,6 +210,8 @@ constexpr const char* kReadNotKept =
     QT_TRANSLATE_NOOP("History", "This read was not kept in the history: %1");
 constexpr const char* kCannotRead = QT_TRANSLATE_NOOP("History", "The history cannot be read: %1");
 constexpr const char* kNotCleared = QT_TRANSLATE_NOOP("History", "The history was not cleared: %1");
+constexpr const char* kStarNotChanged =
+    QT_TRANSLATE_NOOP("History", "The star was not changed: %1");
 constexpr const char* kSetAside =
     QT_TRANSLATE_NOOP("History", "History was damaged: set aside as %1, a new one started");
 
@@ -232,12 +247,22 @@ std::string localTimeStamp() {
 
 }  // namespace
 
-History::History(std::string file, Limits limits) : file_(std::move(file)), limits_(limits) {}
+History::History(std::string file, Limits limits, Access access)
+    : file_(std::move(file)), limits_(limits), access_(access) {}
 
 History::~History() = default;
 
 bool History::open() {
     std::error_code ignored;
+    if (access_ == Access::ReadOnly) {
+        // A file the system cannot look for is left to SQLite, which says why.
+        if (!fs::exists(utf8Path(file_), ignored) && !ignored) {
+            return false;
+        }
+        db_ = std::make_unique<Connection>(file_, Connection::Mode::ReadOnly);
+        sqlite3_busy_timeout(db_->handle(), limits_.busyTimeoutMs);
+        return true;
+    }
     fs::create_directories(utf8Path(file_).parent_path(), ignored);
     auto db = std::make_unique<Connection>(file_);
     sqlite3_busy_timeout(db->handle(), limits_.busyTimeoutMs);
@@ -310,6 +335,11 @@ Result History::guarded(const char* doing, Work work, Result fallback) {
             const bool opened = db_ != nullptr;
             if (opened && !sqlite3_get_autocommit(db_->handle())) {
                 sqlite3_exec(db_->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+            }
+            // Read only, nothing is set aside: SQLite's own words say what went wrong.
+            if (access_ == Access::ReadOnly) {
+                notice_ = {doing, nullptr, e.what()};
+                return fallback;
             }
             if (isDamage(e.code())) {
                 db_.reset();
@@ -431,6 +461,63 @@ bool History::clear() {
             return true;
         },
         false);
+}
+
+bool History::star(const std::string& saveFolder, int slot, int record, const std::string& name,
+                   bool on, std::int64_t at) {
+    return guarded(
+        kStarNotChanged,
+        [&] {
+            Statement change(*db_, on ? "INSERT OR IGNORE INTO stars (save_folder, slot, record, "
+                                        "name, starred_at) VALUES (?, ?, ?, ?, ?)"
+                                      : "DELETE FROM stars WHERE save_folder = ? AND slot = ? "
+                                        "AND record = ? AND name = ?");
+            change.bind(saveFolder).bind(slot).bind(record).bind(name);
+            if (on) {
+                change.bind(at);
+            }
+            change.step();
+            return true;
+        },
+        false);
+}
+
+std::vector<StarredFoal> History::starsOf(const std::string* saveFolder, int slot) {
+    // Opened to read, a file made before stars were kept has none.
+    Statement table(*db_,
+                    "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'stars'");
+    table.step();
+    if (table.integer(0) == 0) {
+        return {};
+    }
+    std::string sql = "SELECT save_folder, slot, record, name, starred_at FROM stars";
+    if (saveFolder != nullptr) {
+        sql += " WHERE save_folder = ? AND slot = ?";
+    }
+    Statement select(*db_, (sql + " ORDER BY save_folder, slot, record, name").c_str());
+    if (saveFolder != nullptr) {
+        select.bind(*saveFolder).bind(slot);
+    }
+    std::vector<StarredFoal> stars;
+    while (select.step()) {
+        stars.push_back({select.text(0), static_cast<int>(select.integer(1)),
+                         static_cast<int>(select.integer(2)), select.text(3), select.integer(4)});
+    }
+    return stars;
+}
+
+std::set<std::pair<int, std::string>> History::stars(const std::string& saveFolder, int slot) {
+    std::set<std::pair<int, std::string>> stars;
+    for (StarredFoal& star : guarded(
+             kCannotRead, [&] { return starsOf(&saveFolder, slot); }, std::vector<StarredFoal>())) {
+        stars.emplace(star.record, std::move(star.name));
+    }
+    return stars;
+}
+
+std::vector<StarredFoal> History::allStars() {
+    return guarded(
+        kCannotRead, [&] { return starsOf(nullptr, 0); }, std::vector<StarredFoal>());
 }
 
 }  // namespace foalix::history

@@ -3,6 +3,9 @@
 // can be shown later. Two windows can share one database: each read is one transaction in
 // WAL mode, and a window waits a moment (the busy timeout) for the other's.
 //
+// The history also keeps the foals the player starred, by slot, record and name, apart from
+// the reads: clearing the reads keeps them.
+//
 // The history never stands in the viewer's way. Nothing touches the disk until it is
 // first used, and every use that finds it closed tries to open it again. A database that
 // is damaged is set aside and a fresh one started; one that cannot be opened or written (a
@@ -13,6 +16,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,6 +68,21 @@ struct Baseline {
     savedata::Foals foals;
 };
 
+// A starred foal: the one in `record` of the slot while that record holds `name` (a record
+// whose name changed holds another foal). Kept while the foal is away, so it is starred
+// again when it comes back.
+struct StarredFoal {
+    std::string saveFolder;
+    int slot = 0;
+    int record = 0;
+    std::string name;
+    std::int64_t starredAt = 0;  // Unix time, seconds
+};
+
+// Reading and writing (the window), or reading only (foalix-dump): a history opened to read
+// is never made, changed, set aside or brought to this release's version, whatever made it.
+enum class Access { ReadWrite, ReadOnly };
+
 struct Limits {
     int busyTimeoutMs = 2000;
     // The database's size in pages at most; 0 leaves SQLite's own limit.
@@ -74,8 +93,8 @@ struct Limits {
 class History {
   public:
     // Remembers `file` (UTF-8); it is opened, and made with its folder when it is not
-    // there, at first use.
-    explicit History(std::string file, Limits limits = {});
+    // there, at first use. Opened to read only, a file that is not there holds nothing.
+    explicit History(std::string file, Limits limits = {}, Access access = Access::ReadWrite);
     ~History();
     History(const History&) = delete;
     History& operator=(const History&) = delete;
@@ -92,12 +111,23 @@ class History {
     // The slot's kept reads, newest first.
     std::vector<KeptRead> reads(const std::string& saveFolder, int slot);
     savedata::Foals foalsOf(std::int64_t readId);
-    // Forgets every read; false (with a notice) when it cannot.
+    // Forgets every read, not the stars; false (with a notice) when it cannot.
     bool clear();
+
+    // Stars (`on`) or unstars the foal of `record` holding `name`; a foal starred again
+    // keeps the time it was first starred (`at`, Unix seconds). False (with a notice) when
+    // it cannot.
+    bool star(const std::string& saveFolder, int slot, int record, const std::string& name, bool on,
+              std::int64_t at);
+    // The slot's starred foals: (record, name).
+    std::set<std::pair<int, std::string>> stars(const std::string& saveFolder, int slot);
+    // Every star, by save folder, slot, record and name.
+    std::vector<StarredFoal> allStars();
 
   private:
     // Opens the file and brings its tables to this release's version; false, with a
-    // notice, when a newer release made it. Raises SqliteError.
+    // notice, when a newer release made it. Opened to read, the file as it stands; false
+    // when it is not there. Raises SqliteError.
     bool open();
     // Renames the damaged file aside; false, with a notice, when it cannot.
     bool setAside();
@@ -107,6 +137,8 @@ class History {
     std::optional<Baseline> baselineFor(const ReadInfo& read, const savedata::Foals& foals,
                                         bool& changed);
     void insert(const ReadInfo& read, const savedata::Foals& foals, std::optional<int> changes);
+    // The stars kept, in order; only those of one slot when `saveFolder` is given.
+    std::vector<StarredFoal> starsOf(const std::string* saveFolder, int slot);
     // Opens the database when it is closed, then runs `work`. A failure becomes a notice
     // (starting with `doing` once it is open) and `fallback`; a damaged file is set aside
     // and `work` tried once more on a fresh one.
@@ -115,6 +147,7 @@ class History {
 
     std::string file_;
     Limits limits_;
+    Access access_;
     std::unique_ptr<Connection> db_;
     Notice notice_;
 };

@@ -1,10 +1,46 @@
 #include "history/sqlite.h"
 
-namespace foalix::history {
+#include <filesystem>
 
-Connection::Connection(const std::string& file) {
-    const int code =
-        sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+namespace foalix::history {
+namespace {
+
+// `file` as an SQLite URI that opens it to read only. A read-only connection to a database
+// in WAL mode makes its -wal and -shm files when they are not there, and cannot remove
+// them when it closes. Without a -wal file no other connection has the database open (the
+// first to read it makes one, the last to close removes it), so everything is in the file
+// itself: it is read as immutable, with nothing made beside it. With one, it is read
+// through the log other connections share, which is there already.
+std::string readOnlyUri(const std::string& file) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : file) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+            (byte >= '0' && byte <= '9') ||
+            std::string_view("/._-~").find(c) != std::string_view::npos) {
+            uri += c;
+        } else {
+            uri += {'%', kHex[byte >> 4], kHex[byte & 0xF]};
+        }
+    }
+    std::error_code error;
+    const std::string log = file + "-wal";
+    if (!std::filesystem::exists(std::filesystem::path(std::u8string(log.begin(), log.end())),
+                                 error)) {
+        uri += "?immutable=1";
+    }
+    return uri;
+}
+
+}  // namespace
+
+Connection::Connection(const std::string& file, Mode mode) {
+    const int code = mode == Mode::ReadOnly
+                         ? sqlite3_open_v2(readOnlyUri(file).c_str(), &db_,
+                                           SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr)
+                         : sqlite3_open_v2(file.c_str(), &db_,
+                                           SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (code != SQLITE_OK) {
         const std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
         sqlite3_close(db_);

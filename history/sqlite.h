@@ -23,8 +23,11 @@ class SqliteError : public std::runtime_error {
 
 class Connection {
   public:
-    // Opens (or creates) `file` for reading and writing; raises SqliteError.
-    explicit Connection(const std::string& file);
+    enum class Mode { ReadWrite, ReadOnly };
+
+    // Opens (or creates) `file` for reading and writing, or opens it to read only, making
+    // neither it nor anything beside it; raises SqliteError.
+    explicit Connection(const std::string& file, Mode mode = Mode::ReadWrite);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;

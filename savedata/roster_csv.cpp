@@ -50,10 +50,13 @@ std::vector<std::string> rosterCells(int row, const HorseEntry& entry) {
 }
 
 void writeCsv(std::ostream& out, const Roster& roster) {
-    const std::vector<std::string> header = rosterHeader();
+    std::vector<std::string> header = rosterHeader();
+    header.emplace_back("starred");
     writeCsvRecord(out, header);
     for (int row : roster.rows) {
-        writeCsvRecord(out, rosterCells(row, roster.table->row(row)));
+        std::vector<std::string> cells = rosterCells(row, roster.table->row(row));
+        cells.emplace_back(roster.starred.contains(row) ? "1" : "");
+        writeCsvRecord(out, cells);
     }
     std::vector<std::string> total(header.size());
     total[0] = "total";

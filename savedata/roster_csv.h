@@ -3,6 +3,7 @@
 #pragma once
 
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct Roster {
     std::string total;      // "12頭"
     std::vector<int> rows;  // record numbers
     const HorseTable* table = nullptr;
+    std::set<int> starred = {};  // the records of the foals the player starred
 };
 
 // `cell` as a spreadsheet shows it, never runs it: a cell of more than one character that
@@ -33,7 +35,9 @@ std::vector<std::string> rosterCells(int row, const HorseEntry& entry);
 void writeCsvRecord(std::ostream& out, const std::vector<std::string>& fields);
 
 // RFC 4180 CSV in UTF-8 with CRLF line ends: a header row of field names, a record per
-// foal, then a record "total" with the total text. Every cell as asSpreadsheetText.
+// foal, then a record "total" with the total text. Every cell as asSpreadsheetText. The
+// last column, "starred", holds 1 for a starred foal and nothing for the others (nor in
+// the total), so a spreadsheet filters on it and its SUM counts the starred foals.
 void writeCsv(std::ostream& out, const Roster& roster);
 
 }  // namespace foalix::savedata

@@ -1,7 +1,8 @@
-// foalix-dump: its three output forms, its errors and its exit statuses.
+// foalix-dump: its three output forms, the window's stars, its errors and its exit statuses.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -9,6 +10,8 @@
 
 #include "cli/console_output.h"
 #include "cli/dump_command.h"
+#include "cli/stars_command.h"
+#include "history/history.h"
 #include "savedata/format.h"
 #include "tests/dump_runner.h"
 #include "tests/test_support.h"
@@ -26,6 +29,26 @@ namespace {
 
 using testing::dump;
 using testing::DumpRun;
+
+// Sets an environment variable ("": unsets it) while it lives; the time zone is read anew.
+struct ScopedVariable {
+    ScopedVariable(const char* name, const std::string& value)
+        : name(name), before(std::getenv(name) ? std::getenv(name) : "") {
+        set(value);
+    }
+    ~ScopedVariable() { set(before); }
+    void set(const std::string& value) const {
+#ifdef _WIN32
+        _putenv_s(name, value.c_str());
+        _tzset();
+#else
+        value.empty() ? unsetenv(name) : setenv(name, value.c_str(), 1);
+        tzset();
+#endif
+    }
+    const char* name;
+    std::string before;
+};
 
 // Runs the program argv[0] with its standard output on the open file `output`; its exit
 // status, or -1 when a signal ended it.
@@ -89,16 +112,19 @@ TEST_F(DumpTest, OutputForms) {
          R"({"file":)" + nlohmann::json(file_).dump() +
              R"(,"total":"1頭","count":1,"foals":[{"row":2,"name":"ミドリ","Grade":"S",)"
              R"("SP":"A","ST":"A","Age":"1","Strong":"C","Win":"C","When":"遲","Burst":"A",)"
-             R"("Grass":"A","Mud":"A","Sex":"牝","Mind":"D","Temper":"荒","Brian":"A"}]})"},
+             R"("Grass":"A","Mud":"A","Sex":"牝","Mind":"D","Temper":"荒","Brian":"A",)"
+             R"("starred":false}]})"},
         {{"--format", "csv", "--ages", "2", "--file", file_},
-         "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian\r\n"
-         "6,\"'=\"\"\t\x1F\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D\r\n"
-         "5,アオ〆,D,D,C,2,B,C,早,C,C,A,牡,C,普,B\r\n"
-         "total,2頭,,,,,,,,,,,,,,\r\n"},
+         "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian,"
+         "starred\r\n"
+         "6,\"'=\"\"\t\x1F\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D,\r\n"
+         "5,アオ〆,D,D,C,2,B,C,早,C,C,A,牡,C,普,B,\r\n"
+         "total,2頭,,,,,,,,,,,,,,,\r\n"},
         {{"--format", "csv", "--where", "Sex=牝 SP>=A", "--file", file_},
-         "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian\r\n"
-         "2,ミドリ,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A\r\n"
-         "total,1頭,,,,,,,,,,,,,,\r\n"},
+         "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian,"
+         "starred\r\n"
+         "2,ミドリ,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A,\r\n"
+         "total,1頭,,,,,,,,,,,,,,,\r\n"},
         {{dir_.str(), "3"},
          "No.  馬名      素質  ＳＰ  ＳＴ  年齡  体力  根性  成長  瞬發  芝適  沙適  性別  精神  "
          "氣性  賢　\n"
@@ -116,6 +142,73 @@ TEST_F(DumpTest, OutputForms) {
         const bool json = args[1] == "json";  // compared without its indentation
         EXPECT_EQ(json ? nlohmann::ordered_json::parse(run.out).dump() : run.out, expected);
     }
+}
+
+// The window's stars, its history only read: a foal is starred when its slot's record holds
+// the starred name (never for --file); a foal starred again keeps its first time, a record
+// can hold stars for two names, an unstarred foal and a cleared history's reads go, and
+// `stars` lists them all, in local time as text. A history that is not there or damaged
+// stars nothing and is left as it was; one that cannot be read is said on stderr, and
+// fails `stars`.
+TEST_F(DumpTest, StarsOfTheWindowsHistory) {
+    const std::string folder = dir_.str();
+    const std::string kept =
+        (dir_.path() / ".local/share/foalix" / history::kHistoryFileName).string();
+    const char* odd = "=\"\t\x1F";
+    const int at = 1766032400;
+    const std::vector<std::tuple<int, int, std::string, bool, int>> stars{
+        {3, 5, "旧名", true, at}, {3, 5, "アオ〆", true, at - 1}, {3, 5, "アオ〆", true, at},
+        {3, 2, "別名", true, at}, {4, 6, odd, true, at},          {3, 6, odd, true, at},
+        {3, 6, odd, false, at}};
+    for (const auto& [slot, record, name, on, time] : stars) {
+        EXPECT_TRUE(history::History(kept).star(folder, slot, record, name, on, time));
+    }
+    EXPECT_TRUE(history::History(kept).clear());
+    const std::string damaged = folder + "/damaged";
+    std::ofstream(damaged) << std::string(4096, 'x');
+    const ScopedVariable home("HOME", folder);
+    const ScopedVariable data("XDG_DATA_HOME", "");
+    const ScopedVariable zone("TZ", "JST-9");
+    const auto before = testing::snapshot(dir_.path());
+    const std::string unreadable =
+        "foalix-dump: " + damaged + ": The history cannot be read: file is not a database\n";
+    // The arguments, the exit status, what the output holds (JSON without its indentation,
+    // then its foals' stars in order, ★ or ☆) and what stderr says.
+    const std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>> runs{
+        {{"--format", "json", "--history", kept, folder, "3"}, 0, "}]}☆★☆", ""},
+        {{"--format", "csv", "--history", kept, folder, "3"}, 0, ",B,1\r\n2,ミドリ", ""},
+#ifndef _WIN32  // the window's own history, in ~/.local/share when XDG_DATA_HOME is unset
+        {{"--format", "csv", folder, "3"}, 0, "普,B,1\r\n", ""},
+#endif
+        {{"--format", "json", "--history", kept, "--file", file_}, 0, "}]}☆☆☆", ""},
+        {{"--format", "json", "--history", folder + "/none", folder, "3"}, 0, "}]}☆☆☆", ""},
+        {{"--format", "json", "--history", damaged, folder, "3"}, 0, "}]}☆☆☆", unreadable},
+        {{"stars", "--format", "csv", "--history", kept}, 0, ",3,5,アオ〆,1766032399\r\n", ""},
+        {{"stars", "--format", "json", "--history", kept}, 0, R"(,"starred_at":1766032400}]})", ""},
+        {{"stars", "--history", kept}, 0, "別名      2025-12-18T13:33:20\n", ""},
+        {{"stars", "--history", damaged}, 4, "", unreadable},
+    };
+    for (const auto& [args, status, excerpt, error] : runs) {
+        const DumpRun run = dump(args);
+        EXPECT_EQ(run.status, status) << ::testing::PrintToString(args);
+        std::string shown = run.out;
+        if (status == 0 && std::ranges::count(args, "json") > 0) {
+            const auto document = nlohmann::ordered_json::parse(run.out);
+            shown = document.dump();
+            for (const auto& foal : document.value("foals", nlohmann::ordered_json::array())) {
+                shown += foal["starred"] == true ? "★" : "☆";
+            }
+        }
+        EXPECT_NE(shown.find(excerpt), std::string::npos) << shown;
+        EXPECT_EQ(run.err, error);
+    }
+    EXPECT_EQ(testing::snapshot(dir_.path()), before);
+#ifndef _WIN32
+    const ScopedVariable elsewhere("XDG_DATA_HOME", "/d");
+    EXPECT_EQ(defaultHistoryFile(), "/d/foalix/history.sqlite3");
+    setenv("XDG_DATA_HOME", "", 1);  // empty: as unset
+    EXPECT_EQ(defaultHistoryFile(), kept);
+#endif
 }
 
 // foalix-dump compare: every used record of both files whatever its age, the foals

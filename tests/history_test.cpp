@@ -1,7 +1,7 @@
 // The history of reads: each change of a slot kept once with its number of changes,
 // compared with the read before, the newest reads only (their foals going with them),
-// shared by two connections (two windows), and cleared; a file from the release without
-// versions upgraded; a file it cannot use at first, and damaged ones set aside.
+// shared by two connections (two windows), and cleared; the files of earlier
+// releases upgraded; a file it cannot use at first, and damaged ones set aside.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -68,25 +68,34 @@ TEST(History, KeepsEachChangeOnceAndComparesWithTheReadBefore) {
     EXPECT_TRUE(first.reads(readOf(1, 0).saveFolder, 1).empty());
 }
 
-// The kept file of the release without versions: every read stays, listed with its number
-// of foals and of changes from the slot's read before, and a foal's values read back. Each
-// list is read by a history opened anew: the first upgrades the file, the next finds it done.
-TEST(History, UpgradesTheFileOfTheReleaseWithoutVersions) {
-    testing::TempDir dir;
-    const fs::path file = dir.path() / kHistoryFileName;
-    fs::copy_file(fs::path(FOALIX_FIXTURES) / "history-unversioned.sqlite3", file);
-    std::string listed;
-    for (const int slot : {1, 3}) {
-        for (const KeptRead& read :
-             History(file.string()).reads("C:\\Program Files\\Vantrel\\Galvaro\\SAVEDATA", slot)) {
-            listed += std::to_string(read.id) + ":" + std::to_string(read.foals) + ":" +
-                      (read.changes ? std::to_string(*read.changes) : "-") + " ";
+// The kept files of the release without versions and of version 1: every read stays,
+// listed with its number of foals and of changes from the slot's read before, a foal's
+// values read back, and foals can be starred. Each list is read by a history opened anew:
+// the first upgrades the file, the next finds it done.
+TEST(History, UpgradesTheFilesOfEarlierReleases) {
+    const std::vector<std::tuple<std::string, std::string, std::array<int, 2>, std::string>>
+        fixtures{{"unversioned",
+                  "C:\\Program Files\\Vantrel\\Galvaro\\SAVEDATA",
+                  {1, 3},
+                  "3:3:2 2:2:3 1:2:- 4:2:- ミドリD2荒"},
+                 {"v1", "D:\\Games\\Galvaro\\SAVEDATA", {2, 4}, "2:3:2 1:2:- 3:1:- ミドリA1荒"}};
+    for (const auto& [fixture, folder, slots, expected] : fixtures) {
+        testing::TempDir dir;
+        const fs::path file = dir.path() / kHistoryFileName;
+        fs::copy_file(fs::path(FOALIX_FIXTURES) / ("history-" + fixture + ".sqlite3"), file);
+        std::string listed;
+        for (const int slot : slots) {
+            for (const KeptRead& read : History(file.string()).reads(folder, slot)) {
+                listed += std::to_string(read.id) + ":" + std::to_string(read.foals) + ":" +
+                          (read.changes ? std::to_string(*read.changes) : "-") + " ";
+            }
         }
+        History history(file.string());
+        const auto& foal = history.foalsOf(history.reads(folder, slots[0])[0].id).begin()->second;
+        EXPECT_EQ(listed + foal.name + foal.Grade + foal.Age + foal.Temper, expected);
+        EXPECT_TRUE(history.star(folder, slots[0], 1, foal.name, true, 1));  // an empty table
+        EXPECT_EQ(history.stars(folder, slots[0]).size(), 1u);
     }
-    EXPECT_EQ(listed, "3:3:2 2:2:3 1:2:- 4:2:- ");
-    const savedata::Foals third = History(file.string()).foalsOf(3);
-    EXPECT_EQ(third.at(9).name + third.at(9).Grade + third.at(1).Age + third.at(7).Temper,
-              "中馬C2荒");
 }
 
 // A history it cannot use at the first read, which leaves its place as it was: the next
@@ -98,7 +107,7 @@ TEST(History, TriesAgainAtTheNextUseAndLeavesANewerFileAlone) {
         const fs::path file = dir.path() / "history" / kHistoryFileName;
         if (newer) {
             History(file.string()).keep(readOf(1, 999), roster("S"));
-            Connection(file.string()).exec("CREATE TABLE stars (x); PRAGMA user_version = 2");
+            Connection(file.string()).exec("CREATE TABLE later (x); PRAGMA user_version = 3");
         } else {
             std::ofstream{file.parent_path()};
         }
@@ -106,7 +115,7 @@ TEST(History, TriesAgainAtTheNextUseAndLeavesANewerFileAlone) {
         History history(file.string());
         history.keep(readOf(1, 1000), roster("A"));
         EXPECT_EQ(history.takeNotice().text(), newer ? "History not kept: made by a newer Foalix"
-                                              : "History not kept: it cannot be written");
+                                                     : "History not kept: it cannot be written");
         EXPECT_EQ(testing::snapshot(dir.path()), before);
         std::error_code notEmpty;
         fs::remove(file.parent_path(), notEmpty);

@@ -66,6 +66,10 @@
         <source>it is damaged and could not be set aside (%1)</source>
         <translation>it is damaged and could not be set aside (%1)</translation>
     </message>
+    <message>
+        <source>The star was not changed: %1</source>
+        <translation>The star was not changed: %1</translation>
+    </message>
 </context>
 <context>
     <name>HorseField</name>
