@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ struct LoadedRoster {
     std::string contentHash;
     // What changed since the slot's previous kept read.
     ReadChanges changes;
+    // The records of the foals the player starred (the record still holding the name
+    // starred), as the history keeps them.
+    std::set<int> starred;
     // Per field of kHorseFields, the rank marked as the best of the listed foals (0: none).
     std::array<int, savedata::kHorseFields.size()> standouts{};
 

@@ -38,6 +38,15 @@ void RosterModel::setRoster(std::shared_ptr<const LoadedRoster> roster) {
     endResetModel();
 }
 
+void RosterModel::setStars(std::shared_ptr<const LoadedRoster> roster) {
+    roster_ = std::move(roster);
+    if (rowCount() > 0) {
+        emit dataChanged(
+            index(0, 0), index(rowCount() - 1, columnCount() - 1),
+            {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole, RankRole, StarredRole});
+    }
+}
+
 void RosterModel::setMarkingBest(bool on) {
     markingBest_ = on;
     if (rowCount() > 0) {
@@ -77,8 +86,9 @@ int RosterModel::rowOf(int record) const {
 
 const savedata::HorseField* RosterModel::fieldAt(int column) {
     const auto& fields = savedata::fieldsInReadingOrder();
-    return column < kLeadingColumns ? nullptr
-                                    : fields.at(static_cast<std::size_t>(column - kLeadingColumns));
+    return column < kLeadingColumns || column >= kStarColumn
+               ? nullptr
+               : fields.at(static_cast<std::size_t>(column - kLeadingColumns));
 }
 
 int RosterModel::rowCount(const QModelIndex& parent) const {
@@ -86,7 +96,7 @@ int RosterModel::rowCount(const QModelIndex& parent) const {
 }
 
 int RosterModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kLeadingColumns + static_cast<int>(savedata::kHorseFields.size());
+    return parent.isValid() ? 0 : kStarColumn + 1;
 }
 
 QVariant RosterModel::data(const QModelIndex& index, int role) const {
@@ -96,6 +106,12 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const {
     const int record = recordAt(index.row());
     const savedata::HorseEntry& entry = roster_->table.row(record);
     const int column = index.column();
+    if (role == StarredRole) {
+        return roster_->starred.contains(record);
+    }
+    if (column == kStarColumn) {
+        return starCell(record, role);
+    }
     const savedata::HorseField* field = fieldAt(column);
     // The cell's text as stored; made into a QString only for the roles that show it.
     const std::string& stored = field != nullptr ? entry.*field->member : entry.name;
@@ -140,6 +156,25 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+// ★ for a starred foal, nothing for the others; starred foals sort above the rest.
+QVariant RosterModel::starCell(int record, int role) const {
+    const bool starred = roster_->starred.contains(record);
+    switch (role) {
+        case Qt::DisplayRole:
+            return starred ? QStringLiteral("★") : QString();
+        case RecordRole:
+            return record;
+        case RankRole:
+            return starred ? 1 : 0;
+        case Qt::TextAlignmentRole:
+            return QVariant(Qt::AlignCenter);
+        case Qt::AccessibleTextRole:
+            return starred ? tr("starred") : tr("not starred");
+        default:
+            return {};
+    }
+}
+
 // In the table, the name carries 新 for a new foal and each value its own mark.
 QVariant RosterModel::changeMark(int record, int column, int role) const {
     const ReadChanges& changes = roster_->changes;
@@ -165,16 +200,20 @@ QVariant RosterModel::headerData(int section, Qt::Orientation orientation, int r
     const savedata::HorseField* field = fieldAt(section);
     switch (role) {
         case Qt::InitialSortOrderRole:
-            // A first click on a header: grades best first (S down to D), the rest ascending.
-            return field != nullptr && field->scale.graded ? Qt::DescendingOrder
-                                                           : Qt::AscendingOrder;
+            // A first click on a header: grades best first (S down to D), starred foals
+            // first, the rest ascending.
+            return (field != nullptr && field->scale.graded) || section == kStarColumn
+                       ? Qt::DescendingOrder
+                       : Qt::AscendingOrder;
         case Qt::DisplayRole:
             return columnTitle(field != nullptr           ? field->key
                                : section == kNumberColumn ? "row"
+                               : section == kStarColumn   ? "starred"
                                                           : "name");
         case Qt::ToolTipRole:
             return field != nullptr ? QCoreApplication::translate("HorseField", field->meaning)
-                                    : QVariant();
+                   : section == kStarColumn ? tr("Starred: the foals to keep (Space stars them)")
+                                            : QVariant();
         default:
             return QAbstractTableModel::headerData(section, orientation, role);
     }
@@ -184,7 +223,10 @@ QString RosterModel::columnTitle(std::string_view key) {
     if (const savedata::HorseField* field = savedata::fieldByKey(key)) {
         return QCoreApplication::translate("HorseField", field->caption);
     }
-    return key == "row" ? tr("No.") : key == "name" ? tr("馬名") : tr("Change");
+    return key == "row"       ? tr("No.")
+           : key == "name"    ? tr("馬名")
+           : key == "starred" ? QStringLiteral("★")
+                              : tr("Change");
 }
 
 QString RosterModel::changeTitle(std::string_view change) {

@@ -1,7 +1,7 @@
 // The foals of the last load as one table model, shared by the list of names and the
 // roster table: a row per listed foal (in list order), the columns No., the name, then
-// the fourteen values under their captions in the window's reading order. It shows the
-// session's snapshot and keeps no copy of its own.
+// the fourteen values under their captions in the window's reading order, then ★ for the
+// foals the player starred. It shows the session's snapshot and keeps no copy of its own.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -21,13 +21,17 @@ class RosterModel : public QAbstractTableModel {
         RankRole,                   // the cell's place on its field's scale (No.: the record)
         FoalMarkRole,               // the foal's mark for the list: 新, ▲, ▼ or ◆
         FoalNoteRole,               // and what it means, for the list's tooltip
+        StarredRole,                // whether the player starred the foal, in every column
     };
     static constexpr int kNumberColumn = 0;
     static constexpr int kNameColumn = 1;
+    static constexpr int kStarColumn = 2 + static_cast<int>(savedata::kHorseFields.size());
 
     using QAbstractTableModel::QAbstractTableModel;
 
     void setRoster(std::shared_ptr<const LoadedRoster> roster);
+    // The same load with other stars: the rows stay, their stars are told anew.
+    void setStars(std::shared_ptr<const LoadedRoster> roster);
     // Marks each graded cell holding its column's best value among the listed foals (bold,
     // said in its tooltip and to screen readers); on unless the player turns it off.
     void setMarkingBest(bool on);
@@ -41,11 +45,11 @@ class RosterModel : public QAbstractTableModel {
     // The model row of `record`, or -1.
     int rowOf(int record) const;
     // A column's title in the interface's language, by its key in foalix-dump's output:
-    // "row", "name", a field's key, or the comparison's "change".
+    // "row", "name", a field's key, "starred", or the comparison's "change".
     static QString columnTitle(std::string_view key);
     // A comparison's kind of change ("added", "removed", "changed") as the table shows it.
     static QString changeTitle(std::string_view change);
-    // The field of a value column; none for No. and the name.
+    // The field of a value column; none for No., the name and ★.
     static const savedata::HorseField* fieldAt(int column);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -55,6 +59,7 @@ class RosterModel : public QAbstractTableModel {
 
   private:
     QVariant changeMark(int record, int column, int role) const;
+    QVariant starCell(int record, int role) const;
     bool isMarkedBest(const savedata::HorseEntry& entry, const savedata::HorseField* field) const;
 
     std::shared_ptr<const LoadedRoster> roster_;

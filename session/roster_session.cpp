@@ -141,6 +141,7 @@ bool RosterSession::load(const Request& request, bool quiet, bool asNewRead) {
     roster->listed = inListOrder(roster->table, result.listedRows);
     roster->total = result.total;
     markStandouts(*roster);
+    readStars(*roster);
     roster->encoding = result.encoding;
     // The very bytes decoded and the time of the file they came from, not a later look.
     roster->fileTime = result.contents.modified;
@@ -165,6 +166,50 @@ void RosterSession::keep(LoadedRoster& roster) {
                                      QDateTime::fromSecsSinceEpoch(baseline->read.readAt));
     }
     showHistoryNotice();
+}
+
+void RosterSession::readStars(LoadedRoster& roster) {
+    if (!history_) {
+        return;
+    }
+    for (const auto& [record, name] : history_->stars(roster.saveFolder, roster.slot)) {
+        if (std::ranges::binary_search(roster.used, record) &&
+            roster.table.row(record).name == name) {
+            roster.starred.insert(record);
+        }
+    }
+    showHistoryNotice();
+}
+
+void RosterSession::toggleStars(const std::vector<int>& records) {
+    if (!history_ || !roster_) {
+        return;
+    }
+    std::vector<int> chosen;
+    std::ranges::copy_if(records, std::back_inserter(chosen),
+                         [this](int record) { return roster_->lists(record); });
+    if (chosen.empty()) {
+        return;
+    }
+    const bool on = !std::ranges::all_of(
+        chosen, [this](int record) { return roster_->starred.contains(record); });
+    auto next = std::make_shared<LoadedRoster>(*roster_);
+    const std::int64_t now = QDateTime::currentSecsSinceEpoch();
+    for (int record : chosen) {
+        if (!history_->star(next->saveFolder, next->slot, record, next->table.row(record).name, on,
+                            now)) {
+            break;
+        }
+        if (on) {
+            next->starred.insert(record);
+        } else {
+            next->starred.erase(record);
+        }
+    }
+    showHistoryNotice();
+    roster_ = std::move(next);
+    model_->setStars(roster_);
+    emit starsChanged();
 }
 
 // The model first, so every view sees the new rows when it hears of the load; the current

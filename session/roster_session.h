@@ -85,6 +85,11 @@ class RosterSession : public QObject {
     savedata::Foals keptFoals(std::int64_t readId);
     // Forgets every kept read; the notice says when it cannot.
     void clearHistory();
+    // Stars the foals of `records` (those the last load lists), or unstars them when each is
+    // starred already; the stars are kept in the history, so without one there are none.
+    // What cannot be kept is said as a notice and stays as it was.
+    void toggleStars(const std::vector<int>& records);
+    bool keepsStars() const { return history_ != nullptr; }
 
   signals:
     void rosterChanged(const std::shared_ptr<const LoadedRoster>& roster);
@@ -94,6 +99,8 @@ class RosterSession : public QObject {
     void notice(const QString& line);
     // The history was cleared (a read kept comes with the load's rosterChanged).
     void historyChanged();
+    // Foals were starred or unstarred: the roster is the last load's with its new stars.
+    void starsChanged();
 
   private:
     struct Request {
@@ -106,6 +113,8 @@ class RosterSession : public QObject {
     // Keeps the read in the history and works out what changed since the slot's previous
     // kept read.
     void keep(LoadedRoster& roster);
+    // The stars of the roster's slot that its records still hold.
+    void readStars(LoadedRoster& roster);
     void publish(std::shared_ptr<const LoadedRoster> roster);
     void follow(bool readAtOnce);
     void showHistoryNotice();

@@ -357,6 +357,26 @@
         <source>changed</source>
         <translation>changed</translation>
     </message>
+    <message>
+        <source>%1, best</source>
+        <translation>%1, best</translation>
+    </message>
+    <message>
+        <source>The best of the foals listed</source>
+        <translation>The best of the foals listed</translation>
+    </message>
+    <message>
+        <source>starred</source>
+        <translation>starred</translation>
+    </message>
+    <message>
+        <source>not starred</source>
+        <translation>not starred</translation>
+    </message>
+    <message>
+        <source>Starred: the foals to keep (Space stars them)</source>
+        <translation>Starred: the foals to keep (Space stars them)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::session::RosterSession</name>
@@ -367,6 +387,45 @@
         <translation>Run-time error &apos;%1&apos;:
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::CompareWindow</name>
+    <message>
+        <source>Save Image</source>
+        <translation>Save Image</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>%1 (gone)</source>
+        <translation>%1 (gone)</translation>
+    </message>
+    <message>
+        <source>Compare Foals</source>
+        <translation>Compare Foals</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image…</source>
+        <translation>Save &amp;Image…</translation>
+    </message>
+    <message>
+        <source>Chart of the graded values</source>
+        <translation>Chart of the graded values</translation>
+    </message>
+    <message>
+        <source>The same values as the table beside it, which a screen reader reads in its place</source>
+        <translation>The same values as the table beside it, which a screen reader reads in its place</translation>
+    </message>
+    <message>
+        <source>Compared foals</source>
+        <translation>Compared foals</translation>
     </message>
 </context>
 <context>
@@ -485,6 +544,14 @@
         <source>&amp;About Foalix</source>
         <translation>&amp;About Foalix</translation>
     </message>
+    <message>
+        <source>Mark &amp;Best Values</source>
+        <translation>Mark &amp;Best Values</translation>
+    </message>
+    <message>
+        <source>&amp;Compare Foals</source>
+        <translation>&amp;Compare Foals</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
@@ -520,6 +587,36 @@
         <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
         <translation>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</translation>
     </message>
+    <message>
+        <source>Choose two to four foals to compare: Ctrl+click them</source>
+        <translation>Choose two to four foals to compare: Ctrl+click them</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RadarChart</name>
+    <message>
+        <source>%1 (gone)</source>
+        <translation>%1 (gone)</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RosterProxy</name>
+    <message>
+        <source>&apos;%1&apos;: no comparison (use %2)</source>
+        <translation>&apos;%1&apos;: no comparison (use %2)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no field &apos;%2&apos;; fields are %3</source>
+        <translation>&apos;%1&apos;: no field &apos;%2&apos;; fields are %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; is no value of %3; its values are %4</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos; is no value of %3; its values are %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no value for %2; its values are %3</source>
+        <translation>&apos;%1&apos;: no value for %2; its values are %3</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RosterTableWindow</name>
@@ -530,10 +627,6 @@
     <message>
         <source>Roster Table</source>
         <translation>Roster Table</translation>
-    </message>
-    <message>
-        <source>Filter by name</source>
-        <translation>Filter by name</translation>
     </message>
     <message>
         <source>Clear filter</source>
@@ -554,6 +647,30 @@
             <numerusform>%1 / %n foal</numerusform>
             <numerusform>%1 / %n foals</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>Co&amp;mpare</translation>
+    </message>
+    <message>
+        <source>Un&amp;star</source>
+        <translation>Un&amp;star</translation>
+    </message>
+    <message>
+        <source>&amp;Star</source>
+        <translation>&amp;Star</translation>
+    </message>
+    <message>
+        <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
+        <translation>Filter: a name, or values such as SP&gt;=A Grass=A</translation>
+    </message>
+    <message>
+        <source>Filter by name or values</source>
+        <translation>Filter by name or values</translation>
+    </message>
+    <message>
+        <source>Starred &amp;only</source>
+        <translation>Starred &amp;only</translation>
     </message>
 </context>
 <context>

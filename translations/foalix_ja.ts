@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>The star was not changed: %1</source>
-        <translation>スターを変更できませんでした：%1</translation>
+        <translation>星を変更できませんでした：%1</translation>
     </message>
 </context>
 <context>
@@ -354,6 +354,26 @@
         <source>changed</source>
         <translation>変化</translation>
     </message>
+    <message>
+        <source>%1, best</source>
+        <translation>%1、最良</translation>
+    </message>
+    <message>
+        <source>The best of the foals listed</source>
+        <translation>一覧の馬のなかで最良</translation>
+    </message>
+    <message>
+        <source>starred</source>
+        <translation>星付き</translation>
+    </message>
+    <message>
+        <source>not starred</source>
+        <translation>星なし</translation>
+    </message>
+    <message>
+        <source>Starred: the foals to keep (Space stars them)</source>
+        <translation>星付き：残す馬（スペースキーで星を付ける）</translation>
+    </message>
 </context>
 <context>
     <name>foalix::session::RosterSession</name>
@@ -364,6 +384,45 @@
         <translation>実行時エラー &apos;%1&apos;:
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::CompareWindow</name>
+    <message>
+        <source>Save Image</source>
+        <translation>画像を保存</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>%1 (gone)</source>
+        <translation>%1（いなくなった）</translation>
+    </message>
+    <message>
+        <source>Compare Foals</source>
+        <translation>馬を比べる</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image…</source>
+        <translation>画像を保存(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Chart of the graded values</source>
+        <translation>評価値のチャート</translation>
+    </message>
+    <message>
+        <source>The same values as the table beside it, which a screen reader reads in its place</source>
+        <translation>隣の表と同じ値です。スクリーンリーダーは代わりに表を読みます</translation>
+    </message>
+    <message>
+        <source>Compared foals</source>
+        <translation>比べている馬</translation>
     </message>
 </context>
 <context>
@@ -481,6 +540,14 @@
         <source>&amp;About Foalix</source>
         <translation>Foalix について(&amp;A)</translation>
     </message>
+    <message>
+        <source>Mark &amp;Best Values</source>
+        <translation>最良の値に印を付ける(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare Foals</source>
+        <translation>馬を比べる(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
@@ -516,6 +583,36 @@
         <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
         <translation>チェックした年齢の馬を名前順に：新 は加わった馬、▲ は上がった、▼ は下がった、◆ は変わった値（前回の読み込みから）</translation>
     </message>
+    <message>
+        <source>Choose two to four foals to compare: Ctrl+click them</source>
+        <translation>比べる馬を 2～4 頭選んでください：Ctrl キーを押しながらクリックします</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RadarChart</name>
+    <message>
+        <source>%1 (gone)</source>
+        <translation>%1（いなくなった）</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RosterProxy</name>
+    <message>
+        <source>&apos;%1&apos;: no comparison (use %2)</source>
+        <translation>「%1」：比較の記号がありません（%2 を使います）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no field &apos;%2&apos;; fields are %3</source>
+        <translation>「%1」：「%2」という項目はありません。項目は %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; is no value of %3; its values are %4</source>
+        <translation>「%1」：「%2」は %3 の値ではありません。値は %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no value for %2; its values are %3</source>
+        <translation>「%1」：%2 の値がありません。値は %3</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RosterTableWindow</name>
@@ -526,10 +623,6 @@
     <message>
         <source>Roster Table</source>
         <translation>一覧表</translation>
-    </message>
-    <message>
-        <source>Filter by name</source>
-        <translation>馬名で絞り込む</translation>
     </message>
     <message>
         <source>Clear filter</source>
@@ -549,6 +642,30 @@
         <translation>
             <numerusform>%1 / %n頭</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>比べる(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Un&amp;star</source>
+        <translation>星を外す(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Star</source>
+        <translation>星を付ける(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
+        <translation>絞り込み：名前、または SP&gt;=A Grass=A のような値</translation>
+    </message>
+    <message>
+        <source>Filter by name or values</source>
+        <translation>名前または値で絞り込む</translation>
+    </message>
+    <message>
+        <source>Starred &amp;only</source>
+        <translation>星付きだけ(&amp;O)</translation>
     </message>
 </context>
 <context>

@@ -354,6 +354,26 @@
         <source>changed</source>
         <translation>改變</translation>
     </message>
+    <message>
+        <source>%1, best</source>
+        <translation>%1，最佳</translation>
+    </message>
+    <message>
+        <source>The best of the foals listed</source>
+        <translation>列出的幼駒中最佳</translation>
+    </message>
+    <message>
+        <source>starred</source>
+        <translation>已加星號</translation>
+    </message>
+    <message>
+        <source>not starred</source>
+        <translation>未加星號</translation>
+    </message>
+    <message>
+        <source>Starred: the foals to keep (Space stars them)</source>
+        <translation>星號：要留下的幼駒（按空白鍵加星號）</translation>
+    </message>
 </context>
 <context>
     <name>foalix::session::RosterSession</name>
@@ -364,6 +384,45 @@
         <translation>執行階段錯誤 &apos;%1&apos;:
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::CompareWindow</name>
+    <message>
+        <source>Save Image</source>
+        <translation>儲存圖片</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 圖片 (*.png)</translation>
+    </message>
+    <message>
+        <source>%1 (gone)</source>
+        <translation>%1（已離開）</translation>
+    </message>
+    <message>
+        <source>Compare Foals</source>
+        <translation>比較幼駒</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>複製(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image…</source>
+        <translation>儲存圖片(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Chart of the graded values</source>
+        <translation>評等數值的圖表</translation>
+    </message>
+    <message>
+        <source>The same values as the table beside it, which a screen reader reads in its place</source>
+        <translation>與旁邊表格的數值相同，螢幕閱讀器會改讀該表格</translation>
+    </message>
+    <message>
+        <source>Compared foals</source>
+        <translation>比較中的幼駒</translation>
     </message>
 </context>
 <context>
@@ -481,6 +540,14 @@
         <source>&amp;About Foalix</source>
         <translation>關於 Foalix(&amp;A)</translation>
     </message>
+    <message>
+        <source>Mark &amp;Best Values</source>
+        <translation>標示最佳數值(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare Foals</source>
+        <translation>比較幼駒(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
@@ -516,6 +583,36 @@
         <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
         <translation>勾選年齡的幼駒，依馬名排列：新 為新加入、▲ 提升、▼ 下降、◆ 改變（與上次讀取相比）</translation>
     </message>
+    <message>
+        <source>Choose two to four foals to compare: Ctrl+click them</source>
+        <translation>請選擇二至四匹要比較的幼駒：按住 Ctrl 鍵點選</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RadarChart</name>
+    <message>
+        <source>%1 (gone)</source>
+        <translation>%1（已離開）</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RosterProxy</name>
+    <message>
+        <source>&apos;%1&apos;: no comparison (use %2)</source>
+        <translation>「%1」：沒有比較符號（請用 %2）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no field &apos;%2&apos;; fields are %3</source>
+        <translation>「%1」：沒有「%2」這個欄位；欄位有 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; is no value of %3; its values are %4</source>
+        <translation>「%1」：「%2」不是 %3 的值；它的值有 %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no value for %2; its values are %3</source>
+        <translation>「%1」：%2 沒有值；它的值有 %3</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RosterTableWindow</name>
@@ -526,10 +623,6 @@
     <message>
         <source>Roster Table</source>
         <translation>名冊表</translation>
-    </message>
-    <message>
-        <source>Filter by name</source>
-        <translation>依馬名篩選</translation>
     </message>
     <message>
         <source>Clear filter</source>
@@ -549,6 +642,30 @@
         <translation>
             <numerusform>%1 / %n頭</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>比較(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Un&amp;star</source>
+        <translation>移除星號(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Star</source>
+        <translation>加星號(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
+        <translation>篩選：名字，或像 SP&gt;=A Grass=A 這樣的數值</translation>
+    </message>
+    <message>
+        <source>Filter by name or values</source>
+        <translation>依名字或數值篩選</translation>
+    </message>
+    <message>
+        <source>Starred &amp;only</source>
+        <translation>只顯示星號(&amp;O)</translation>
     </message>
 </context>
 <context>

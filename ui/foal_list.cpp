@@ -16,12 +16,15 @@ namespace {
 using session::RosterModel;
 
 // The names column of the model, whose rows stand in list order already, each name with
-// the foal's own mark and note.
+// the foal's own mark and note, and ★ before the names of the starred foals.
 class NamesWithMarks : public QIdentityProxyModel {
   public:
     using QIdentityProxyModel::QIdentityProxyModel;
 
     QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DisplayRole && index.data(RosterModel::StarredRole).toBool()) {
+            return QStringLiteral("★ ") + QIdentityProxyModel::data(index, role).toString();
+        }
         const int from = role == Qt::DecorationRole ? RosterModel::FoalMarkRole
                          : role == Qt::ToolTipRole  ? RosterModel::FoalNoteRole
                                                     : role;

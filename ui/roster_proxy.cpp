@@ -60,6 +60,11 @@ QString RosterProxy::errorText(const savedata::FilterError& error) {
     return tr("'%1': no value for %2; its values are %3").arg(condition, field, choices.join(", "));
 }
 
+void RosterProxy::setStarredOnly(bool on) {
+    starredOnly_ = on;
+    invalidateFilter();
+}
+
 bool RosterProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
     const int byMeaning =
         left.column() == RosterModel::kNameColumn
@@ -78,6 +83,9 @@ bool RosterProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
     const auto* model = static_cast<const RosterModel*>(sourceModel());
     const savedata::HorseEntry& entry = model->entryAt(sourceRow);
     const QString name = QString::fromStdString(entry.name);
+    if (starredOnly_ && !model->index(sourceRow, 0).data(RosterModel::StarredRole).toBool()) {
+        return false;
+    }
     return filter_.valuesMatch(entry) &&
            std::all_of(nameWords_.begin(), nameWords_.end(), [&name](const QString& word) {
                return name.contains(word, Qt::CaseInsensitive);

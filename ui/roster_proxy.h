@@ -1,7 +1,8 @@
 // The roster table's view of the roster model: sorted by what the values mean (grades S
 // above A above B…, growth 早 普 遲 晚, ages by number, names by text), foals that tie in
 // record order either way; filtered by the player's text of conditions and name words
-// (savedata/value_filter.h), the names matched in any case of any script.
+// (savedata/value_filter.h), the names matched in any case of any script, and to the
+// starred foals when the player asks.
 #pragma once
 
 #include <QSortFilterProxyModel>
@@ -23,6 +24,8 @@ class RosterProxy : public QSortFilterProxyModel {
 
     // `error` as the window shows it, in the interface's language.
     static QString errorText(const savedata::FilterError& error);
+    // Shows the starred foals alone, or every foal.
+    void setStarredOnly(bool on);
     // The fields' captions in the interface's language, as names the filter takes.
     static savedata::ValueFilter::Captions captions();
 
@@ -33,6 +36,7 @@ class RosterProxy : public QSortFilterProxyModel {
   private:
     savedata::ValueFilter filter_;
     QStringList nameWords_;
+    bool starredOnly_ = false;
 };
 
 }  // namespace foalix::ui

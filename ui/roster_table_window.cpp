@@ -1,6 +1,7 @@
 #include "ui/roster_table_window.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -59,8 +60,15 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     view_->horizontalHeader()->setStretchLastSection(false);
     view_->horizontalHeader()->setSectionsMovable(true);
 
+    starredOnly_ = new QCheckBox(this);
+    starredOnly_->setObjectName("chkStarredOnly");
+    connect(starredOnly_, &QCheckBox::toggled, this, [this](bool on) {
+        proxy_->setStarredOnly(on);
+        showCount();
+    });
     auto* bar = new QHBoxLayout;
     bar->addWidget(filter_, 1);
+    bar->addWidget(starredOnly_);
     bar->addWidget(count_);
     bar->addWidget(exportButton);
     filterError_ = new QLabel(this);
@@ -86,11 +94,19 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     compare_->setObjectName("mnuCompare");
     view_->addAction(compare_);
     connect(compare_, &QAction::triggered, this, [this] { emit compareAsked(selectedRecords()); });
-    // Compare asks for two to four foals.
-    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        const std::size_t chosen = selectedRecords().size();
-        compare_->setEnabled(chosen >= 2 && chosen <= 4);
-    });
+    star_ = new QAction(view_);
+    star_->setObjectName("mnuStar");
+    star_->setShortcut(Qt::Key_Space);
+    star_->setShortcutContext(Qt::WidgetShortcut);
+    view_->addAction(star_);
+    connect(star_, &QAction::triggered, this, [this] { session_.toggleStars(selectedRecords()); });
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &RosterTableWindow::updateActions);
+    connect(&session, &session::RosterSession::starsChanged, this,
+            &RosterTableWindow::updateActions);
+    // Unstarring under "Starred only" takes rows away.
+    connect(proxy_, &QAbstractItemModel::rowsRemoved, this, &RosterTableWindow::showCount);
+    connect(proxy_, &QAbstractItemModel::rowsInserted, this, &RosterTableWindow::showCount);
     // The current row is the foal the player last clicked or moved to, once it is selected:
     // the view also makes a row current when it takes the focus or the filter hides the
     // current one, and that is no choice. The selection around it is the player's own.
@@ -147,6 +163,7 @@ void RosterTableWindow::showRoster() {
     showTitle();
     showChanges(roster.get());
     showCount();
+    updateActions();
 }
 
 // The player's text of conditions and names, with the captions of the interface's
@@ -157,6 +174,18 @@ void RosterTableWindow::applyFilter() {
     filterError_->setText(error ? RosterProxy::errorText(*error) : QString());
     filterError_->setVisible(error.has_value());
     showCount();
+}
+
+void RosterTableWindow::updateActions() {
+    const std::vector<int> chosen = selectedRecords();
+    compare_->setText(tr("Co&mpare"));
+    compare_->setEnabled(chosen.size() >= 2 && chosen.size() <= 4);
+    const auto& roster = session_.roster();
+    const bool allStarred = roster && std::ranges::all_of(chosen, [&](int record) {
+                                return roster->starred.contains(record);
+                            });
+    star_->setText(allStarred && !chosen.empty() ? tr("Un&star") : tr("&Star"));
+    star_->setEnabled(!chosen.empty() && session_.keepsStars());
 }
 
 void RosterTableWindow::showTitle() {
@@ -174,7 +203,8 @@ void RosterTableWindow::retranslate() {
         clear->setAccessibleName(tr("Clear filter"));
     }
     exportButton_->setText(tr("Export CSV…"));
-    compare_->setText(tr("Co&mpare"));
+    starredOnly_->setText(tr("Starred &only"));
+    updateActions();
     retranslateCopyActions(view_);
     showChanges(session_.roster().get());
     showCount();
@@ -286,7 +316,8 @@ bool RosterTableWindow::exportCsv(const QString& path) const {
     const savedata::HorseTable empty;
     // The CSV is foalix-dump's, whatever the interface's language.
     const savedata::Roster shown{path.toStdString(), savedata::totalText(records.size()), records,
-                                 roster ? &roster->table : &empty};
+                                 roster ? &roster->table : &empty,
+                                 roster ? roster->starred : std::set<int>()};
     std::ostringstream csv;
     savedata::writeCsv(csv, shown);
     return writeSpreadsheetFile(path, csv.str());

@@ -1,7 +1,8 @@
 // The roster table: every listed foal of the last load side by side, sortable by any
-// column, filtered by name, its current row the session's current foal, its selected rows
-// copied as tab-separated text, the rows shown exported as CSV. It keeps its place, size
-// and column layout for next time.
+// column, filtered by names and values or to the starred foals, its current row the
+// session's current foal, its selected rows starred (Space), compared or copied as
+// tab-separated text, the rows shown exported as CSV. It keeps its place, size and column
+// layout for next time.
 #pragma once
 
 #include <QModelIndex>
@@ -9,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QLineEdit;
@@ -58,6 +60,9 @@ class RosterTableWindow : public QWidget {
     void showChanges(const session::LoadedRoster* roster);
     void showTitle();
     void applyFilter();
+    // Compare and Star as the selection allows: Star says Unstar when every selected foal
+    // is starred already.
+    void updateActions();
     void retranslate();
     QModelIndex indexOfRecord(int record) const;
     int recordOf(int proxyRow) const;
@@ -73,6 +78,8 @@ class RosterTableWindow : public QWidget {
     QLabel* filterError_ = nullptr;
     QPushButton* exportButton_ = nullptr;
     QAction* compare_ = nullptr;
+    QAction* star_ = nullptr;
+    QCheckBox* starredOnly_ = nullptr;
     ComparisonView* gone_ = nullptr;
     QTableView* view_;
     // The rows selected before a reload, selected again after it.

@@ -313,14 +313,14 @@ TEST_F(MainWindowTest, TableKeepsEverySelectionAndCopiesIt) {
     key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(copied(), "No. 12 9 5 2 1 ");
     EXPECT_TRUE(QApplication::clipboard()->text().contains(
-        "9\tオナジ\t2\tB\tA\tA\tC\tC\tD\t牝\t晚\tA\tA\tA\t荒\tA\n"));
+        "9\tオナジ\t2\tB\tA\tA\tC\tC\tD\t牝\t晚\tA\tA\tA\t荒\tA\t\n"));
     // Choosing in the main list selects that one row; the context menu copies it.
     list()->selectRecord(5);
     EXPECT_EQ(table_->currentRecord(), 5);
     const QList<QAction*> menu = view()->actions();
     EXPECT_EQ(joined(
                   0, menu.size(), [&](int i) { return menu[i]->text(); }, '|'),
-              "&Copy|Select &All|Co&mpare");
+              "&Copy|Select &All|Co&mpare|&Star");
     menu[0]->trigger();
     EXPECT_EQ(copied(), "No. 5 ");
     key(Qt::Key_A, Qt::ControlModifier);
@@ -647,9 +647,8 @@ TEST_F(MainWindowTest, TwoWindowsShareTheHistoryAndShowWhatChanged) {
     for (int row = 0; row < model->rowCount(); ++row) {
         for (int column = 1; column < model->columnCount(); ++column) {
             const QString tip = model->index(row, column).data(Qt::ToolTipRole).toString();
-            if (!tip.isEmpty()) {
+            if (!model->index(row, column).data(Qt::DecorationRole).isNull()) {
                 marks << model->index(row, 0).data().toString() + " " + tip.section(' ', 0, 2);
-                EXPECT_FALSE(model->index(row, column).data(Qt::DecorationRole).isNull());
             }
         }
     }
