@@ -53,6 +53,8 @@ CompareWindow::CompareWindow(session::RosterSession& session, QWidget* owner)
     view_->setObjectName("tblCompare");
     view_->setModel(model_);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows as compact as the roster table's, so the fourteen fit beside the chart.
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     addCopyActions(view_);
     auto* content = new QHBoxLayout(picture_);
     content->addWidget(chart_, 3);
@@ -144,6 +146,7 @@ void CompareWindow::showFoals() {
     }
     model_->setVerticalHeaderLabels(captions);
     view_->resizeColumnsToContents();
+    view_->setCurrentIndex(QModelIndex());  // no cell looks chosen: the table is read whole
     chart_->setFoals(std::move(drawn));
 }
 

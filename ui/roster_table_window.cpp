@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +93,8 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     addCopyActions(view_);
     compare_ = new QAction(view_);
     compare_->setObjectName("mnuCompare");
+    compare_->setShortcut(QKeySequence("Ctrl+K"));  // as View → Compare Foals in the main window
+    compare_->setShortcutContext(Qt::WidgetShortcut);
     view_->addAction(compare_);
     connect(compare_, &QAction::triggered, this, [this] { emit compareAsked(selectedRecords()); });
     star_ = new QAction(view_);
