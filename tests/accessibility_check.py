@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Reads the running window through AT-SPI, as a screen reader does: the window opens in
 the middle of the screen, every control of the main window and the roster table has a
-name, the table reports its rows, columns and cell texts, focusing the table before any
+name, the table reports its rows, columns and cell texts, three foals chosen there and
+compared are read column by column with the best of each row marked, focusing the table before any
 row is current leaves the program running, and the language chosen through the bridge
 renames the boxes at once.
 Usage: accessibility_check.py PID ROSTER (the program, started with the bridge on, and
@@ -18,14 +19,22 @@ with open(sys.argv[2], encoding="utf-8") as dump:
     # The dump's header and rows, its last line (the total) left out; "賢　" splits to "賢".
     header, *rows = [line.split() for line in dump.read().splitlines()[:-1]]
 expected = [dict(zip(header, row)) for row in rows]
-# A graded column's best letter, where its foals differ, is heard as "A, best"; the last
-# column says whether the foal is starred (none is in this history).
-for caption in header[2:]:
-    letters = [foal[caption] for foal in expected]
+plain = [dict(foal) for foal in expected]
+
+
+def mark_best(foals, caption):
+    """A graded column's best letter, where its foals differ, is heard as "A, best"."""
+    letters = [foal[caption] for foal in foals]
     if set(letters) <= set("SABCD") and len(set(letters)) > 1:
         best = max(letters, key="DCBAS".index)
-        for foal in expected:
+        for foal in foals:
             foal[caption] += ", best" if foal[caption] == best else ""
+
+
+# The best of the roster marked; the last column says whether the foal is starred (none
+# is in this history).
+for caption in header[2:]:
+    mark_best(expected, caption)
 for foal in expected:
     foal["★"] = "not starred"
 failures = []
@@ -64,6 +73,10 @@ def find(root, role, name=None):
 
 def frame(title):
     return lambda: next((w for w in app() or [] if w.name.startswith(title)), None)
+
+
+def named(root, name):
+    return next((node for node in walk(root) if node.name == name), None)
 
 
 def press(root, role, name):
@@ -135,6 +148,32 @@ try:
     expect("the program after focusing the table", app() is not None, True)
 except ProcessLookupError:
     failures.append("the program ended when the table took the focus")
+
+# The first three foals chosen in the table and compared: a column each, a row per value,
+# the best of the three marked; the chart says the table is its text.
+find(table_window, pyatspi.ROLE_TEXT, "Filter by name or values").queryEditableText().setTextContents("")
+wait_for(lambda: table.nRows == len(expected) or None, "the filter cleared")
+for row in range(3):
+    table.addRowSelection(row)
+press(main, pyatspi.ROLE_MENU_ITEM, "Compare Foals")
+compare_window = wait_for(frame("Compare Foals"), "the compare window")
+grid_compared = wait_for(lambda: find(compare_window, pyatspi.ROLE_TABLE, "Compared foals"),
+                         "the compared foals")
+compared = grid_compared.queryTable()
+chosen = plain[:3]
+for caption in header[2:]:
+    mark_best(chosen, caption)
+expect("the compared foals' names",
+       [compared.getColumnDescription(column) for column in range(compared.nColumns)],
+       [foal["馬名"] for foal in chosen])
+expect("the compared values",
+       {compared.getRowDescription(row).strip():
+        [compared.getAccessibleAt(row, column).name for column in range(compared.nColumns)]
+        for row in range(compared.nRows)},
+       {caption: [foal[caption] for foal in chosen] for caption in header[2:]})
+chart = named(compare_window, "Chart of the graded values")
+expect("the chart's description", chart and chart.description,
+       "The same values as the table beside it, which a screen reader reads in its place")
 
 # The language switched through the bridge, as a player who reads it would: the boxes'
 # names and meanings follow at once.

@@ -330,6 +330,14 @@
         <source>CSV files (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
     </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Save Image</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::session::RosterModel</name>
@@ -391,14 +399,6 @@
 </context>
 <context>
     <name>foalix::ui::CompareWindow</name>
-    <message>
-        <source>Save Image</source>
-        <translation>Save Image</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>PNG images (*.png)</translation>
-    </message>
     <message>
         <source>%1 (gone)</source>
         <translation>%1 (gone)</translation>

@@ -327,6 +327,14 @@
         <source>CSV files (*.csv)</source>
         <translation>CSV 檔案 (*.csv)</translation>
     </message>
+    <message>
+        <source>Save Image</source>
+        <translation>儲存圖片</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 圖片 (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::session::RosterModel</name>
@@ -388,14 +396,6 @@
 </context>
 <context>
     <name>foalix::ui::CompareWindow</name>
-    <message>
-        <source>Save Image</source>
-        <translation>儲存圖片</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>PNG 圖片 (*.png)</translation>
-    </message>
     <message>
         <source>%1 (gone)</source>
         <translation>%1（已離開）</translation>

@@ -3,9 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -64,12 +62,8 @@ CompareWindow::CompareWindow(session::RosterSession& session, QWidget* owner)
     connect(copy_, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(tableAsText()); });
     connect(saveImage_, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(
-            this, tr("Save Image"), QDir(session_.settings().exportFolder()).filePath("foals.png"),
-            tr("PNG images (*.png)"));
-        if (!path.isEmpty()) {
-            saveImage(path);
-        }
+        exportThroughDialog(this, session_, ExportKind::Png, "foals.png",
+                            [this](const QString& path) { return saveImage(path); });
     });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -186,6 +180,8 @@ void CompareWindow::retranslate() {
 void CompareWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+    } else if (event->type() == QEvent::PaletteChange) {
+        showFoals();  // the best values' tint and the gone foals' grey, from the new look
     }
     QWidget::changeEvent(event);
 }

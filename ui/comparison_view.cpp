@@ -28,7 +28,7 @@ ComparisonView::ComparisonView(session::RosterSession& session, QWidget* parent)
     exportButton->setObjectName("cmdExportComparison");
     exportButton_ = exportButton;
     connect(exportButton, &QPushButton::clicked, this, [this] {
-        exportThroughDialog(this, session_, "comparison.csv",
+        exportThroughDialog(this, session_, ExportKind::Csv, "comparison.csv",
                             [this](const QString& path) { return exportCsv(path); });
     });
     auto* layout = new QVBoxLayout(this);

@@ -50,6 +50,9 @@ class MainWindow : public QMainWindow {
     HistoryWindow* showHistory();
     // The foals chosen (two to four in the roster table, else in the list) side by side.
     CompareWindow* showCompare();
+    // Compares the foals of `records` (two to four; none for any other number, said in the
+    // status bar).
+    CompareWindow* compare(const std::vector<int>& records);
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -66,7 +69,6 @@ class MainWindow : public QMainWindow {
     void mnuSelectFolder_Click();
     void mnuExit_Click();
     void mnuClearHistory_Click();
-    CompareWindow* compare(const std::vector<int>& records);
     void Init_Path();
     void showFolderDialog();
 

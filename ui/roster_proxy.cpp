@@ -44,7 +44,8 @@ QString RosterProxy::errorText(const savedata::FilterError& error) {
         choices << QString::fromStdString(choice);
     }
     const QString condition = QString::fromStdString(error.condition);
-    const QString field = error.field != nullptr ? QString::fromUtf8(error.field->key) : QString();
+    // The field as the player named it: a caption of their language or a key.
+    const QString field = QString::fromStdString(error.name);
     switch (error.kind) {
         case Kind::NoComparison:
             return tr("'%1': no comparison (use %2)").arg(condition, choices.join(", "));

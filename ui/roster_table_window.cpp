@@ -87,7 +87,7 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
 
     connect(filter_, &QLineEdit::textChanged, this, &RosterTableWindow::applyFilter);
     connect(exportButton, &QPushButton::clicked, this, [this] {
-        exportThroughDialog(this, session_, "roster.csv",
+        exportThroughDialog(this, session_, ExportKind::Csv, "roster.csv",
                             [this](const QString& path) { return exportCsv(path); });
     });
     addCopyActions(view_);

@@ -91,8 +91,14 @@ bool writeSpreadsheetFile(const QString& path, const std::string& csv) {
            file.flush();
 }
 
-void exportThroughDialog(QWidget* owner, session::RosterSession& session, const QString& suggested,
+void exportThroughDialog(QWidget* owner, session::RosterSession& session, ExportKind kind,
+                         const QString& suggested,
                          const std::function<bool(const QString& path)>& write) {
+    static const char* const kTitles[] = {QT_TRANSLATE_NOOP("TableCopy", "Export CSV"),
+                                          QT_TRANSLATE_NOOP("TableCopy", "Save Image")};
+    static const char* const kFilters[] = {QT_TRANSLATE_NOOP("TableCopy", "CSV files (*.csv)"),
+                                           QT_TRANSLATE_NOOP("TableCopy", "PNG images (*.png)")};
+    const auto which = static_cast<std::size_t>(kind);
     platform::MessageBoxes& messages = session.platform().messages;
     QString folder = session.settings().exportFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
@@ -103,10 +109,10 @@ void exportThroughDialog(QWidget* owner, session::RosterSession& session, const 
     if (!QFileInfo(folder).isDir()) {
         folder = QDir::homePath();
     }
-    const QString path =
-        QFileDialog::getSaveFileName(owner, QCoreApplication::translate("TableCopy", "Export CSV"),
-                                     QDir(folder).filePath(suggested),
-                                     QCoreApplication::translate("TableCopy", "CSV files (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(
+        owner, QCoreApplication::translate("TableCopy", kTitles[which]),
+        QDir(folder).filePath(suggested),
+        QCoreApplication::translate("TableCopy", kFilters[which]));
     if (path.isEmpty()) {
         return;
     }

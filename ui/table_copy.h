@@ -28,10 +28,13 @@ void retranslateCopyActions(QTableView* view);
 // a spreadsheet opening the file by a double-click then reads it as UTF-8, not in the
 // system's code page. False when it cannot.
 bool writeSpreadsheetFile(const QString& path, const std::string& csv);
-// Asks for a CSV file to export to (`suggested` the name offered) and runs `write` on
-// it; a file that cannot be written is reported. The dialog opens in the folder of the
+// What is exported: a table as CSV, or a picture as PNG.
+enum class ExportKind { Csv, Png };
+// Asks for a file of `kind` to export to (`suggested` the name offered) and runs `write`
+// on it; a file that cannot be written is reported. The dialog opens in the folder of the
 // last export, or in the user's documents: never in the save folder, which is the game's.
-void exportThroughDialog(QWidget* owner, session::RosterSession& session, const QString& suggested,
+void exportThroughDialog(QWidget* owner, session::RosterSession& session, ExportKind kind,
+                         const QString& suggested,
                          const std::function<bool(const QString& path)>& write);
 
 }  // namespace foalix::ui
