@@ -398,6 +398,13 @@
     </message>
 </context>
 <context>
+    <name>foalix::ui::ChangesLine</name>
+    <message>
+        <source>Gone — %1</source>
+        <translation>Gone — %1</translation>
+    </message>
+</context>
+<context>
     <name>foalix::ui::CompareWindow</name>
     <message>
         <source>%1 (gone)</source>
@@ -635,10 +642,6 @@
     <message>
         <source>Export CSV…</source>
         <translation>Export CSV…</translation>
-    </message>
-    <message>
-        <source>Gone — %1</source>
-        <translation>Gone — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 / %n頭</source>

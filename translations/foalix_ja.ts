@@ -395,6 +395,13 @@
     </message>
 </context>
 <context>
+    <name>foalix::ui::ChangesLine</name>
+    <message>
+        <source>Gone — %1</source>
+        <translation>離脱した馬 — %1</translation>
+    </message>
+</context>
+<context>
     <name>foalix::ui::CompareWindow</name>
     <message>
         <source>%1 (gone)</source>
@@ -631,10 +638,6 @@
     <message>
         <source>Export CSV…</source>
         <translation>CSV に書き出す…</translation>
-    </message>
-    <message>
-        <source>Gone — %1</source>
-        <translation>離脱した馬 — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 / %n頭</source>

@@ -20,9 +20,7 @@ ComparisonView::ComparisonView(session::RosterSession& session, QWidget* parent)
       view_(new QTableView(this)) {
     view_->setObjectName("tblComparison");
     view_->setModel(model_);
-    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->verticalHeader()->hide();
+    makeRowTable(view_);
     addCopyActions(view_);
     auto* exportButton = new QPushButton(this);
     exportButton->setObjectName("cmdExportComparison");

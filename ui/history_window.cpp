@@ -12,6 +12,7 @@
 #include "session/language.h"
 #include "session/roster_session.h"
 #include "ui/comparison_view.h"
+#include "ui/table_copy.h"
 
 namespace foalix::ui {
 namespace {
@@ -30,10 +31,7 @@ HistoryWindow::HistoryWindow(session::RosterSession& session, QWidget* owner)
       comparison_(new ComparisonView(session, this)) {
     setObjectName("frmHistory");
     reads_->setObjectName("tblReads");
-    reads_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    reads_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    reads_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    reads_->verticalHeader()->hide();
+    makeRowTable(reads_);
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(reads_);
     splitter->addWidget(comparison_);

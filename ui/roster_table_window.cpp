@@ -21,17 +21,14 @@
 #include "savedata/run_time_error.h"
 #include "session/roster_model.h"
 #include "session/roster_session.h"
+#include "ui/changes_line.h"
 #include "ui/column_fit.h"
-#include "ui/comparison_view.h"
 #include "ui/roster_proxy.h"
 #include "ui/table_copy.h"
 
 namespace foalix::ui {
-namespace {
 
 using session::RosterModel;
-
-}  // namespace
 
 RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* owner)
     : QWidget(owner, Qt::Window),
@@ -39,7 +36,7 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
       proxy_(new RosterProxy(this)),
       filter_(new QLineEdit(this)),
       count_(new QLabel(this)),
-      changesLine_(new QLabel(this)),
+      changesLine_(new ChangesLine(session, this)),
       view_(new QTableView(this)) {
     setObjectName("frmRosterTable");
     filter_->setObjectName("txtFilter");
@@ -47,38 +44,28 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     count_->setObjectName("lblCount");
     exportButton_ = new QPushButton(this);
     exportButton_->setObjectName("cmdExport");
-    auto* exportButton = exportButton_;
     proxy_->setSourceModel(session.model());
     view_->setObjectName("tblRoster");
     view_->setModel(proxy_);
     view_->setSortingEnabled(true);
     view_->sortByColumn(-1, Qt::AscendingOrder);  // the list's order until a header is clicked
-    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->verticalHeader()->hide();
+    makeRowTable(view_);
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->horizontalHeader()->setStretchLastSection(false);
     view_->horizontalHeader()->setSectionsMovable(true);
 
     starredOnly_ = new QCheckBox(this);
     starredOnly_->setObjectName("chkStarredOnly");
-    connect(starredOnly_, &QCheckBox::toggled, this, [this](bool on) {
-        proxy_->setStarredOnly(on);
-        showCount();
-    });
+    connect(starredOnly_, &QCheckBox::toggled, proxy_, &RosterProxy::setStarredOnly);
     auto* bar = new QHBoxLayout;
     bar->addWidget(filter_, 1);
     bar->addWidget(starredOnly_);
     bar->addWidget(count_);
-    bar->addWidget(exportButton);
+    bar->addWidget(exportButton_);
     filterError_ = new QLabel(this);
     filterError_->setObjectName("lblFilterError");
     filterError_->setWordWrap(true);
     filterError_->hide();
-    changesLine_->setObjectName("lblChanges");
-    changesLine_->hide();
-    connect(changesLine_, &QLabel::linkActivated, this, &RosterTableWindow::showGoneFoals);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(filterError_);
@@ -86,28 +73,21 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     layout->addWidget(view_);
 
     connect(filter_, &QLineEdit::textChanged, this, &RosterTableWindow::applyFilter);
-    connect(exportButton, &QPushButton::clicked, this, [this] {
+    connect(exportButton_, &QPushButton::clicked, this, [this] {
         exportThroughDialog(this, session_, ExportKind::Csv, "roster.csv",
                             [this](const QString& path) { return exportCsv(path); });
     });
     addCopyActions(view_);
-    compare_ = new QAction(view_);
-    compare_->setObjectName("mnuCompare");
-    compare_->setShortcut(QKeySequence("Ctrl+K"));  // as View → Compare Foals in the main window
-    compare_->setShortcutContext(Qt::WidgetShortcut);
-    view_->addAction(compare_);
+    // Ctrl+K as View → Compare Foals in the main window.
+    compare_ = addTableAction(view_, "mnuCompare", QKeySequence("Ctrl+K"));
     connect(compare_, &QAction::triggered, this, [this] { emit compareAsked(selectedRecords()); });
-    star_ = new QAction(view_);
-    star_->setObjectName("mnuStar");
-    star_->setShortcut(Qt::Key_Space);
-    star_->setShortcutContext(Qt::WidgetShortcut);
-    view_->addAction(star_);
+    star_ = addTableAction(view_, "mnuStar", Qt::Key_Space);
     connect(star_, &QAction::triggered, this, [this] { session_.toggleStars(selectedRecords()); });
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RosterTableWindow::updateActions);
     connect(&session, &session::RosterSession::starsChanged, this,
             &RosterTableWindow::updateActions);
-    // Unstarring under "Starred only" takes rows away.
+    // Filtering and unstarring under "Starred only" take rows away.
     connect(proxy_, &QAbstractItemModel::rowsRemoved, this, &RosterTableWindow::showCount);
     connect(proxy_, &QAbstractItemModel::rowsInserted, this, &RosterTableWindow::showCount);
     // The current row is the foal the player last clicked or moved to, once it is selected:
@@ -164,7 +144,7 @@ void RosterTableWindow::showRoster() {
         fittedShape_ = shape;
     }
     showTitle();
-    showChanges(roster.get());
+    changesLine_->showChanges(roster.get());
     showCount();
     updateActions();
 }
@@ -209,7 +189,7 @@ void RosterTableWindow::retranslate() {
     starredOnly_->setText(tr("Starred &only"));
     updateActions();
     retranslateCopyActions(view_);
-    showChanges(session_.roster().get());
+    changesLine_->showChanges(session_.roster().get());
     showCount();
 }
 
@@ -242,32 +222,8 @@ void RosterTableWindow::fitColumns() {
     fitted_ = true;
 }
 
-void RosterTableWindow::showChanges(const session::LoadedRoster* roster) {
-    const QString line = roster ? roster->changes.summary(true) : QString();
-    changesLine_->setText(line);
-    changesLine_->setVisible(!line.isEmpty());
-    // A list of the gone foals that the player has open follows; a closed one stays closed.
-    if (gone_ != nullptr && gone_->isVisible()) {
-        savedata::RosterDiff diff;
-        if (roster) {
-            diff.removed = roster->changes.diff().removed;
-        }
-        gone_->setDiff(std::move(diff));
-        gone_->setWindowTitle(tr("Gone — %1").arg(roster ? roster->changes.summary() : QString()));
-    }
-}
-
 ComparisonView* RosterTableWindow::showGoneFoals() {
-    if (gone_ == nullptr) {
-        gone_ = new ComparisonView(session_, this);
-        gone_->setWindowFlag(Qt::Window);
-        gone_->setObjectName("frmGoneFoals");
-        gone_->resize(width(), 240);
-    }
-    gone_->show();
-    showChanges(session_.roster().get());
-    gone_->raise();
-    return gone_;
+    return changesLine_->showGoneFoals();
 }
 
 QModelIndex RosterTableWindow::indexOfRecord(int record) const {

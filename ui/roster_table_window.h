@@ -18,11 +18,11 @@ class QTableView;
 
 namespace foalix::session {
 class RosterSession;
-struct LoadedRoster;
 }  // namespace foalix::session
 
 namespace foalix::ui {
 
+class ChangesLine;
 class ComparisonView;
 class RosterProxy;
 
@@ -57,7 +57,6 @@ class RosterTableWindow : public QWidget {
     // After each load: the selection kept, the columns grown to the new contents, the
     // title, the count and the line of what changed.
     void showRoster();
-    void showChanges(const session::LoadedRoster* roster);
     void showTitle();
     void applyFilter();
     // Compare and Star as the selection allows: Star says Unstar when every selected foal
@@ -74,13 +73,12 @@ class RosterTableWindow : public QWidget {
     RosterProxy* proxy_;
     QLineEdit* filter_;
     QLabel* count_;
-    QLabel* changesLine_;
+    ChangesLine* changesLine_;
     QLabel* filterError_ = nullptr;
     QPushButton* exportButton_ = nullptr;
     QAction* compare_ = nullptr;
     QAction* star_ = nullptr;
     QCheckBox* starredOnly_ = nullptr;
-    ComparisonView* gone_ = nullptr;
     QTableView* view_;
     // The rows selected before a reload, selected again after it.
     std::vector<int> keptSelection_;

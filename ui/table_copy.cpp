@@ -57,18 +57,26 @@ QString selectedRowsAsText(const QTableView* view) {
     return lines.join('\n') + '\n';
 }
 
-void addCopyActions(QTableView* view) {
-    auto* copy = new QAction(view);
-    copy->setObjectName("mnuCopy");
-    copy->setShortcut(QKeySequence::Copy);
-    auto* selectAll = new QAction(view);
-    selectAll->setObjectName("mnuSelectAll");
-    selectAll->setShortcut(QKeySequence::SelectAll);
-    for (QAction* action : {copy, selectAll}) {
-        action->setShortcutContext(Qt::WidgetShortcut);
-        view->addAction(action);
-    }
+void makeRowTable(QTableView* view) {
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+}
+
+QAction* addTableAction(QTableView* view, const char* name, const QKeySequence& shortcut) {
+    auto* action = new QAction(view);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    view->addAction(action);
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    return action;
+}
+
+void addCopyActions(QTableView* view) {
+    QAction* copy = addTableAction(view, "mnuCopy", QKeySequence::Copy);
+    QAction* selectAll = addTableAction(view, "mnuSelectAll", QKeySequence::SelectAll);
     QObject::connect(copy, &QAction::triggered, view,
                      [view] { QApplication::clipboard()->setText(selectedRowsAsText(view)); });
     QObject::connect(selectAll, &QAction::triggered, view, &QTableView::selectAll);

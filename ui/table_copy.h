@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+class QAction;
+class QKeySequence;
 class QTableView;
 class QWidget;
 
@@ -19,6 +21,11 @@ namespace foalix::ui {
 // The selected rows of `view` in the order shown, their columns in the order the header
 // shows them, under a header line.
 QString selectedRowsAsText(const QTableView* view);
+// Makes `view` a read-only table of rows, chosen whole, one or many.
+void makeRowTable(QTableView* view);
+// An action of `view` named `name`, on its context menu, run by `shortcut` while the view
+// has the focus.
+QAction* addTableAction(QTableView* view, const char* name, const QKeySequence& shortcut);
 // Gives `view` the actions Copy (Ctrl+C: the selected rows whole, where by itself it
 // copies one cell) and Select All (Ctrl+A), on its context menu too.
 void addCopyActions(QTableView* view);

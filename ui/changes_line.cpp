@@ -1,0 +1,43 @@
+#include "ui/changes_line.h"
+
+#include "session/roster_session.h"
+#include "ui/comparison_view.h"
+
+namespace foalix::ui {
+
+ChangesLine::ChangesLine(session::RosterSession& session, QWidget* parent)
+    : QLabel(parent), session_(session) {
+    setObjectName("lblChanges");
+    hide();
+    connect(this, &QLabel::linkActivated, this, &ChangesLine::showGoneFoals);
+}
+
+void ChangesLine::showChanges(const session::LoadedRoster* roster) {
+    const QString line = roster ? roster->changes.summary(true) : QString();
+    setText(line);
+    setVisible(!line.isEmpty());
+    // A list of the gone foals that the player has open follows; a closed one stays closed.
+    if (gone_ != nullptr && gone_->isVisible()) {
+        savedata::RosterDiff diff;
+        if (roster) {
+            diff.removed = roster->changes.diff().removed;
+        }
+        gone_->setDiff(std::move(diff));
+        gone_->setWindowTitle(tr("Gone — %1").arg(roster ? roster->changes.summary() : QString()));
+    }
+}
+
+ComparisonView* ChangesLine::showGoneFoals() {
+    if (gone_ == nullptr) {
+        gone_ = new ComparisonView(session_, window());
+        gone_->setWindowFlag(Qt::Window);
+        gone_->setObjectName("frmGoneFoals");
+        gone_->resize(window()->width(), 240);
+    }
+    gone_->show();
+    showChanges(session_.roster().get());
+    gone_->raise();
+    return gone_;
+}
+
+}  // namespace foalix::ui

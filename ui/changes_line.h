@@ -1,0 +1,33 @@
+// The roster table's line of what changed since the previous read ("Since 14:02: 2 new, 1
+// gone…"), hidden when nothing did; its "gone" link opens the foals that left in a window
+// of their own, which follows each read while the player keeps it open.
+#pragma once
+
+#include <QLabel>
+
+namespace foalix::session {
+class RosterSession;
+struct LoadedRoster;
+}  // namespace foalix::session
+
+namespace foalix::ui {
+
+class ComparisonView;
+
+class ChangesLine : public QLabel {
+    Q_OBJECT
+
+  public:
+    ChangesLine(session::RosterSession& session, QWidget* parent);
+
+    // Shows the changes of `roster` (none: hidden), in the interface's language.
+    void showChanges(const session::LoadedRoster* roster);
+    // The foals that left since the previous read, in a window of their own, raised.
+    ComparisonView* showGoneFoals();
+
+  private:
+    session::RosterSession& session_;
+    ComparisonView* gone_ = nullptr;
+};
+
+}  // namespace foalix::ui
