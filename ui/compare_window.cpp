@@ -7,6 +7,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -140,6 +142,14 @@ void CompareWindow::showFoals() {
     }
     model_->setVerticalHeaderLabels(captions);
     view_->resizeColumnsToContents();
+    // The table as wide as its columns, up to half the screen, the chart taking the rest:
+    // longer captions or names widen the window rather than cut a foal off.
+    int wide = 2 * view_->frameWidth() + view_->verticalHeader()->sizeHint().width() +
+               view_->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        wide += view_->columnWidth(column);
+    }
+    view_->setMinimumWidth(std::min(wide, screen()->availableGeometry().width() / 2));
     view_->setCurrentIndex(QModelIndex());  // no cell looks chosen: the table is read whole
     chart_->setFoals(std::move(drawn));
 }

@@ -116,6 +116,10 @@ TEST_F(ChoosingFoalsTest, StarsStayWithTheirFoals) {
     choose({1, 5});
     star->trigger();
     EXPECT_EQ(starred(), "5 1");
+    // Record 7 is empty, no foal to star: with 5 it leaves 5 to decide, and unstars it.
+    window_->session().toggleStars({5, 7});
+    EXPECT_EQ(starred(), "1");
+    window_->session().toggleStars({5});
     // One more star keeps the others; a foal whose record holds another name is another.
     fiveFoals("ハナ").writeTo(slot(1));
     click("cmdApply");
@@ -124,7 +128,13 @@ TEST_F(ChoosingFoalsTest, StarsStayWithTheirFoals) {
     start(QString::fromStdString(dir.str()));
     openTable();
     EXPECT_EQ(starred(), "5 1");
-    // foalix-dump reads the stars from the window's history; the export writes them too.
+    // A click on the ★ header puts the starred foals first.
+    QHeaderView* header = view()->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      {header->sectionViewportPosition(RosterModel::kStarColumn) + 4, 4});
+    EXPECT_EQ(records().section(' ', 0, 2), "1 5 2") << records().toStdString();
+    // foalix-dump reads the stars from the window's history; the export writes them too,
+    // in the order shown.
     const auto starredIn = [](const std::string& csv) {
         QStringList records;
         for (const QString& line : QString::fromStdString(csv).split("\r\n")) {
@@ -141,7 +151,7 @@ TEST_F(ChoosingFoalsTest, StarsStayWithTheirFoals) {
     const QString csv = QString::fromStdString(dir.str()) + "/roster.csv";
     ASSERT_TRUE(table_->exportCsv(csv));
     std::ifstream in(csv.toStdString(), std::ios::binary);
-    EXPECT_EQ(starredIn(std::string(std::istreambuf_iterator<char>(in), {})), "5 1");
+    EXPECT_EQ(starredIn(std::string(std::istreambuf_iterator<char>(in), {})), "1 5");  // as sorted
 }
 
 // The filter box: conditions by key or by the caption of the language in use, name words,
@@ -263,6 +273,10 @@ TEST_F(ChoosingFoalsTest, CompareShowsTheChosenFoalsSideBySide) {
     control<QPushButton>(compare, "cmdSaveImage")->click();
     EXPECT_EQ(fake_.messages.texts(), "Run-time error '75':\n\nPath/File access error");
 
+    // However narrow the player makes it, the window keeps every foal's column in sight.
+    compare->resize(300, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(compare->table()->horizontalScrollBar()->maximum(), 0);
     compare->resize(700, 520);
     compare->close();
     EXPECT_EQ(ui::CompareWindow(window_->session(), nullptr).size(), QSize(700, 520));
