@@ -191,8 +191,8 @@ TEST_F(ChoosingFoalsTest, FilterTakesConditionsAndSaysWhatIsWrong) {
 // that leaves is greyed and named gone; Copy and Save Image; the place kept.
 TEST_F(ChoosingFoalsTest, CompareShowsTheChosenFoalsSideBySide) {
     click("cmdApply");
-    clickFoal(0);  // アオ (record 2), then 5 and 9 (the two オナジ)
-    for (int entry : {1, 2}) {
+    clickFoal(2);  // the second オナジ (record 9), then 5 and アオ (2): shown in list order
+    for (int entry : {1, 0}) {
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           list()->visualRect(list()->model()->index(entry, 1)).center());
     }
@@ -242,24 +242,28 @@ TEST_F(ChoosingFoalsTest, CompareShowsTheChosenFoalsSideBySide) {
     }
     EXPECT_LT(rim[0].y(), centre.y());  // the first axis points up
     // Drawn: the third foal's 体力 C (its own point) in its colour.
-    const QImage drawn = chart->grab().toImage();
-    const QColor at = drawn.pixelColor(chart->outline(2)[3].toPoint());
-    const QColor colour = ui::RadarChart::colourOf(2);
-    EXPECT_LT(std::abs(at.red() - colour.red()) + std::abs(at.green() - colour.green()) +
-                  std::abs(at.blue() - colour.blue()),
-              90)
-        << at.name().toStdString();
+    const auto drawnNear = [chart](const QColor& colour) {
+        const QColor at = chart->grab().toImage().pixelColor(chart->outline(2)[3].toPoint());
+        return std::abs(at.red() - colour.red()) + std::abs(at.green() - colour.green()) +
+                   std::abs(at.blue() - colour.blue()) <
+               90;
+    };
+    EXPECT_TRUE(drawnNear(ui::RadarChart::colourOf(2)));
 
-    // Record 9 leaves: greyed and gone; the others keep their values.
-    std::istringstream two(
+    // Record 9 holds another foal now: オナジ is gone, greyed in the table and the chart;
+    // 5, still there, shows its new values (9's).
+    std::istringstream next(
         "foal 2 12 \"アオ\" 2 08 2C 30 18 10 00 05 C3 F1\n"
-        "foal 5 15 \"オナジ\" 5 00 46 30 18 11 00 25 C3 F1\n");
-    slotgen::parseDescription(two).writeTo(slot(1));
+        "foal 5 15 \"オナジ\" 5 08 3C 30 18 12 00 65 C3 F1\n"
+        "foal 9 19 \"ハナ\" 9 08 3C 30 18 12 00 65 C3 F1\n");
+    slotgen::parseDescription(next).writeTo(slot(1));
     window_->session().reload();
     EXPECT_EQ(cells->headerData(2, Qt::Horizontal), "オナジ (gone)");
-    EXPECT_EQ(cells->index(0, 2).data(Qt::ForegroundRole).value<QBrush>().color(),
-              compare->palette().color(QPalette::Disabled, QPalette::Text));
+    const QColor grey = compare->palette().color(QPalette::Disabled, QPalette::Text);
+    EXPECT_EQ(cells->index(0, 2).data(Qt::ForegroundRole).value<QBrush>().color(), grey);
+    EXPECT_TRUE(drawnNear(grey));
     EXPECT_FALSE(cells->index(0, 1).data(Qt::ForegroundRole).isValid());
+    EXPECT_EQ(cells->index(0, 1).data(), "B");
 
     TempDir dir;
     const QString picture = QString::fromStdString(dir.str()) + "/foals.png";
@@ -280,6 +284,13 @@ TEST_F(ChoosingFoalsTest, CompareShowsTheChosenFoalsSideBySide) {
     compare->resize(700, 520);
     compare->close();
     EXPECT_EQ(ui::CompareWindow(window_->session(), nullptr).size(), QSize(700, 520));
+    // Five foals are too many: four compared, the table's Compare off.
+    fiveFoals().writeTo(slot(1));
+    openTable();
+    compare->compare({2, 5, 9, 12, 1});
+    EXPECT_EQ(cells->columnCount(), 4);
+    choose({2, 5, 9, 12, 1});
+    EXPECT_FALSE(control<QAction>(table_, "mnuCompare")->isEnabled());
     // One foal is no comparison.
     list()->selectRecord(2);
     EXPECT_EQ(window_->showCompare(), nullptr);
