@@ -15,6 +15,7 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/about_box.h"
 #include "ui/application.h"
+#include "ui/compare_window.h"
 #include "ui/history_window.h"
 #include "ui/main_window.h"
 #include "ui/placed_controls.h"
@@ -47,11 +48,16 @@ QStringList textsOf(const std::vector<QWidget*>& windows) {
                 texts << edit->placeholderText();
             } else if (auto* menu = qobject_cast<QMenu*>(widget)) {
                 texts << menu->title();
-            } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
-                for (int column = 0; view->model() && column < view->model()->columnCount();
-                     ++column) {
-                    for (int role : {Qt::DisplayRole, Qt::ToolTipRole}) {
-                        texts << view->model()->headerData(column, Qt::Horizontal, role).toString();
+            } else if (auto* view = qobject_cast<QAbstractItemView*>(widget);
+                       view != nullptr && view->model() != nullptr) {
+                // Columns' headers, and rows' (the compared values' captions).
+                for (const auto& [side, count] :
+                     {std::pair{Qt::Horizontal, view->model()->columnCount()},
+                      std::pair{Qt::Vertical, view->model()->rowCount()}}) {
+                    for (int section = 0; section < count; ++section) {
+                        for (int role : {Qt::DisplayRole, Qt::ToolTipRole}) {
+                            texts << view->model()->headerData(section, side, role).toString();
+                        }
                     }
                 }
             }
@@ -102,7 +108,7 @@ class Languages : public ::testing::Test {
         control<QPushButton>(window_.get(), "cmdApply")->click();
         window_->session().setCurrentRecord(1);
         windows_ = {window_.get(), window_->showRosterTable(),
-                    static_cast<QWidget*>(window_->showHistory())};
+                    static_cast<QWidget*>(window_->showHistory()), window_->compare({1, 2})};
     }
     void TearDown() override { session::installLanguage(Language::Original); }
     void choose(const char* key) {
