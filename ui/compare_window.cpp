@@ -55,7 +55,8 @@ CompareWindow::CompareWindow(session::RosterSession& session, QWidget* owner)
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Rows as compact as the roster table's, so the fourteen fit beside the chart.
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
-    addCopyActions(view_);
+    // Copy, as the button: the table is read whole.
+    addCopyActions(view_, [this] { return tableAsText(); });
     auto* content = new QHBoxLayout(picture_);
     content->addWidget(chart_, 3);
     content->addWidget(view_, 2);
@@ -155,20 +156,7 @@ void CompareWindow::showFoals() {
 }
 
 QString CompareWindow::tableAsText() const {
-    QStringList lines;
-    QStringList header{QString()};
-    for (int column = 0; column < model_->columnCount(); ++column) {
-        header << model_->headerData(column, Qt::Horizontal).toString();
-    }
-    lines << header.join('\t');
-    for (int row = 0; row < model_->rowCount(); ++row) {
-        QStringList cells{model_->headerData(row, Qt::Vertical).toString()};
-        for (int column = 0; column < model_->columnCount(); ++column) {
-            cells << model_->item(row, column)->text();
-        }
-        lines << cells.join('\t');
-    }
-    return lines.join('\n') + '\n';
+    return wholeTableAsText(model_);
 }
 
 bool CompareWindow::saveImage(const QString& path) {

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 #include "savedata/roster_csv.h"
@@ -23,10 +24,34 @@ namespace {
 
 constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
 
+// The rows of `model` as lines of tab-separated cells under a header line; with
+// `rowCaptions` each line starts with its row's caption. Cells a spreadsheet would run as
+// a formula are pasted as text.
+QString rowsAsText(const QAbstractItemModel* model, const std::vector<int>& rows,
+                   const std::vector<int>& columns, bool rowCaptions) {
+    const auto line = [&](const QString& caption, auto cell) {
+        QStringList cells;
+        if (rowCaptions) {
+            cells << caption;
+        }
+        for (int column : columns) {
+            cells << QString::fromStdString(
+                savedata::asSpreadsheetText(cell(column).toString().toStdString()));
+        }
+        return cells.join('\t');
+    };
+    QStringList lines{
+        line(QString(), [model](int column) { return model->headerData(column, Qt::Horizontal); })};
+    for (int row : rows) {
+        lines << line(model->headerData(row, Qt::Vertical).toString(),
+                      [&](int column) { return model->index(row, column).data(); });
+    }
+    return lines.join('\n') + '\n';
+}
+
 }  // namespace
 
 QString selectedRowsAsText(const QTableView* view) {
-    const QAbstractItemModel* model = view->model();
     // Columns in the order the header shows them, moved ones included.
     const QHeaderView* header = view->horizontalHeader();
     std::vector<int> columns;
@@ -35,26 +60,20 @@ QString selectedRowsAsText(const QTableView* view) {
             columns.push_back(column);
         }
     }
-    const auto line = [&](auto cell) {
-        QStringList cells;
-        for (int column : columns) {
-            cells << cell(column);
-        }
-        return cells.join('\t');
-    };
-    QStringList lines{
-        line([model](int column) { return model->headerData(column, Qt::Horizontal).toString(); })};
-    QModelIndexList selected = view->selectionModel()->selectedRows();
-    std::sort(selected.begin(), selected.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    for (const QModelIndex& index : selected) {
-        // Cells a spreadsheet would run as a formula are pasted as text.
-        lines << line([&](int column) {
-            const QString cell = model->index(index.row(), column).data().toString();
-            return QString::fromStdString(savedata::asSpreadsheetText(cell.toStdString()));
-        });
+    std::vector<int> rows;
+    for (const QModelIndex& index : view->selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
     }
-    return lines.join('\n') + '\n';
+    std::sort(rows.begin(), rows.end());
+    return rowsAsText(view->model(), rows, columns, false);
+}
+
+QString wholeTableAsText(const QAbstractItemModel* model) {
+    std::vector<int> rows(static_cast<std::size_t>(model->rowCount()));
+    std::vector<int> columns(static_cast<std::size_t>(model->columnCount()));
+    std::iota(rows.begin(), rows.end(), 0);
+    std::iota(columns.begin(), columns.end(), 0);
+    return rowsAsText(model, rows, columns, true);
 }
 
 void makeRowTable(QTableView* view) {
@@ -74,11 +93,14 @@ QAction* addTableAction(QTableView* view, const char* name, const QKeySequence& 
     return action;
 }
 
-void addCopyActions(QTableView* view) {
+void addCopyActions(QTableView* view, std::function<QString()> text) {
     QAction* copy = addTableAction(view, "mnuCopy", QKeySequence::Copy);
     QAction* selectAll = addTableAction(view, "mnuSelectAll", QKeySequence::SelectAll);
+    if (!text) {
+        text = [view] { return selectedRowsAsText(view); };
+    }
     QObject::connect(copy, &QAction::triggered, view,
-                     [view] { QApplication::clipboard()->setText(selectedRowsAsText(view)); });
+                     [text] { QApplication::clipboard()->setText(text()); });
     QObject::connect(selectAll, &QAction::triggered, view, &QTableView::selectAll);
     retranslateCopyActions(view);
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+class QAbstractItemModel;
 class QAction;
 class QKeySequence;
 class QTableView;
@@ -21,14 +22,16 @@ namespace foalix::ui {
 // The selected rows of `view` in the order shown, their columns in the order the header
 // shows them, under a header line.
 QString selectedRowsAsText(const QTableView* view);
+// Every row of `model`, each after its row's caption, under a line of the columns'.
+QString wholeTableAsText(const QAbstractItemModel* model);
 // Makes `view` a read-only table of rows, chosen whole, one or many.
 void makeRowTable(QTableView* view);
 // An action of `view` named `name`, on its context menu, run by `shortcut` while the view
 // has the focus.
 QAction* addTableAction(QTableView* view, const char* name, const QKeySequence& shortcut);
-// Gives `view` the actions Copy (Ctrl+C: the selected rows whole, where by itself it
-// copies one cell) and Select All (Ctrl+A), on its context menu too.
-void addCopyActions(QTableView* view);
+// Gives `view` the actions Copy (Ctrl+C: `text`, by default the selected rows whole, where
+// by itself the view copies one cell) and Select All (Ctrl+A), on its context menu too.
+void addCopyActions(QTableView* view, std::function<QString()> text = {});
 // Says the actions' texts in the interface's language.
 void retranslateCopyActions(QTableView* view);
 // Writes the UTF-8 text `csv` as the whole of the file at `path`, after a byte-order mark:

@@ -218,6 +218,9 @@ TEST_F(ChoosingFoalsTest, CompareShowsTheChosenFoalsSideBySide) {
     EXPECT_EQ(best.join(", "), "素質 A, best, 体力 C, best");
     control<QPushButton>(compare, "cmdCopyCompare")->click();
     EXPECT_EQ(QApplication::clipboard()->text(), text);
+    QApplication::clipboard()->clear();
+    control<QAction>(compare, "mnuCopy")->trigger();  // Ctrl+C, as the button
+    EXPECT_EQ(QApplication::clipboard()->text(), text);
 
     // The outline of アオ: D A A D C A A A D A on the axes 素質 ＳＰ ＳＴ 体力 根性 瞬發 芝適
     // 沙適 精神 賢, clockwise from the top; a ring per grade, S on the rim.
