@@ -95,7 +95,9 @@ void CompareWindow::compare(const std::vector<int>& records) {
 void CompareWindow::follow() {
     const auto& roster = session_.roster();
     for (Chosen& foal : chosen_) {
-        const bool stays = roster && roster->lists(foal.record) &&
+        // A foal the age boxes no longer list is still there; one whose record is empty or
+        // holds another name left.
+        const bool stays = roster && std::ranges::binary_search(roster->used, foal.record) &&
                            roster->table.row(foal.record).name == foal.values.name;
         foal.gone = !stays;
         if (stays) {
@@ -106,14 +108,16 @@ void CompareWindow::follow() {
 }
 
 // The table: a column per foal (a gone one greyed), a row per field, the best of each
-// graded row in bold on a tint when the foals differ there.
+// graded row in bold on a tint when the foals still there differ.
 void CompareWindow::showFoals() {
     model_->clear();
     QStringList names;
     std::vector<RadarChart::Foal> drawn;
     std::vector<const savedata::HorseEntry*> entries;
     for (const Chosen& foal : chosen_) {
-        entries.push_back(&foal.values);
+        if (!foal.gone) {
+            entries.push_back(&foal.values);
+        }
         names << (foal.gone ? tr("%1 (gone)").arg(text(foal.values.name)) : text(foal.values.name));
         drawn.push_back({text(foal.values.name), foal.values, foal.gone});
     }
@@ -127,7 +131,7 @@ void CompareWindow::showFoals() {
             auto* item = new QStandardItem(text(foal.values.*field.member));
             item->setTextAlignment(Qt::AlignCenter);
             item->setToolTip(QCoreApplication::translate("HorseField", field.meaning));
-            if (best != 0 && field.scale.rank(foal.values.*field.member) == best) {
+            if (!foal.gone && best != 0 && field.scale.rank(foal.values.*field.member) == best) {
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);

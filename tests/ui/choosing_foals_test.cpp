@@ -267,6 +267,16 @@ TEST_F(ChoosingFoalsTest, CompareShowsTheChosenFoalsSideBySide) {
     EXPECT_TRUE(drawnNear(grey));
     EXPECT_FALSE(cells->index(0, 1).data(Qt::ForegroundRole).isValid());
     EXPECT_EQ(cells->index(0, 1).data(), "B");
+    // The best among the foals still there: 5's B, not the gone foal's.
+    const auto bold = [cells](int column) {
+        return cells->index(0, column).data(Qt::FontRole).value<QFont>().bold();
+    };
+    EXPECT_EQ(QString("%1%2").arg(bold(1)).arg(bold(2)), "10");
+    // The age boxes no longer listing a foal do not make it gone.
+    click("chkTwo");
+    click("cmdApply");
+    EXPECT_EQ(cells->headerData(1, Qt::Horizontal), "オナジ");
+    click("chkTwo");
 
     TempDir dir;
     const QString picture = QString::fromStdString(dir.str()) + "/foals.png";
