@@ -31,6 +31,25 @@ std::string_view trimmedCaption(std::string_view caption) {
     }
 }
 
+// `word` with its full-width ASCII (U+FF01 to U+FF5E, what a Japanese input method types
+// for "ＳＰ＞＝Ａ") as ASCII; every other character as it is.
+std::string narrowed(std::string_view word) {
+    std::string narrow;
+    for (std::size_t at = 0; at < word.size(); ++at) {
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(word[at + k]); };
+        if (at + 2 < word.size() && byte(0) == 0xEF && (byte(2) & 0xC0) == 0x80) {
+            const unsigned code = 0xF000U | ((byte(1) & 0x3FU) << 6) | (byte(2) & 0x3FU);
+            if (code >= 0xFF01 && code <= 0xFF5E) {
+                narrow += static_cast<char>(code - 0xFEE0);
+                at += 2;
+                continue;
+            }
+        }
+        narrow += word[at];
+    }
+    return narrow;
+}
+
 // How many bytes of space start at `at`: a blank or tab, an ideographic space, or none.
 std::size_t spaceAt(std::string_view text, std::size_t at) {
     if (text[at] == ' ' || text[at] == '\t') {
@@ -119,15 +138,18 @@ std::variant<ValueFilter, FilterError> ValueFilter::parse(std::string_view text,
         {"<", Comparison::Less},    {"<=", Comparison::LessOrEqual},
         {">", Comparison::Greater}, {">=", Comparison::GreaterOrEqual}};
     ValueFilter filter;
-    for (const std::string_view word : wordsOf(text)) {
+    for (const std::string_view typed : wordsOf(text)) {
+        // A condition typed in full width reads as in ASCII; a name word stays as typed.
+        const std::string narrow = narrowed(typed);
+        const std::string_view word = narrow;
         const std::size_t at = word.find_first_of(kComparisonCharacters);
         if (at == std::string_view::npos) {
-            filter.nameWords_.emplace_back(word);
+            filter.nameWords_.emplace_back(typed);
             continue;
         }
         const std::size_t past =
             std::min(word.find_first_not_of(kComparisonCharacters, at), word.size());
-        FilterError error{FilterErrorKind::NoComparison, std::string(word),
+        FilterError error{FilterErrorKind::NoComparison, std::string(typed),
                           std::string(word.substr(0, at)), std::string(word.substr(past))};
         const auto* comparison = std::ranges::find(kComparisons, word.substr(at, past - at),
                                                    &std::pair<std::string_view, Comparison>::first);

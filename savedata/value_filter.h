@@ -9,6 +9,8 @@
 //   OP     = or != (the very value or any other), < <= > >= (by the place on the field's
 //          scale: "SP>=A" is A or S, "When<遲" is 早 or 普, "Age>1" is 2 or -)
 //   VALUE  one of the field's values ("A", "牝", "1"); ASCII letters in any case
+// A condition may be typed in full width, as a Japanese input method gives it: "ＳＰ＞＝Ａ"
+// reads as "SP>=A".
 // Any other word is name text: the foal's name holds it, ASCII letters in any case.
 // A text that does not parse filters nothing: parse gives the error instead, for the
 // caller to show while it keeps every row.

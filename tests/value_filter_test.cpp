@@ -35,6 +35,8 @@ TEST(ValueFilter, WhichFoalsATextLetsThrough) {
         {"Grade>B", "101"},
         {"sp<=b grass=a", "001"},
         {"ＳＰ<A", "001"},
+        {"ＳＰ＞＝Ａ ｇｒａｓｓ＝ａ", "100"},  // typed in full width
+        {"ＳＰ＞＞Ａ", "'ＳＰ＞＞Ａ': no comparison (use =, !=, <, <=, >, >=)"},
         {"賢>C 芝適!=C", "100"},
         {"When<遲", "011"},
         {"Age>=2", "011"},
