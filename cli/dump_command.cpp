@@ -35,8 +35,9 @@ constexpr const char* kFooter =
     "早 普 遲 晚, sex 牡 牝, temper 激 荒 普 大); VALUE one of the field's values. Any\n"
     "other word is text the name holds. Example: --where 'SP>=A Grass=A Sex=牝'\n"
     "Each foal is marked starred (JSON \"starred\": true, CSV \"starred\" 1) when the\n"
-    "window's history (--history, only read) holds a star for FOLDER as given, SLOT, the\n"
-    "record and its name; a slot file given with --file has none.\n"
+    "window's history (--history, only read) holds a star for FOLDER (however written),\n"
+    "SLOT, the record and its name; a slot file given with --file has none. A --history\n"
+    "that cannot be read fails (4); the window's own, when unreadable, stars nothing.\n"
     "`foalix-dump compare --help` tells how to compare two slot files;\n"
     "`foalix-dump stars --help` how to list every star.";
 
@@ -94,7 +95,7 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     auto* slot = app.add_option("SLOT", options.slot, "the save slot, 1 to 5")
                      ->check(CLI::Range(kFirstSlot, kFirstSlot + kSlotCount - 1));
     file->excludes(folder)->excludes(slot);
-    addHistoryOption(app, options.history);
+    const CLI::Option* history = addHistoryOption(app, options.history);
 
     if (const auto status = parseArguments(app, argc, argv, out, err, [&] {
             if (file->count() == 0 && (folder->count() == 0 || slot->count() == 0)) {
@@ -119,8 +120,13 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
                          [&](int row) { return options.where.matches(table.row(row)); });
     Roster roster{path, totalText(rows.size()), inListOrder(table, rows), &table};
     if (file->count() == 0) {
-        roster.starred =
+        const auto starred =
             starredRows(options.history, options.folder, options.slot, table, roster.rows, err);
+        // Without the stars of a history asked for by name, the foals would read as unstarred.
+        if (!starred && history->count() > 0) {
+            return kExitOtherError;
+        }
+        roster.starred = starred.value_or(std::set<int>());
     }
     write(out, options.outputFormat(), roster);
     return finished(out, err, 0);

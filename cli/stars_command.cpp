@@ -108,18 +108,21 @@ std::string defaultHistoryFile() {
 #endif
 }
 
-void addHistoryOption(CLI::App& app, std::string& file) {
-    app.add_option("--history", file, "the window's history, to read the stars from")
+CLI::Option* addHistoryOption(CLI::App& app, std::string& file) {
+    return app.add_option("--history", file, "the window's history, to read the stars from")
         ->type_name("FILE")
         ->capture_default_str();
 }
 
-std::set<int> starredRows(const std::string& historyFile, const std::string& saveFolder, int slot,
-                          const savedata::HorseTable& table, const std::vector<int>& rows,
-                          std::ostream& err) {
+std::optional<std::set<int>> starredRows(const std::string& historyFile,
+                                         const std::string& saveFolder, int slot,
+                                         const savedata::HorseTable& table,
+                                         const std::vector<int>& rows, std::ostream& err) {
     history::History history(historyFile, {}, history::Access::ReadOnly);
     const auto stars = history.stars(saveFolder, slot);
-    reported(history, historyFile, err);
+    if (reported(history, historyFile, err)) {
+        return std::nullopt;
+    }
     std::set<int> starred;
     for (int row : rows) {
         if (stars.contains({row, table.row(row).name})) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -18,14 +19,15 @@ namespace foalix::cli {
 std::string defaultHistoryFile();
 
 // Adds --history FILE, whose default is `file` as it stands.
-void addHistoryOption(CLI::App& app, std::string& file);
+CLI::Option* addHistoryOption(CLI::App& app, std::string& file);
 
 // The records among `rows` that hold a foal starred in the slot: the star's record holding
-// the star's name. A history that is not there stars nothing; one that cannot be read stars
-// nothing either, and is said on `err`.
-std::set<int> starredRows(const std::string& historyFile, const std::string& saveFolder, int slot,
-                          const savedata::HorseTable& table, const std::vector<int>& rows,
-                          std::ostream& err);
+// the star's name. A history that is not there stars nothing; one that cannot be read is
+// said on `err`, and gives none.
+std::optional<std::set<int>> starredRows(const std::string& historyFile,
+                                         const std::string& saveFolder, int slot,
+                                         const savedata::HorseTable& table,
+                                         const std::vector<int>& rows, std::ostream& err);
 
 int runStars(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 

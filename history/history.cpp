@@ -36,6 +36,30 @@ fs::path utf8Path(const std::string& text) {
     return fs::path(std::u8string(text.begin(), text.end()));
 }
 
+// A save folder in one spelling however it was written: absolute, without "." or "..",
+// without a separator at its end. The window and foalix-dump may each be given the folder
+// another way, and a star is the foal's in either.
+std::string folderSpelling(const std::string& folder) {
+    std::error_code failed;
+    fs::path path = fs::absolute(utf8Path(folder), failed);
+    if (failed) {
+        return folder;
+    }
+    path = path.lexically_normal();
+    if (!path.has_filename() && path.has_relative_path()) {
+        path = path.parent_path();
+    }
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// Windows' file names are case blind: so are its save folders' stars.
+#ifdef _WIN32
+const std::string kSameFolder = "save_folder = ? COLLATE NOCASE";
+#else
+const std::string kSameFolder = "save_folder = ?";
+#endif
+
 // A file SQLite does not recognise, or one whose pages contradict each other.
 bool isDamage(int code) {
     return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
@@ -468,11 +492,13 @@ bool History::star(const std::string& saveFolder, int slot, int record, const st
     return guarded(
         kStarNotChanged,
         [&] {
-            Statement change(*db_, on ? "INSERT OR IGNORE INTO stars (save_folder, slot, record, "
-                                        "name, starred_at) VALUES (?, ?, ?, ?, ?)"
-                                      : "DELETE FROM stars WHERE save_folder = ? AND slot = ? "
-                                        "AND record = ? AND name = ?");
-            change.bind(saveFolder).bind(slot).bind(record).bind(name);
+            const std::string sql =
+                on ? "INSERT OR IGNORE INTO stars (save_folder, slot, record, name, starred_at) "
+                     "VALUES (?, ?, ?, ?, ?)"
+                   : "DELETE FROM stars WHERE " + kSameFolder +
+                         " AND slot = ? AND record = ? AND name = ?";
+            Statement change(*db_, sql.c_str());
+            change.bind(folderSpelling(saveFolder)).bind(slot).bind(record).bind(name);
             if (on) {
                 change.bind(at);
             }
@@ -492,11 +518,11 @@ std::vector<StarredFoal> History::starsOf(const std::string* saveFolder, int slo
     }
     std::string sql = "SELECT save_folder, slot, record, name, starred_at FROM stars";
     if (saveFolder != nullptr) {
-        sql += " WHERE save_folder = ? AND slot = ?";
+        sql += " WHERE " + kSameFolder + " AND slot = ?";
     }
     Statement select(*db_, (sql + " ORDER BY save_folder, slot, record, name").c_str());
     if (saveFolder != nullptr) {
-        select.bind(*saveFolder).bind(slot);
+        select.bind(folderSpelling(*saveFolder)).bind(slot);
     }
     std::vector<StarredFoal> stars;
     while (select.step()) {
