@@ -22,8 +22,8 @@ nlohmann::ordered_json foalJson(int row, const savedata::HorseEntry& entry);
 // `document` indented by two blanks, then a line end.
 void writeJsonDocument(std::ostream& out, const nlohmann::ordered_json& document);
 
-// An aligned table headed by the window's captions, then the total; before the name, ★ for
-// a starred foal and ☆ for the others.
+// An aligned table headed by the window's captions, then the total (no stars: the table
+// stays as scripts have read it).
 void writeText(std::ostream& out, const Roster& roster);
 // {"file": ..., "total": ..., "count": N,
 //  "foals": [{"row": R, "name": ..., "Grade": ..., ..., "starred": false}]}

@@ -46,19 +46,19 @@ QString RosterProxy::errorText(const savedata::FilterError& error) {
     const QString condition = QString::fromStdString(error.condition);
     // The field as the player named it: a caption of their language or a key.
     const QString field = QString::fromStdString(error.name);
+    const QString listed = choices.join(", ");
     switch (error.kind) {
         case Kind::NoComparison:
-            return tr("'%1': no comparison (use %2)").arg(condition, choices.join(", "));
+            return tr("'%1': no comparison (use %2)").arg(condition, listed);
         case Kind::NoField:
-            return tr("'%1': no field '%2'; fields are %3")
-                .arg(condition, QString::fromStdString(error.name), choices.join(", "));
+            return tr("'%1': no field '%2'; fields are %3").arg(condition, field, listed);
         case Kind::NoValue:
             return tr("'%1': '%2' is no value of %3; its values are %4")
-                .arg(condition, QString::fromStdString(error.value), field, choices.join(", "));
+                .arg(condition, QString::fromStdString(error.value), field, listed);
         case Kind::MissingValue:
-            break;
+            return tr("'%1': no value for %2; its values are %3").arg(condition, field, listed);
     }
-    return tr("'%1': no value for %2; its values are %3").arg(condition, field, choices.join(", "));
+    return condition;  // no other kind
 }
 
 void RosterProxy::setStarredOnly(bool on) {

@@ -161,7 +161,6 @@ void RosterTableWindow::applyFilter() {
 
 void RosterTableWindow::updateActions() {
     const std::vector<int> chosen = selectedRecords();
-    compare_->setText(tr("Co&mpare"));
     compare_->setEnabled(chosen.size() >= 2 && chosen.size() <= 4);
     const auto& roster = session_.roster();
     const bool allStarred = roster && std::ranges::all_of(chosen, [&](int record) {
@@ -169,6 +168,7 @@ void RosterTableWindow::updateActions() {
                             });
     star_->setText(allStarred && !chosen.empty() ? tr("Un&star") : tr("&Star"));
     star_->setEnabled(!chosen.empty() && session_.keepsStars());
+    starredOnly_->setEnabled(session_.keepsStars());  // without a history nothing is starred
 }
 
 void RosterTableWindow::showTitle() {
@@ -187,6 +187,7 @@ void RosterTableWindow::retranslate() {
     }
     exportButton_->setText(tr("Export CSV…"));
     starredOnly_->setText(tr("Starred &only"));
+    compare_->setText(tr("Co&mpare"));
     updateActions();
     retranslateCopyActions(view_);
     changesLine_->showChanges(session_.roster().get());

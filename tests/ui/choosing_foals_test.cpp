@@ -94,6 +94,8 @@ TEST_F(ChoosingFoalsTest, BestValuesAreMarkedUntilTurnedOff) {
 // the foal while its record holds its name, through reloads and a restart, and shows in
 // the list, Starred only, the export and foalix-dump.
 TEST_F(ChoosingFoalsTest, StarsStayWithTheirFoals) {
+    openTable();  // without a history: no foal to show starred
+    EXPECT_FALSE(control<QCheckBox>(table_, "chkStarredOnly")->isEnabled());
     TempDir dir;
     start(QString::fromStdString(dir.str()));
     openTable();
