@@ -210,5 +210,23 @@ TEST_F(Languages, EveryCaptionFitsItsPlace) {
     }
 }
 
+// A caption longer than its place widens it and moves the rest of its row along by what it
+// needs beyond the room before the next control; one that fits moves nothing.
+TEST(PlacedControls, ACaptionThatNeedsMoreRoomMovesTheRestOfItsRow) {
+    QWidget parent;
+    auto* first = new QLabel("A caption far longer than its place", &parent);
+    auto* second = new QLabel("B", &parent);
+    const std::vector<std::pair<QWidget*, QRect>> row{{first, QRect(0, 0, 20, 10)},
+                                                      {second, QRect(30, 0, 20, 10)}};
+    const int needed = ui::neededWidth(first);
+    const int grown = ui::flowRow(row, 100);
+    EXPECT_EQ(grown, needed + ui::kGap - 30);
+    EXPECT_EQ(first->width(), needed);
+    EXPECT_EQ(second->x(), 30 + grown);
+    first->setText("A");
+    EXPECT_EQ(ui::flowRow(row, 100), 0);
+    EXPECT_EQ(second->x(), 30);
+}
+
 }  // namespace
 }  // namespace foalix::testing

@@ -368,6 +368,10 @@ TEST_F(MainWindowTest, FollowsTheSaveFile) {
     EXPECT_EQ(settledName(), "ベツ");
     EXPECT_EQ(box("txtHorseName"), "");
     EXPECT_EQ(fake_.messages.texts(), "");
+    // Turned off, following stays off at the next start.
+    action(window_.get(), "&Follow Save File")->setChecked(false);
+    start();
+    EXPECT_FALSE(action(window_.get(), "&Follow Save File")->isChecked());
 }
 
 // The save folder chosen by a drop, and by File → Select Folder; either is kept.
