@@ -91,7 +91,8 @@ TEST(History, UpgradesTheFilesOfEarlierReleases) {
             }
         }
         History history(file.string());
-        const auto& foal = history.foalsOf(history.reads(folder, slots[0])[0].id).begin()->second;
+        const savedata::HorseEntry foal =
+            history.foalsOf(history.reads(folder, slots[0])[0].id).begin()->second;
         EXPECT_EQ(listed + foal.name + foal.Grade + foal.Age + foal.Temper, expected);
         EXPECT_TRUE(history.star(folder, slots[0], 1, foal.name, true, 1));  // an empty table
         EXPECT_EQ(history.stars(folder, slots[0]).size(), 1u);
