@@ -212,7 +212,9 @@ bool ValueFilter::valuesMatch(const HorseEntry& entry) const {
 
 bool ValueFilter::matches(const HorseEntry& entry) const {
     const auto nameHolds = [&entry](const std::string& word) {
-        return !std::ranges::search(entry.name, word, {}, lowerAscii, lowerAscii).empty();
+        return std::search(entry.name.begin(), entry.name.end(), word.begin(), word.end(),
+                           [](char a, char b) { return lowerAscii(a) == lowerAscii(b); }) !=
+               entry.name.end();
     };
     return valuesMatch(entry) && std::ranges::all_of(nameWords_, nameHolds);
 }
