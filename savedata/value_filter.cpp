@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "savedata/utf8.h"
+
 namespace foalix::savedata {
 
 namespace {
@@ -34,18 +36,12 @@ std::string_view trimmedCaption(std::string_view caption) {
 // `word` with its full-width ASCII (U+FF01 to U+FF5E, what a Japanese input method types
 // for "ＳＰ＞＝Ａ") as ASCII; every other character as it is.
 std::string narrowed(std::string_view word) {
+    constexpr char32_t kFirstWide = 0xFF01;
+    constexpr char32_t kLastWide = 0xFF5E;
+    constexpr char32_t kWideToAscii = 0xFEE0;
     std::string narrow;
-    for (std::size_t at = 0; at < word.size(); ++at) {
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(word[at + k]); };
-        if (at + 2 < word.size() && byte(0) == 0xEF && (byte(2) & 0xC0) == 0x80) {
-            const unsigned code = 0xF000U | ((byte(1) & 0x3FU) << 6) | (byte(2) & 0x3FU);
-            if (code >= 0xFF01 && code <= 0xFF5E) {
-                narrow += static_cast<char>(code - 0xFEE0);
-                at += 2;
-                continue;
-            }
-        }
-        narrow += word[at];
+    for (const char32_t c : decodeUtf8(word)) {
+        appendUtf8(narrow, c >= kFirstWide && c <= kLastWide ? c - kWideToAscii : c);
     }
     return narrow;
 }
