@@ -229,6 +229,10 @@ QString RosterModel::columnTitle(std::string_view key) {
                               : tr("Change");
 }
 
+QString RosterModel::captionOf(const savedata::HorseField& field) {
+    return QCoreApplication::translate("HorseField", field.caption).trimmed();
+}
+
 QString RosterModel::changeTitle(std::string_view change) {
     return change == "added" ? tr("added") : change == "removed" ? tr("removed") : tr("changed");
 }

@@ -47,6 +47,8 @@ class RosterModel : public QAbstractTableModel {
     // A column's title in the interface's language, by its key in foalix-dump's output:
     // "row", "name", a field's key, "starred", or the comparison's "change".
     static QString columnTitle(std::string_view key);
+    // A field's caption in the interface's language, without the blanks that align it.
+    static QString captionOf(const savedata::HorseField& field);
     // A comparison's kind of change ("added", "removed", "changed") as the table shows it.
     static QString changeTitle(std::string_view change);
     // The field of a value column; none for No., the name and ★.

@@ -124,7 +124,7 @@ void CompareWindow::showFoals() {
     model_->setHorizontalHeaderLabels(names);
     QStringList captions;
     for (const savedata::HorseField& field : savedata::kHorseFields) {
-        captions << QCoreApplication::translate("HorseField", field.caption).trimmed();
+        captions << session::RosterModel::captionOf(field);
         QList<QStandardItem*> row;
         const int best = savedata::standoutRank(field, entries);
         for (const Chosen& foal : chosen_) {

@@ -1,20 +1,17 @@
 #include "ui/radar_chart.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
 #include <array>
+
+#include "session/roster_model.h"
 
 namespace foalix::ui {
 namespace {
 
 constexpr int kRings = 5;  // D C B A S
 constexpr int kLegendRow = 18;
-
-QString caption(const savedata::HorseField& field) {
-    return QCoreApplication::translate("HorseField", field.caption).trimmed();
-}
 
 }  // namespace
 
@@ -100,7 +97,7 @@ void RadarChart::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(grid, 1));
         painter.drawLine(centre(), pointOn(axis, 1));
         const QPointF at = pointOn(axis, 1.18);
-        const QString name = caption(*fields[axis]);
+        const QString name = session::RosterModel::captionOf(*fields[axis]);
         const QRectF box(at.x() - 40, at.y() - 9, 80, 18);
         painter.setPen(text);
         painter.drawText(box, Qt::AlignCenter, name);

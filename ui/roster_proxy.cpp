@@ -1,6 +1,5 @@
 #include "ui/roster_proxy.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 #include "session/roster_model.h"
@@ -30,9 +29,7 @@ std::optional<savedata::FilterError> RosterProxy::setFilter(
 savedata::ValueFilter::Captions RosterProxy::captions() {
     savedata::ValueFilter::Captions named;
     for (const savedata::HorseField& field : savedata::kHorseFields) {
-        named.emplace_back(
-            QCoreApplication::translate("HorseField", field.caption).trimmed().toStdString(),
-            &field);
+        named.emplace_back(RosterModel::captionOf(field).toStdString(), &field);
     }
     return named;
 }
