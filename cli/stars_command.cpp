@@ -123,13 +123,7 @@ std::optional<std::set<int>> starredRows(const std::string& historyFile,
     if (reported(history, historyFile, err)) {
         return std::nullopt;
     }
-    std::set<int> starred;
-    for (int row : rows) {
-        if (stars.contains({row, table.row(row).name})) {
-            starred.insert(row);
-        }
-    }
-    return starred;
+    return history::starredAmong(stars, table, rows);
 }
 
 int runStars(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {

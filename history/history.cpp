@@ -546,4 +546,15 @@ std::vector<StarredFoal> History::allStars() {
         kCannotRead, [&] { return starsOf(nullptr, 0); }, std::vector<StarredFoal>());
 }
 
+std::set<int> starredAmong(const std::set<std::pair<int, std::string>>& stars,
+                           const savedata::HorseTable& table, const std::vector<int>& records) {
+    std::set<int> starred;
+    for (int record : records) {
+        if (stars.contains({record, table.row(record).name})) {
+            starred.insert(record);
+        }
+    }
+    return starred;
+}
+
 }  // namespace foalix::history

@@ -152,4 +152,9 @@ class History {
     Notice notice_;
 };
 
+// The records among `records` whose foal is starred by `stars` (a slot's, as History::stars
+// gives them): a star is the foal's while the star's record holds the star's name.
+std::set<int> starredAmong(const std::set<std::pair<int, std::string>>& stars,
+                           const savedata::HorseTable& table, const std::vector<int>& records);
+
 }  // namespace foalix::history

@@ -172,12 +172,8 @@ void RosterSession::readStars(LoadedRoster& roster) {
     if (!history_) {
         return;
     }
-    for (const auto& [record, name] : history_->stars(roster.saveFolder, roster.slot)) {
-        if (std::ranges::binary_search(roster.used, record) &&
-            roster.table.row(record).name == name) {
-            roster.starred.insert(record);
-        }
-    }
+    roster.starred = history::starredAmong(history_->stars(roster.saveFolder, roster.slot),
+                                           roster.table, roster.used);
     showHistoryNotice();
 }
 
