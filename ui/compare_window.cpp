@@ -13,10 +13,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 #include "savedata/run_time_error.h"
 #include "session/roster_model.h"
 #include "session/roster_session.h"
+#include "ui/column_fit.h"
 #include "ui/radar_chart.h"
 #include "ui/table_copy.h"
 
@@ -146,14 +148,11 @@ void CompareWindow::showFoals() {
         model_->appendRow(row);
     }
     model_->setVerticalHeaderLabels(captions);
-    view_->resizeColumnsToContents();
     // The table as wide as its columns, up to half the screen, the chart taking the rest:
     // longer captions or names widen the window rather than cut a foal off.
-    int wide = 2 * view_->frameWidth() + view_->verticalHeader()->sizeHint().width() +
-               view_->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < model_->columnCount(); ++column) {
-        wide += view_->columnWidth(column);
-    }
+    const int wide = fitColumnsToContents(view_, false, std::numeric_limits<int>::max()) +
+                     2 * view_->frameWidth() + view_->verticalHeader()->sizeHint().width() +
+                     view_->verticalScrollBar()->sizeHint().width();
     view_->setMinimumWidth(std::min(wide, screen()->availableGeometry().width() / 2));
     view_->setCurrentIndex(QModelIndex());  // no cell looks chosen: the table is read whole
     chart_->setFoals(std::move(drawn));
