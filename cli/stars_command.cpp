@@ -6,12 +6,7 @@
 #include "cli/dump_command.h"
 #include "cli/dump_common.h"
 #include "history/history.h"
-
-#ifdef _WIN32
-#include <windows.h>
-// shlobj.h needs windows.h first.
-#include <shlobj.h>
-#endif
+#include "savedata/install_folders.h"
 
 namespace foalix::cli {
 namespace {
@@ -24,15 +19,6 @@ constexpr const char* kFooter =
     "Exit status: 0 listed (a history that is not there holds no stars); 4 the history\n"
     "cannot be read (why on stderr); 64 bad usage.\n"
     "Text gives the time in local time (ISO 8601), CSV and JSON in Unix seconds.";
-
-#ifdef _WIN32
-std::string utf8(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
-    return bytes;
-}
-#endif
 
 // The history's sentence about what went wrong, on `err`; false when there was none.
 bool reported(history::History& history, const std::string& file, std::ostream& err) {
@@ -89,15 +75,7 @@ void writeStars(std::ostream& out, Format format, const std::string& file,
 std::string defaultHistoryFile() {
 #ifdef _WIN32
     // Where the window's Qt puts it: the known folder, not the variable.
-    std::string folder;
-    PWSTR known = nullptr;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &known))) {
-        folder = utf8(known);
-    } else if (const wchar_t* variable = _wgetenv(L"LOCALAPPDATA")) {
-        folder = utf8(variable);
-    }
-    CoTaskMemFree(known);
-    return folder + "\\foalix\\" + history::kHistoryFileName;
+    return savedata::localAppDataFolder() + "\\foalix\\" + history::kHistoryFileName;
 #else
     const char* data = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");

@@ -59,4 +59,9 @@ InstallFolders wineInstallFolders(const std::string& winePrefix, const std::stri
 // Wine prefix named by $WINEPREFIX (or ~/.wine), where Linux players run the game.
 InstallFolders systemInstallFolders();
 
+#ifdef _WIN32
+// The user's local application data folder (%LOCALAPPDATA%), as Windows names it.
+std::string localAppDataFolder();
+#endif
+
 }  // namespace foalix::savedata

@@ -66,4 +66,9 @@ InstallFolders systemInstallFolders() {
     return folders;
 }
 
+std::string localAppDataFolder() {
+    const std::wstring known = knownFolder(FOLDERID_LocalAppData);
+    return utf8(known.empty() ? environment(L"LOCALAPPDATA") : known);
+}
+
 }  // namespace foalix::savedata
