@@ -42,10 +42,13 @@ dump: build
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j2
 
-# The test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The test suite under AddressSanitizer and UndefinedBehaviorSanitizer. Built with CMake's
+# default generator (Unix Makefiles), as a packager or a newcomer typing
+# `cmake -S . -B build && cmake --build build` builds it, where the other builds use Ninja.
+SANITIZE_GENERATOR := -G "Unix Makefiles"
 test-sanitize: deps
-	@cmake -S . -B $(SANITIZE_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DFOALIX_SANITIZE=ON -DFOALIX_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(SANITIZE_BUILD)
+	@cmake -S . -B $(SANITIZE_BUILD) $(SANITIZE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DFOALIX_SANITIZE=ON -DFOALIX_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(SANITIZE_BUILD) --parallel $$(nproc)
 	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j2
 
 # The load fuzzer (libFuzzer), which changes the sample saves; the number of inputs it

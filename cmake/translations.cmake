@@ -9,7 +9,9 @@ function(foalix_add_translations target)
   foreach(language IN LISTS FOALIX_LANGUAGES)
     set(ts ${PROJECT_SOURCE_DIR}/translations/foalix_${language}.ts)
     set(qm ${CMAKE_CURRENT_BINARY_DIR}/translations/foalix_${language}.qm)
+    # lrelease makes no folder: Ninja makes an output's folder itself, Make does not.
     add_custom_command(OUTPUT ${qm}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/translations
                        COMMAND ${FOALIX_LRELEASE} -silent ${ts} -qm ${qm}
                        DEPENDS ${ts} VERBATIM)
     list(APPEND qm_files ${qm})
