@@ -42,7 +42,7 @@ void writeHistory(const std::string& file, bool full) {
             read.bind(info.saveFolder).bind(slot).bind(info.readAt).bind(info.fileTime);
             read.bind(info.contentHash).bind(n == 0 ? std::optional<int>() : 1).step();
             read.reset();
-            const std::int64_t id = sqlite3_last_insert_rowid(db.handle());
+            const std::int64_t id = db.lastInsertId();
             for (const auto& [record, entry] : foals) {
                 foal.bind(id).bind(record).bind(entry.name);
                 for (const auto& field : savedata::kHorseFields) {

@@ -1,6 +1,9 @@
 #include "history/sqlite.h"
 
+#include <sqlite3.h>
+
 #include <filesystem>
+#include <string_view>
 
 namespace foalix::history {
 namespace {
@@ -35,6 +38,22 @@ std::string readOnlyUri(const std::string& file) {
 
 }  // namespace
 
+bool SqliteError::busy() const {
+    return code() == SQLITE_BUSY || code() == SQLITE_LOCKED;
+}
+
+bool SqliteError::damaged() const {
+    return code() == SQLITE_CORRUPT || code() == SQLITE_NOTADB;
+}
+
+bool SqliteError::full() const {
+    return code() == SQLITE_FULL;
+}
+
+bool SqliteError::unwritable() const {
+    return code() == SQLITE_READONLY || code() == SQLITE_CANTOPEN || code() == SQLITE_PERM;
+}
+
 Connection::Connection(const std::string& file, Mode mode) {
     const int code = mode == Mode::ReadOnly
                          ? sqlite3_open_v2(readOnlyUri(file).c_str(), &db_,
@@ -59,12 +78,30 @@ void Connection::exec(const char* sql) {
     }
 }
 
+void Connection::setBusyTimeout(int milliseconds) {
+    sqlite3_busy_timeout(db_, milliseconds);
+}
+
+std::int64_t Connection::lastInsertId() const {
+    return sqlite3_last_insert_rowid(db_);
+}
+
+bool Connection::inTransaction() const {
+    return sqlite3_get_autocommit(db_) == 0;
+}
+
+void Connection::rollbackQuietly() noexcept {
+    if (inTransaction()) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+}
+
 void Connection::fail(int code) const {
     throw SqliteError(code, sqlite3_errmsg(db_));
 }
 
 Statement::Statement(Connection& connection, const char* sql) : connection_(connection) {
-    if (const int code = sqlite3_prepare_v2(connection.handle(), sql, -1, &statement_, nullptr);
+    if (const int code = sqlite3_prepare_v2(connection.db_, sql, -1, &statement_, nullptr);
         code != SQLITE_OK) {
         connection.fail(code);
     }
@@ -133,6 +170,27 @@ void Statement::reset() {
     sqlite3_reset(statement_);
     sqlite3_clear_bindings(statement_);
     next_ = 1;
+}
+
+Transaction::Transaction(Connection& connection) : connection_(connection) {
+    connection_.exec("BEGIN IMMEDIATE");
+}
+
+Transaction::~Transaction() {
+    if (open_) {
+        connection_.rollbackQuietly();
+    }
+}
+
+void Transaction::commit() {
+    connection_.exec("COMMIT");
+    open_ = false;
+}
+
+std::int64_t singleInteger(Connection& connection, const std::string& sql) {
+    Statement query(connection, sql);
+    query.step();
+    return query.integer(0);
 }
 
 }  // namespace foalix::history

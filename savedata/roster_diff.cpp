@@ -21,6 +21,15 @@ Foals foalsOf(const HorseTable& table, const std::vector<int>& used) {
     return foals;
 }
 
+bool isSameFoal(const HorseEntry* now, const std::string& name) {
+    return now != nullptr && now->name == name;
+}
+
+const HorseEntry* entryOf(const Foals& foals, int record) {
+    const auto found = foals.find(record);
+    return found == foals.end() ? nullptr : &found->second;
+}
+
 Trend trendOf(const HorseField& field, const std::string& old, const std::string& now) {
     const int before = field.scale.rank(old);
     const int after = field.scale.rank(now);
@@ -33,14 +42,14 @@ Trend trendOf(const HorseField& field, const std::string& old, const std::string
 RosterDiff diffRosters(const Foals& old, const Foals& now) {
     RosterDiff diff;
     for (const auto& [row, entry] : old) {
-        const auto same = now.find(row);
-        if (same == now.end() || same->second.name != entry.name) {
+        const HorseEntry* same = entryOf(now, row);
+        if (!isSameFoal(same, entry.name)) {
             diff.removed.emplace(row, entry);
             continue;
         }
         for (const auto& field : kHorseFields) {
             const std::string& before = entry.*field.member;
-            const std::string& after = same->second.*field.member;
+            const std::string& after = same->*field.member;
             if (before != after) {
                 diff.changed.push_back(
                     {row, entry.name, &field, before, after, trendOf(field, before, after)});
@@ -48,8 +57,7 @@ RosterDiff diffRosters(const Foals& old, const Foals& now) {
         }
     }
     for (const auto& [row, entry] : now) {
-        const auto same = old.find(row);
-        if (same == old.end() || same->second.name != entry.name) {
+        if (!isSameFoal(entryOf(old, row), entry.name)) {
             diff.added.emplace(row, entry);
         }
     }

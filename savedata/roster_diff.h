@@ -19,6 +19,14 @@ using Foals = std::map<int, HorseEntry>;
 // The rows `used` of `table`.
 Foals foalsOf(const HorseTable& table, const std::vector<int>& used);
 
+// The one rule of which foal a record holds, wherever a foal is followed from read to read
+// (what changed, the stars, the foal shown, the foals compared): a record holds the same
+// foal while it holds the same name; a record whose name changed holds another foal, and
+// an empty record none. `now` is the record's entry now, null when the record is empty.
+bool isSameFoal(const HorseEntry* now, const std::string& name);
+// The entry of `record` among `foals`, or null.
+const HorseEntry* entryOf(const Foals& foals, int record);
+
 // Which way a value moved. Grades and aptitudes have a better end (S); age, growth, sex
 // and temper only differ.
 enum class Trend { Better, Worse, Neither };

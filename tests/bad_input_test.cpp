@@ -176,7 +176,7 @@ TEST(BadInput, HistoryThatCannotBeUsed) {
              other->exec("BEGIN IMMEDIATE; DELETE FROM foals;");
              return other;
          },
-         notKept + "another Foalix is writing to it", 1},
+         "This read waits to be kept in the history: another program is using it", 1},
         {"full",
          [&](const fs::path& file, history::Limits& limits) {
              keptBefore(file);

@@ -4,6 +4,7 @@
 // releases upgraded; a file it cannot use at first, and damaged ones set aside.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <set>
 #include <tuple>
@@ -66,6 +67,50 @@ TEST(History, KeepsEachChangeOnceAndComparesWithTheReadBefore) {
     EXPECT_EQ(second.foalsOf(newest.id), roster("S"));
     EXPECT_TRUE(second.clear());
     EXPECT_TRUE(first.reads(readOf(1, 0).saveFolder, 1).empty());
+}
+
+// Another program holds the history (a database browser, a backup): a read gives up waiting
+// at once and waits in memory, compared with the newest read kept or waiting; the same save
+// read again waits once. Retries while the lock is held cost nothing; once it frees, the
+// waiting reads are kept, oldest first, without another save.
+TEST(History, AReadThatMeetsALockWaitsAndIsKeptOnceItFrees) {
+    using Clock = std::chrono::steady_clock;
+    const auto millisSince = [](Clock::time_point start) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+    };
+    testing::TempDir dir;
+    const std::string file = (dir.path() / kHistoryFileName).string();
+    History history(file);
+    history.keep(readOf(1, 1000), roster("B"));
+    Connection other(file);
+    other.exec("BEGIN EXCLUSIVE");
+    // Each read: its grade, and the grade of the read it is compared with.
+    for (const auto& [at, grade, comparedWith] :
+         std::vector<std::tuple<int, std::string, std::string>>{
+             {1001, "A", "B"}, {1002, "A", "B"}, {1003, "S", "A"}}) {
+        SCOPED_TRACE(at);
+        const auto start = Clock::now();
+        const auto baseline = history.keep(readOf(1, at), roster(grade));
+        EXPECT_LT(millisSince(start), 400);
+        EXPECT_EQ(baseline ? baseline->foals.at(4).Grade : "", comparedWith);
+        EXPECT_EQ(history.takeNotice().text(),
+                  "This read waits to be kept in the history: another program is using it");
+    }
+    const auto start = Clock::now();
+    EXPECT_FALSE(history.keepWaiting());
+    EXPECT_LT(millisSince(start), 50);
+    EXPECT_EQ(history.takeNotice().text(), "");
+    EXPECT_EQ(history.reads(readOf(1, 0).saveFolder, 1).size(), 1u);  // reading never waits
+    other.exec("COMMIT");
+    EXPECT_TRUE(history.keepWaiting());
+    EXPECT_FALSE(history.hasWaiting());
+    EXPECT_EQ(history.takeNotice().text(), "The reads that waited are kept in the history");
+    std::string listed;
+    for (const KeptRead& read : history.reads(readOf(1, 0).saveFolder, 1)) {
+        listed += std::to_string(read.readAt) + history.foalsOf(read.id).at(4).Grade +
+                  (read.changes ? std::to_string(*read.changes) : "-") + " ";
+    }
+    EXPECT_EQ(listed, "1003S1 1001A1 1000B- ");
 }
 
 // The kept files of the release without versions and of version 1: every read stays,

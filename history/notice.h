@@ -1,0 +1,52 @@
+// What the history says when something went wrong with it: one line, a sentence with one
+// argument, marked for the windows to show in the player's language. The argument is a
+// reason (itself marked, and given the detail as its own argument when it takes one) or
+// the detail alone: a file's name, or SQLite's or the system's own words.
+#pragma once
+
+#include <string>
+
+#include "savedata/translatable.h"
+
+namespace foalix::history {
+
+class SqliteError;
+
+struct Notice {
+    const char* sentence = nullptr;
+    const char* reason = nullptr;
+    std::string detail;
+
+    bool empty() const { return sentence == nullptr; }
+    // The line as it stands, untranslated.
+    std::string text() const;
+};
+
+// The sentences, in the words the window translates.
+inline constexpr const char* kNotKept = QT_TRANSLATE_NOOP("History", "History not kept: %1");
+inline constexpr const char* kReadNotKept =
+    QT_TRANSLATE_NOOP("History", "This read was not kept in the history: %1");
+inline constexpr const char* kReadWaits =
+    QT_TRANSLATE_NOOP("History", "This read waits to be kept in the history: %1");
+inline constexpr const char* kWaitingKept =
+    QT_TRANSLATE_NOOP("History", "The reads that waited are kept in the history");
+inline constexpr const char* kCannotRead =
+    QT_TRANSLATE_NOOP("History", "The history cannot be read: %1");
+inline constexpr const char* kNotCleared =
+    QT_TRANSLATE_NOOP("History", "The history was not cleared: %1");
+inline constexpr const char* kStarNotChanged =
+    QT_TRANSLATE_NOOP("History", "The star was not changed: %1");
+inline constexpr const char* kSetAside =
+    QT_TRANSLATE_NOOP("History", "History was damaged: set aside as %1, a new one started");
+inline constexpr const char* kNewer = QT_TRANSLATE_NOOP("History", "made by a newer Foalix");
+inline constexpr const char* kNotSetAside =
+    QT_TRANSLATE_NOOP("History", "it is damaged and could not be set aside (%1)");
+
+// Why a use gave up waiting for the history.
+inline constexpr const char* kInUse = QT_TRANSLATE_NOOP("History", "another program is using it");
+
+// `sentence` with the reason SQLite's failure gives, in words a player understands where
+// there are such words.
+Notice failure(const char* sentence, const SqliteError& error);
+
+}  // namespace foalix::history

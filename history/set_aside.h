@@ -1,0 +1,20 @@
+// A damaged history is never deleted: it is renamed aside, with its write-ahead log, under
+// a name no earlier one has, so a player (or a bug report) still has its reads.
+#pragma once
+
+#include <string>
+
+namespace foalix::history {
+
+struct SetAside {
+    bool done = false;
+    std::string name;   // done: the file's new name, without its folder
+    std::string error;  // not done: the system's words
+};
+
+// Renames `file` and its log aside as `file`.damaged-<local time to the millisecond>
+// (with -2, -3… when that is taken); the log's index is rebuilt from the log and goes.
+// Nothing is half set aside: when the file cannot follow its log, the log goes back.
+SetAside setAside(const std::string& file);
+
+}  // namespace foalix::history
