@@ -44,6 +44,11 @@ struct LoadedRoster {
     bool lists(int record) const {
         return std::find(listed.begin(), listed.end(), record) != listed.end();
     }
+    // The entry of `record` when the record is used (listed or not), else null: an unused
+    // record's row holds what an earlier load left there.
+    const savedata::HorseEntry* heldBy(int record) const {
+        return std::binary_search(used.begin(), used.end(), record) ? &table.row(record) : nullptr;
+    }
 };
 
 }  // namespace foalix::session

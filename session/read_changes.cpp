@@ -1,11 +1,6 @@
 #include "session/read_changes.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QPainter>
-#include <QPalette>
-#include <QPixmap>
-#include <map>
 
 #include "session/language.h"
 
@@ -16,57 +11,52 @@ using savedata::ValueChange;
 
 namespace {
 
-constexpr const char* kNewMark = "新";
-
-// A change's mark, and what it says with the old value.
-std::pair<const char*, const char*> trendTexts(Trend trend) {
+Mark markOf(Trend trend) {
     switch (trend) {
         case Trend::Better:
-            return {"▲", QT_TRANSLATE_NOOP("ReadChanges", "▲ better: was %1")};
+            return Mark::Better;
         case Trend::Worse:
-            return {"▼", QT_TRANSLATE_NOOP("ReadChanges", "▼ worse: was %1")};
+            return Mark::Worse;
         case Trend::Neither:
             break;
     }
-    return {"◆", QT_TRANSLATE_NOOP("ReadChanges", "◆ changed: was %1")};
+    return Mark::Changed;
 }
 
-const char* trendMark(Trend trend) {
-    return trendTexts(trend).first;
-}
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("ReadChanges", text);
-}
-
-// A mark drawn as an icon, so the value beside it stays the cell's text (sorting,
-// copying and exporting read the text). ◆ takes the palette's text colour: an icon is
-// drawn once per mark and colour, so a change of theme draws it anew.
-QIcon markIcon(const char* mark) {
-    const QString text = QString::fromUtf8(mark);
-    const QColor colour = text == "▲"        ? QColor(0, 140, 60)
-                          : text == "▼"      ? QColor(200, 30, 30)
-                          : text == kNewMark ? QColor(20, 90, 200)
-                                             : QGuiApplication::palette().color(QPalette::Text);
-    static std::map<std::pair<QString, QRgb>, QIcon> icons;
-    QIcon& icon = icons[{text, colour.rgba()}];
-    if (icon.isNull()) {
-        QFont font = QGuiApplication::font();
-        const int size = QFontMetrics(font).height();
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        font.setBold(true);
-        painter.setFont(font);
-        painter.setPen(colour);
-        painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
-        painter.end();
-        icon = QIcon(pixmap);
+// What a value's mark says, with its old value.
+const char* noteOf(Trend trend) {
+    switch (trend) {
+        case Trend::Better:
+            return QT_TRANSLATE_NOOP("ReadChanges", "▲ better: was %1");
+        case Trend::Worse:
+            return QT_TRANSLATE_NOOP("ReadChanges", "▼ worse: was %1");
+        case Trend::Neither:
+            break;
     }
-    return icon;
+    return QT_TRANSLATE_NOOP("ReadChanges", "◆ changed: was %1");
+}
+
+QString translated(const char* text, const char* disambiguation = nullptr, int n = -1) {
+    return QCoreApplication::translate("ReadChanges", text, disambiguation, n);
 }
 
 }  // namespace
+
+QString markText(Mark mark) {
+    switch (mark) {
+        case Mark::New:
+            return QStringLiteral("新");
+        case Mark::Better:
+            return QStringLiteral("▲");
+        case Mark::Worse:
+            return QStringLiteral("▼");
+        case Mark::Changed:
+            return QStringLiteral("◆");
+        case Mark::None:
+            break;
+    }
+    return {};
+}
 
 ReadChanges::ReadChanges(savedata::RosterDiff diff, QDateTime since)
     : diff_(std::move(diff)), since_(std::move(since)) {}
@@ -80,9 +70,9 @@ const ValueChange* ReadChanges::change(int record, const savedata::HorseField& f
     return nullptr;
 }
 
-QIcon ReadChanges::foalMark(int record) const {
+Mark ReadChanges::foalMark(int record) const {
     if (isNew(record)) {
-        return markIcon(kNewMark);
+        return Mark::New;
     }
     bool better = false;
     bool worse = false;
@@ -95,21 +85,20 @@ QIcon ReadChanges::foalMark(int record) const {
         }
     }
     if (!any) {
-        return {};
+        return Mark::None;
     }
-    return markIcon(better == worse ? "◆" : better ? "▲" : "▼");
+    return better == worse ? Mark::Changed : better ? Mark::Better : Mark::Worse;
 }
 
 QString ReadChanges::foalNote(int record) const {
     if (isNew(record)) {
-        return QCoreApplication::translate("ReadChanges", "新: new since %1")
-            .arg(shortTime(since_, false));
+        return translated("新: new since %1").arg(shortTime(since_, false));
     }
     QStringList notes;
     for (const ValueChange& change : diff_.changed) {
         if (change.row == record) {
             notes << QString("%1 %2 %3→%4")
-                         .arg(QString::fromUtf8(trendMark(change.trend)),
+                         .arg(markText(markOf(change.trend)),
                               QCoreApplication::translate("HorseField", change.field->caption)
                                   .trimmed(),
                               QString::fromStdString(change.old),
@@ -119,43 +108,36 @@ QString ReadChanges::foalNote(int record) const {
     return notes.join('\n');
 }
 
-QIcon ReadChanges::valueMark(int record, const savedata::HorseField& field) const {
+Mark ReadChanges::valueMark(int record, const savedata::HorseField& field) const {
     const ValueChange* found = change(record, field);
-    return found ? markIcon(trendMark(found->trend)) : QIcon();
+    return found ? markOf(found->trend) : Mark::None;
 }
 
 QString ReadChanges::valueNote(int record, const savedata::HorseField& field) const {
     const ValueChange* found = change(record, field);
-    return found
-               ? translated(trendTexts(found->trend).second).arg(QString::fromStdString(found->old))
-               : QString();
+    return found ? translated(noteOf(found->trend)).arg(QString::fromStdString(found->old))
+                 : QString();
 }
 
-QString ReadChanges::summary(bool goneLink) const {
+std::optional<ReadChanges::Summary> ReadChanges::summaryParts() const {
     if (!since_.isValid()) {
-        return {};
+        return std::nullopt;
     }
     const bool today = since_.date() == QDate::currentDate();
     const auto count = [](const auto& changes) { return static_cast<int>(changes.size()); };
-    QString gone =
-        QCoreApplication::translate("ReadChanges", "%n gone", nullptr, count(diff_.removed));
-    if (goneLink) {
-        gone = gone.toHtmlEscaped();
-        if (!diff_.removed.empty()) {
-            gone = QString("<a href=\"gone\">%1</a>").arg(gone);
-        }
-    }
-    const auto escaped = [goneLink](QString text) {
-        return goneLink ? text.toHtmlEscaped() : text;
-    };
-    return escaped(QCoreApplication::translate("ReadChanges", "Since %1: %2, %3, %4",
-                                               "when, the new foals, the gone, the values"))
-        .arg(escaped(shortTime(since_, !today)),
-             escaped(
-                 QCoreApplication::translate("ReadChanges", "%n new", nullptr, count(diff_.added))),
-             gone,
-             escaped(QCoreApplication::translate("ReadChanges", "%n values changed", nullptr,
-                                                 count(diff_.changed))));
+    return Summary{shortTime(since_, !today), translated("%n new", nullptr, count(diff_.added)),
+                   translated("%n gone", nullptr, count(diff_.removed)),
+                   translated("%n values changed", nullptr, count(diff_.changed))};
+}
+
+QString ReadChanges::summaryPattern() {
+    return translated("Since %1: %2, %3, %4", "when, the new foals, the gone, the values");
+}
+
+QString ReadChanges::summary() const {
+    const auto parts = summaryParts();
+    return parts ? summaryPattern().arg(parts->since, parts->added, parts->gone, parts->values)
+                 : QString();
 }
 
 }  // namespace foalix::session

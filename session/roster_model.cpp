@@ -1,34 +1,11 @@
 #include "session/roster_model.h"
 
-#include <QColor>
 #include <QCoreApplication>
-#include <QFont>
-#include <QGuiApplication>
-#include <QPalette>
-#include <array>
 
 namespace foalix::session {
 namespace {
 
 constexpr int kLeadingColumns = 2;  // No. and the name
-
-// A quiet tint per grade, mixed into the palette's own background so it reads on light
-// and dark palettes alike; the letter stays, so nothing depends on the colour alone.
-QVariant gradeBackground(const QString& grade) {
-    static const QString kGrades = "SABCD";
-    static const std::array<int, 5> kHues{45, 120, 200, 270, 0};
-    const auto place = kGrades.indexOf(grade);
-    if (grade.size() != 1 || place < 0) {
-        return {};
-    }
-    const QColor base = QGuiApplication::palette().color(QPalette::Base);
-    const QColor tint = QColor::fromHsv(kHues[static_cast<std::size_t>(place)], 255, 255);
-    constexpr double kStrength = 0.22;
-    return QColor::fromRgbF(
-        static_cast<float>(base.redF() * (1 - kStrength) + tint.redF() * kStrength),
-        static_cast<float>(base.greenF() * (1 - kStrength) + tint.greenF() * kStrength),
-        static_cast<float>(base.blueF() * (1 - kStrength) + tint.blueF() * kStrength));
-}
 
 }  // namespace
 
@@ -51,7 +28,7 @@ void RosterModel::setMarkingBest(bool on) {
     markingBest_ = on;
     if (rowCount() > 0) {
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
-                         {Qt::FontRole, Qt::ToolTipRole, Qt::AccessibleTextRole});
+                         {BestRole, Qt::ToolTipRole, Qt::AccessibleTextRole});
     }
 }
 
@@ -123,32 +100,23 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const {
             return record;
         case RankRole:
             return field != nullptr ? field->scale.rank(stored) : record;
-        case Qt::TextAlignmentRole:
-            return column == kNameColumn ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                         : QVariant(Qt::AlignCenter);
-        case Qt::BackgroundRole:
-            return field != nullptr ? gradeBackground(QString::fromStdString(stored)) : QVariant();
-        case Qt::FontRole:
-            if (isMarkedBest(entry, field)) {
-                QFont bold;
-                bold.setBold(true);
-                return bold;
-            }
-            return {};
+        case BestRole:
+            return isMarkedBest(entry, field);
         case Qt::AccessibleTextRole:
             return isMarkedBest(entry, field) ? bestValueText(QString::fromStdString(stored))
                                               : QVariant();
-        case Qt::ToolTipRole:
+        case Qt::ToolTipRole: {
+            const QString note = cellNote(record, column);
             if (isMarkedBest(entry, field)) {
-                const QString note = changeMark(record, column, role).toString();
                 const QString best = tr("The best of the foals listed");
                 return note.isEmpty() ? best : note + '\n' + best;
             }
-            return changeMark(record, column, role);
-        case Qt::DecorationRole:
-            return changeMark(record, column, role);
+            return note.isEmpty() ? QVariant() : QVariant(note);
+        }
+        case MarkRole:
+            return static_cast<int>(cellMark(record, column));
         case FoalMarkRole:
-            return roster_->changes.foalMark(record);
+            return static_cast<int>(roster_->changes.foalMark(record));
         case FoalNoteRole:
             return roster_->changes.foalNote(record);
         default:
@@ -166,8 +134,6 @@ QVariant RosterModel::starCell(int record, int role) const {
             return record;
         case RankRole:
             return starred ? 1 : 0;
-        case Qt::TextAlignmentRole:
-            return QVariant(Qt::AlignCenter);
         case Qt::AccessibleTextRole:
             return starred ? tr("starred") : tr("not starred");
         default:
@@ -176,21 +142,26 @@ QVariant RosterModel::starCell(int record, int role) const {
 }
 
 // In the table, the name carries 新 for a new foal and each value its own mark.
-QVariant RosterModel::changeMark(int record, int column, int role) const {
+Mark RosterModel::cellMark(int record, int column) const {
     const ReadChanges& changes = roster_->changes;
-    const bool mark = role == Qt::DecorationRole;
+    if (column == kNumberColumn) {
+        return Mark::None;
+    }
+    if (column == kNameColumn) {
+        return changes.isNew(record) ? Mark::New : Mark::None;
+    }
+    return changes.valueMark(record, *fieldAt(column));
+}
+
+QString RosterModel::cellNote(int record, int column) const {
+    const ReadChanges& changes = roster_->changes;
     if (column == kNumberColumn) {
         return {};
     }
     if (column == kNameColumn) {
-        return changes.isNew(record)
-                   ? (mark ? QVariant(changes.foalMark(record)) : changes.foalNote(record))
-                   : QVariant();
+        return changes.isNew(record) ? changes.foalNote(record) : QString();
     }
-    const QIcon icon = changes.valueMark(record, *fieldAt(column));
-    return icon.isNull() ? QVariant()
-           : mark        ? QVariant(icon)
-                         : changes.valueNote(record, *fieldAt(column));
+    return changes.valueNote(record, *fieldAt(column));
 }
 
 QVariant RosterModel::headerData(int section, Qt::Orientation orientation, int role) const {

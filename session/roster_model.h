@@ -2,6 +2,8 @@
 // roster table: a row per listed foal (in list order), the columns No., the name, then
 // the fourteen values under their captions in the window's reading order, then ★ for the
 // foals the player starred. It shows the session's snapshot and keeps no copy of its own.
+// It gives what each cell says and means (its text, rank, marks, whether it is the best);
+// how that looks (tints, bold, icons) is the windows' (ui/roster_look.h).
 #pragma once
 
 #include <QAbstractTableModel>
@@ -19,9 +21,11 @@ class RosterModel : public QAbstractTableModel {
     enum Role {
         RecordRole = Qt::UserRole,  // the row's record number, in every column
         RankRole,                   // the cell's place on its field's scale (No.: the record)
-        FoalMarkRole,               // the foal's mark for the list: 新, ▲, ▼ or ◆
+        FoalMarkRole,               // the foal's Mark for the list: New, Better, Worse or Changed
         FoalNoteRole,               // and what it means, for the list's tooltip
         StarredRole,                // whether the player starred the foal, in every column
+        MarkRole,  // the cell's Mark: New on a new foal's name, a moved value's way
+        BestRole,  // whether the cell holds its column's best value, marked as such
     };
     static constexpr int kNumberColumn = 0;
     static constexpr int kNameColumn = 1;
@@ -32,8 +36,8 @@ class RosterModel : public QAbstractTableModel {
     void setRoster(std::shared_ptr<const LoadedRoster> roster);
     // The same load with other stars: the rows stay, their stars are told anew.
     void setStars(std::shared_ptr<const LoadedRoster> roster);
-    // Marks each graded cell holding its column's best value among the listed foals (bold,
-    // said in its tooltip and to screen readers); on unless the player turns it off.
+    // Marks each graded cell holding its column's best value among the listed foals (said in
+    // its tooltip and to screen readers, and shown in bold); on unless the player turns it off.
     void setMarkingBest(bool on);
     bool markingBest() const { return markingBest_; }
     // A best value as a screen reader says it: "A, best".
@@ -60,7 +64,9 @@ class RosterModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    QVariant changeMark(int record, int column, int role) const;
+    // The cell's mark, and its note for the tooltip.
+    Mark cellMark(int record, int column) const;
+    QString cellNote(int record, int column) const;
     QVariant starCell(int record, int role) const;
     bool isMarkedBest(const savedata::HorseEntry& entry, const savedata::HorseField* field) const;
 

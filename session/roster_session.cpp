@@ -2,16 +2,15 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QStandardPaths>
 
-#include "history/history.h"
 #include "savedata/install_folders.h"
 #include "savedata/list_order.h"
 #include "savedata/run_time_error.h"
 #include "savedata/slot_file.h"
 #include "savedata/slot_path.h"
+#include "session/logging.h"
 #include "session/roster_model.h"
 #include "session/slot_watcher.h"
 
@@ -45,35 +44,57 @@ QString defaultHistoryFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
-QString runTimeErrorText(int number, const std::string& description) {
-    return RosterSession::tr("Run-time error '%1':\n\n%2")
-        .arg(number)
-        .arg(QCoreApplication::translate("RunTimeError", description.c_str()));
-}
-
 RosterSession::RosterSession(platform::Platform& platform, const QString& historyFolder,
                              QObject* parent)
     : QObject(parent),
       platform_(platform),
-      settings_(platform.settings),
+      settings_(new Settings(platform.settings, this)),
       historyFile_(QDir(historyFolder.isEmpty() ? defaultHistoryFolder() : historyFolder)
                        .filePath(history::kHistoryFileName)),
       model_(new RosterModel(this)),
       watcher_(new SlotWatcher([this] { return reload(); }, SlotWatcher::kRetryMs, this)),
-      following_(settings_.follow()),
-      nameEncoding_(settings_.nameEncoding()) {
+      nameEncoding_(settings_->get(setting::nameEncoding)) {
     if (!historyFolder.isEmpty()) {
         history_ = std::make_unique<history::History>(historyFile_.toStdString());
     }
+    waitingReads_.setInterval(kWaitingRetryMs);
+    connect(&waitingReads_, &QTimer::timeout, this, &RosterSession::keepWaitingReads);
+    // Each choice takes effect however it was made: turned on, following reads at once.
+    settings_->follow(setting::followSaveFile, this, [this](bool on) { follow(on); });
+    settings_->follow(setting::markBestValues, model_,
+                      [this](bool on) { model_->setMarkingBest(on); });
+    connect(settings_, &Settings::changed, this, [this](const SettingKey* key) {
+        if (key == &setting::nameEncoding) {
+            nameEncoding_ = settings_->get(setting::nameEncoding);
+            reload(false);
+        }
+    });
 }
 
 RosterSession::~RosterSession() = default;
+
+void RosterSession::report(const Failure& failure) {
+    remember(failure.runTimeError != 0 ? QString("Run-time error %1: %2")
+                                             .arg(failure.runTimeError)
+                                             .arg(QString::fromStdString(failure.text))
+                                       : QString::fromStdString(failure.text));
+    emit failed(failure);
+}
+
+void RosterSession::remember(const QString& line) {
+    qCWarning(lcSession).noquote() << line;
+    constexpr std::size_t kKept = 10;
+    recentFailures_.push_back(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss ") + line);
+    if (recentFailures_.size() > kKept) {
+        recentFailures_.pop_front();
+    }
+}
 
 template <typename Action>
 bool RosterSession::reporting(Action&& action) {
     const auto failure = failureOf(std::forward<Action>(action));
     if (failure) {
-        emit failed(runTimeErrorText(failure->number(), failure->description()), true);
+        report({failure->number(), failure->description()});
     }
     return !failure;
 }
@@ -81,15 +102,16 @@ bool RosterSession::reporting(Action&& action) {
 bool RosterSession::settleSaveFolder() {
     const QString defaultFolder = platform_.folders.saveFolder;
     // Stored unless it is already: a write waits for the disk, at every start.
-    if (platform_.files.exists(defaultFolder) && settings_.saveFolder({}) != defaultFolder) {
-        reporting([&] { settings_.setSaveFolder(defaultFolder); });
+    if (platform_.files.exists(defaultFolder) &&
+        settings_->get(setting::saveFolder) != defaultFolder) {
+        reporting([&] { settings_->set(setting::saveFolder, defaultFolder); });
     }
-    RK5Path = settings_.saveFolder(defaultFolder);
+    RK5Path = settings_->get(setting::saveFolder, defaultFolder);
     return platform_.files.exists(RK5Path);
 }
 
 void RosterSession::storeSaveFolder() {
-    reporting([&] { settings_.setSaveFolder(RK5Path); });
+    reporting([&] { settings_->set(setting::saveFolder, RK5Path); });
 }
 
 void RosterSession::apply(int slot, AgeBoxes ages) {
@@ -125,7 +147,9 @@ bool RosterSession::load(const Request& request, bool quiet, bool asNewRead) {
             Load_Horses(SlotFile(roster->readFrom), request.ages, roster->table, nameEncoding_);
     };
     if (quiet) {
-        if (failureOf(read)) {
+        if (const auto failure = failureOf(read)) {
+            qCInfo(lcSession) << "reading again failed:" << failure->number()
+                              << failure->description().c_str();
             return false;
         }
     } else if (!reporting(read)) {
@@ -133,7 +157,7 @@ bool RosterSession::load(const Request& request, bool quiet, bool asNewRead) {
     }
     if (const char* message = statusMessage(result.status)) {
         if (!quiet) {
-            emit failed(QCoreApplication::translate("Load", message), false);
+            report({0, message});
         }
         return false;
     }
@@ -154,74 +178,25 @@ bool RosterSession::load(const Request& request, bool quiet, bool asNewRead) {
     return true;
 }
 
-void RosterSession::keep(LoadedRoster& roster) {
-    if (!history_) {
-        return;
-    }
-    const history::ReadInfo read{roster.saveFolder, roster.slot, QDateTime::currentSecsSinceEpoch(),
-                                 roster.fileTime, roster.contentHash};
-    const Foals foals = foalsOf(roster.table, roster.used);
-    if (const auto baseline = history_->keep(read, foals)) {
-        roster.changes = ReadChanges(diffRosters(baseline->foals, foals),
-                                     QDateTime::fromSecsSinceEpoch(baseline->read.readAt));
-    }
-    showHistoryNotice();
-}
-
-void RosterSession::readStars(LoadedRoster& roster) {
-    if (!history_) {
-        return;
-    }
-    roster.starred = history::starredAmong(history_->stars(roster.saveFolder, roster.slot),
-                                           roster.table, roster.used);
-    showHistoryNotice();
-}
-
-void RosterSession::toggleStars(const std::vector<int>& records) {
-    if (!history_ || !roster_) {
-        return;
-    }
-    std::vector<int> chosen;
-    std::ranges::copy_if(records, std::back_inserter(chosen),
-                         [this](int record) { return roster_->lists(record); });
-    if (chosen.empty()) {
-        return;
-    }
-    const bool on = !std::ranges::all_of(
-        chosen, [this](int record) { return roster_->starred.contains(record); });
-    auto next = std::make_shared<LoadedRoster>(*roster_);
-    const std::int64_t now = QDateTime::currentSecsSinceEpoch();
-    for (int record : chosen) {
-        if (!history_->star(next->saveFolder, next->slot, record, next->table.row(record).name, on,
-                            now)) {
-            break;
-        }
-        if (on) {
-            next->starred.insert(record);
-        } else {
-            next->starred.erase(record);
-        }
-    }
-    showHistoryNotice();
-    roster_ = std::move(next);
-    model_->setStars(roster_);
-    emit starsChanged();
-}
-
 // The model first, so every view sees the new rows when it hears of the load; the current
-// foal stays when the new load still lists it: the same record with the same name (a
-// record whose name changed holds another foal).
+// foal stays when the new load still lists it, holding the same foal.
 void RosterSession::publish(std::shared_ptr<const LoadedRoster> roster) {
     const bool stays =
         roster_ && roster && roster->lists(currentRecord_) &&
-        roster->table.row(currentRecord_).name == roster_->table.row(currentRecord_).name;
+        isSameFoal(roster->heldBy(currentRecord_), roster_->table.row(currentRecord_).name);
     roster_ = std::move(roster);
     if (!stays) {
         currentRecord_ = 0;
     }
     model_->setRoster(roster_);
+    if (!comparison_.foals.empty()) {
+        comparison_ = followFoals(comparison_, roster_.get());
+    }
     emit rosterChanged(roster_);
     emit currentRecordChanged(currentRecord_);
+    if (!comparison_.foals.empty()) {
+        emit comparisonChanged();
+    }
 }
 
 void RosterSession::setCurrentRecord(int record) {
@@ -233,14 +208,12 @@ void RosterSession::setCurrentRecord(int record) {
 }
 
 void RosterSession::setFollowing(bool on) {
-    following_ = on;
     // A convenience: a store that cannot be written keeps the last choice.
-    failureOf([&] { settings_.setFollow(on); });
-    follow(on);
+    failureOf([&] { settings_->set(setting::followSaveFile, on); });
 }
 
 void RosterSession::follow(bool readAtOnce) {
-    if (!following_ || !applied_) {
+    if (!following() || !applied_) {
         watcher_->stop();
         return;
     }
@@ -256,52 +229,7 @@ void RosterSession::follow(bool readAtOnce) {
 }
 
 void RosterSession::setNameEncoding(NameEncodingChoice choice) {
-    nameEncoding_ = choice;
-    reporting([&] { settings_.setNameEncoding(choice); });
-    reload(false);
-}
-
-std::vector<history::KeptRead> RosterSession::keptReads(const std::string& saveFolder, int slot) {
-    std::vector<history::KeptRead> reads;
-    if (history_ && slot != 0) {
-        reads = history_->reads(saveFolder, slot);
-        showHistoryNotice();
-    }
-    return reads;
-}
-
-savedata::Foals RosterSession::keptFoals(std::int64_t readId) {
-    savedata::Foals foals;
-    if (history_) {
-        foals = history_->foalsOf(readId);
-        showHistoryNotice();
-    }
-    return foals;
-}
-
-void RosterSession::clearHistory() {
-    if (history_) {
-        history_->clear();
-        showHistoryNotice();
-        emit historyChanged();
-    }
-}
-
-// One line in the status bar, never a message box: a reload happens unasked.
-void RosterSession::showHistoryNotice() {
-    const history::Notice line = history_ ? history_->takeNotice() : history::Notice();
-    if (line.empty()) {
-        return;
-    }
-    const QString detail = QString::fromStdString(line.detail);
-    QString argument = detail;
-    if (line.reason != nullptr) {
-        argument = QCoreApplication::translate("History", line.reason);
-        if (argument.contains("%1")) {
-            argument = argument.arg(detail);
-        }
-    }
-    emit notice(QCoreApplication::translate("History", line.sentence).arg(argument));
+    reporting([&] { settings_->set(setting::nameEncoding, choice); });
 }
 
 }  // namespace foalix::session

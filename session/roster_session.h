@@ -3,22 +3,30 @@
 // encoding of the last apply; runs every load (Apply, following the game, a new name
 // encoding); keeps each read in the history and works out what changed; and publishes
 // each load as one immutable snapshot, with the one roster model and the one current
-// foal that the list, the table and the value boxes all show.
+// foal that the list, the table and the value boxes all show. It keeps what the player
+// chose to compare, and compares kept reads, so no window asks another.
 //
 // Requests come from the windows as calls; results go out as signals: a load as
-// `rosterChanged`, the foal shown as `currentRecordChanged`, a message box's text as
-// `failed` (only for what the player asked for), one line for the status bar as `notice`.
+// `rosterChanged`, the foal shown as `currentRecordChanged`, what went wrong with a request
+// as `failed` (only for what the player asked for), one line for the status bar as
+// `notice`. Every failure is also logged (foalix.session, foalix.history) and the last few
+// kept for Help → Copy Diagnostics.
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <deque>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "history/history.h"
 #include "platform/platform.h"
 #include "savedata/roster_loader.h"
+#include "session/comparison.h"
 #include "session/loaded_roster.h"
 #include "session/settings.h"
 
@@ -26,6 +34,17 @@ namespace foalix::session {
 
 class RosterModel;
 class SlotWatcher;
+
+// What went wrong with what the player asked for, for a message box: a run-time error
+// (its number and description), or a load's message ("Save Data not found"), both
+// untranslated.
+struct Failure {
+    int runTimeError = 0;  // 0: a load's message
+    std::string text;
+};
+
+// Where a choice of foals to compare was made.
+enum class ChoiceSource { List, Table };
 
 class RosterSession : public QObject {
     Q_OBJECT
@@ -38,7 +57,7 @@ class RosterSession : public QObject {
     ~RosterSession() override;
 
     platform::Platform& platform() { return platform_; }
-    Settings& settings() { return settings_; }
+    Settings& settings() { return *settings_; }
     RosterModel* model() { return model_; }
     SlotWatcher* watcher() { return watcher_; }
     // The history of reads, or none.
@@ -70,7 +89,7 @@ class RosterSession : public QObject {
     int currentRecord() const { return currentRecord_; }
     void setCurrentRecord(int record);
 
-    bool following() const { return following_; }
+    bool following() const { return settings_->get(setting::followSaveFile); }
     // Follows the slot of the last apply while on; turned on, reads it at once, since
     // changes went unseen meanwhile. The choice is kept for the next start.
     void setFollowing(bool on);
@@ -79,10 +98,26 @@ class RosterSession : public QObject {
     // reported, and the choice holds for this run all the same) and reads the slot again,
     // marking nothing: other names are not foals that came and went.
     void setNameEncoding(savedata::NameEncodingChoice choice);
-    // The kept reads of a slot, newest first (none without a history), and a read's foals;
-    // what went wrong reading them is said as a notice.
+
+    // The foals chosen in the list or the table (the table's only while it is open).
+    void setChosen(ChoiceSource source, std::vector<int> records);
+    // What Compare Foals compares: two or more chosen in the table, else the list's choice.
+    std::vector<int> foalsToCompare() const;
+    // Compares the foals of `records` (two to four that the last load lists); false, with
+    // nothing changed, for any other number.
+    bool compare(const std::vector<int>& records);
+    // The foals compared, following every load.
+    const Comparison& comparison() const { return comparison_; }
+
+    // `records` of the last load as foalix-dump's CSV (the same whatever the language).
+    std::string csvOf(const std::vector<int>& records) const;
+
+    // The kept reads of a slot, newest first (none without a history), a read's foals, and
+    // what changed from one kept read to another; what went wrong reading them is said as
+    // a notice.
     std::vector<history::KeptRead> keptReads(const std::string& saveFolder, int slot);
     savedata::Foals keptFoals(std::int64_t readId);
+    savedata::RosterDiff compareReads(std::int64_t olderId, std::int64_t laterId);
     // Forgets every kept read; the notice says when it cannot.
     void clearHistory();
     // Stars the foals of `records` (those the last load lists), or unstars them when each is
@@ -91,16 +126,24 @@ class RosterSession : public QObject {
     void toggleStars(const std::vector<int>& records);
     bool keepsStars() const { return history_ != nullptr; }
 
+    // The last few failures, oldest first, each after its local time.
+    const std::deque<QString>& recentFailures() const { return recentFailures_; }
+
+    // How long the session waits between tries to keep reads that met a lock.
+    static constexpr int kWaitingRetryMs = 500;
+
   signals:
     void rosterChanged(const std::shared_ptr<const LoadedRoster>& roster);
     // Sent after every load too, since the foal's values may have changed.
     void currentRecordChanged(int record);
-    void failed(const QString& message, bool critical);
+    void failed(const foalix::session::Failure& failure);
     void notice(const QString& line);
-    // The history was cleared (a read kept comes with the load's rosterChanged).
+    // The kept reads changed other than by a load: cleared, or reads that waited kept.
     void historyChanged();
     // Foals were starred or unstarred: the roster is the last load's with its new stars.
     void starsChanged();
+    // Other foals compared, or the same ones after a load.
+    void comparisonChanged();
 
   private:
     struct Request {
@@ -115,34 +158,39 @@ class RosterSession : public QObject {
     void keep(LoadedRoster& roster);
     // The stars of the roster's slot that its records still hold.
     void readStars(LoadedRoster& roster);
+    void keepWaitingReads();
     void publish(std::shared_ptr<const LoadedRoster> roster);
     void follow(bool readAtOnce);
     void showHistoryNotice();
+    void report(const Failure& failure);
+    // Keeps `line` among the recent failures.
+    void remember(const QString& line);
     // Runs `action`; a run-time error it raises is reported, and false returned.
     template <typename Action>
     bool reporting(Action&& action);
 
     platform::Platform& platform_;
-    Settings settings_;
+    Settings* settings_;
     QString RK5Path;
     QString historyFile_;
     std::unique_ptr<history::History> history_;
     RosterModel* model_;
     SlotWatcher* watcher_;
+    // Tries again to keep the reads that met another program's lock.
+    QTimer waitingReads_;
     // The last apply that loaded: what following and reloads read again.
     std::optional<Request> applied_;
     std::shared_ptr<const LoadedRoster> roster_;
     int currentRecord_ = 0;
-    bool following_;
     savedata::NameEncodingChoice nameEncoding_;
+    std::vector<int> chosenInList_;
+    std::vector<int> chosenInTable_;
+    Comparison comparison_;
+    std::deque<QString> recentFailures_;
 };
 
 // Where the program keeps its history of reads: the per-user local data folder
 // ($XDG_DATA_HOME/foalix on Linux, %LOCALAPPDATA%\foalix on Windows).
 QString defaultHistoryFolder();
-
-// The text of a run-time error's message box: "Run-time error '76':\n\nPath not found",
-// in the interface's language.
-QString runTimeErrorText(int number, const std::string& description);
 
 }  // namespace foalix::session

@@ -16,7 +16,7 @@ void prepareApplication(const session::Settings& settings) {
     icon.addFile(":/icons/foalix-16.png", QSize(16, 16));
     icon.addFile(":/icons/foalix-32.png", QSize(32, 32));
     QApplication::setWindowIcon(icon);
-    session::installLanguage(session::languageOf(settings.language()));
+    session::installLanguage(session::languageOf(settings.get(session::setting::language)));
 }
 
 }  // namespace foalix::ui

@@ -12,8 +12,27 @@ ChangesLine::ChangesLine(session::RosterSession& session, QWidget* parent)
     connect(this, &QLabel::linkActivated, this, &ChangesLine::showGoneFoals);
 }
 
+namespace {
+
+// The summary as rich text, whose count of gone foals is a link ("gone") when any left.
+QString linkedSummary(const session::ReadChanges& changes) {
+    const auto parts = changes.summaryParts();
+    if (!parts) {
+        return {};
+    }
+    QString gone = parts->gone.toHtmlEscaped();
+    if (!changes.diff().removed.empty()) {
+        gone = QString("<a href=\"gone\">%1</a>").arg(gone);
+    }
+    return session::ReadChanges::summaryPattern().toHtmlEscaped().arg(
+        parts->since.toHtmlEscaped(), parts->added.toHtmlEscaped(), gone,
+        parts->values.toHtmlEscaped());
+}
+
+}  // namespace
+
 void ChangesLine::showChanges(const session::LoadedRoster* roster) {
-    const QString line = roster ? roster->changes.summary(true) : QString();
+    const QString line = roster ? linkedSummary(roster->changes) : QString();
     setText(line);
     setVisible(!line.isEmpty());
     // A list of the gone foals that the player has open follows; a closed one stays closed.

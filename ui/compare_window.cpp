@@ -77,49 +77,20 @@ CompareWindow::CompareWindow(session::RosterSession& session, QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture_, 1);
     layout->addLayout(buttons);
-    connect(&session, &session::RosterSession::rosterChanged, this, &CompareWindow::follow);
+    connect(&session, &session::RosterSession::comparisonChanged, this, &CompareWindow::showFoals);
     resize(860, 480);
-    restoreGeometry(session.settings().compareGeometry());
+    restoreGeometry(session.settings().get(session::setting::compareGeometry));
     retranslate();
-}
-
-void CompareWindow::compare(const std::vector<int>& records) {
-    chosen_.clear();
-    const auto& roster = session_.roster();
-    for (int record : records) {
-        if (roster && roster->lists(record) && chosen_.size() < kMostFoals) {
-            chosen_.push_back({record, roster->table.row(record), false});
-        }
-    }
-    showFoals();
-}
-
-void CompareWindow::follow() {
-    const auto& roster = session_.roster();
-    for (Chosen& foal : chosen_) {
-        // A foal the age boxes no longer list is still there; one whose record is empty or
-        // holds another name left.
-        const bool stays = roster && std::ranges::binary_search(roster->used, foal.record) &&
-                           roster->table.row(foal.record).name == foal.values.name;
-        foal.gone = !stays;
-        if (stays) {
-            foal.values = roster->table.row(foal.record);
-        }
-    }
-    showFoals();
 }
 
 // The table: a column per foal (a gone one greyed), a row per field, the best of each
 // graded row in bold on a tint when the foals still there differ.
 void CompareWindow::showFoals() {
     model_->clear();
+    const session::Comparison& comparison = session_.comparison();
     QStringList names;
     std::vector<RadarChart::Foal> drawn;
-    std::vector<const savedata::HorseEntry*> entries;
-    for (const Chosen& foal : chosen_) {
-        if (!foal.gone) {
-            entries.push_back(&foal.values);
-        }
+    for (const session::ComparedFoal& foal : comparison.foals) {
         names << (foal.gone ? tr("%1 (gone)").arg(text(foal.values.name)) : text(foal.values.name));
         drawn.push_back({text(foal.values.name), foal.values, foal.gone});
     }
@@ -128,8 +99,8 @@ void CompareWindow::showFoals() {
     for (const savedata::HorseField& field : savedata::kHorseFields) {
         captions << session::RosterModel::captionOf(field);
         QList<QStandardItem*> row;
-        const int best = savedata::standoutRank(field, entries);
-        for (const Chosen& foal : chosen_) {
+        const int best = comparison.bestOf(field);
+        for (const session::ComparedFoal& foal : comparison.foals) {
             auto* item = new QStandardItem(text(foal.values.*field.member));
             item->setTextAlignment(Qt::AlignCenter);
             item->setToolTip(QCoreApplication::translate("HorseField", field.meaning));
@@ -189,7 +160,8 @@ void CompareWindow::changeEvent(QEvent* event) {
 
 void CompareWindow::hideEvent(QHideEvent* event) {
     // A convenience: a store that cannot be written keeps the last place.
-    savedata::failureOf([this] { session_.settings().setCompareGeometry(saveGeometry()); });
+    savedata::failureOf(
+        [this] { session_.settings().set(session::setting::compareGeometry, saveGeometry()); });
     QWidget::hideEvent(event);
 }
 

@@ -9,6 +9,7 @@
 
 #include "session/roster_model.h"
 #include "session/roster_session.h"
+#include "ui/change_marks.h"
 
 namespace foalix::ui {
 namespace {
@@ -25,10 +26,13 @@ class NamesWithMarks : public QIdentityProxyModel {
         if (role == Qt::DisplayRole && index.data(RosterModel::StarredRole).toBool()) {
             return QStringLiteral("★ ") + QIdentityProxyModel::data(index, role).toString();
         }
-        const int from = role == Qt::DecorationRole ? RosterModel::FoalMarkRole
-                         : role == Qt::ToolTipRole  ? RosterModel::FoalNoteRole
-                                                    : role;
-        return QIdentityProxyModel::data(index, from);
+        if (role == Qt::DecorationRole) {
+            const QIcon icon = markIcon(static_cast<session::Mark>(
+                QIdentityProxyModel::data(index, RosterModel::FoalMarkRole).toInt()));
+            return icon.isNull() ? QVariant() : QVariant(icon);
+        }
+        return QIdentityProxyModel::data(
+            index, role == Qt::ToolTipRole ? int(RosterModel::FoalNoteRole) : role);
     }
 };
 
@@ -47,7 +51,8 @@ void FoalList::showSession(session::RosterSession& session) {
     setModelColumn(RosterModel::kNameColumn);
     // Selection changes, not the current item: the view makes an item current when it
     // takes the focus, and that is no click.
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, &session] {
+        session.setChosen(session::ChoiceSource::List, selectedRecords());
         if (const int record = selectedRow(); record != 0) {
             emit foalClicked(record);
         }

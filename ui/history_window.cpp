@@ -120,8 +120,7 @@ void HistoryWindow::compareChosen() {
     const auto& later =
         kept_.at(static_cast<std::size_t>(std::min(chosen[0].row(), chosen[1].row())));
     hint_->setText(tr("From %1 to %2").arg(localTime(older.readAt), localTime(later.readAt)));
-    comparison_->setDiff(
-        savedata::diffRosters(session_.keptFoals(older.id), session_.keptFoals(later.id)));
+    comparison_->setDiff(session_.compareReads(older.id, later.id));
 }
 
 }  // namespace foalix::ui

@@ -15,7 +15,6 @@
 
 namespace foalix::ui {
 
-using session::installedLanguage;
 using session::kLanguages;
 using session::Language;
 
@@ -41,13 +40,12 @@ MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
     mnuFollowSaveFile = mnuView->addAction(QString());
     mnuFollowSaveFile->setObjectName("mnuFollowSaveFile");
     mnuFollowSaveFile->setCheckable(true);
-    mnuFollowSaveFile->setChecked(session.following());
+    showSetting(mnuFollowSaveFile, session::setting::followSaveFile);
     connect(mnuFollowSaveFile, &QAction::toggled, &session, &session::RosterSession::setFollowing);
     mnuMarkBestValues = mnuView->addAction(QString());
     mnuMarkBestValues->setObjectName("mnuMarkBestValues");
     mnuMarkBestValues->setCheckable(true);
-    mnuMarkBestValues->setChecked(session.settings().markBestValues());
-    session.model()->setMarkingBest(mnuMarkBestValues->isChecked());
+    showSetting(mnuMarkBestValues, session::setting::markBestValues);
     connect(mnuMarkBestValues, &QAction::toggled, this, &MainMenus::mnuMarkBestValues_Click);
     mnuDarkTheme = mnuView->addAction(QString());
     mnuDarkTheme->setObjectName("mnuDarkTheme");
@@ -66,13 +64,29 @@ MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
         QAction* entry = mnuLanguage->addAction(QString::fromUtf8(kLanguages[i].native));
         entry->setObjectName(QString("mnuLanguage_") + kLanguages[i].key);
         entry->setCheckable(true);
-        entry->setChecked(kLanguages[i].language == installedLanguage());
         languages->addAction(entry);
         connect(entry, &QAction::triggered, this,
                 [this, i] { mnuLanguage_Click(static_cast<int>(i)); });
     }
+    // The language and the look follow their settings, however they were chosen.
+    session.settings().follow(session::setting::language, this, [this](const QString& key) {
+        const Language language = session::languageOf(key);
+        session::installLanguage(language);
+        for (QAction* entry : mnuLanguage->actions()) {
+            entry->setChecked(entry->objectName() ==
+                              QString("mnuLanguage_") + session::keyOf(language));
+        }
+    });
+    session.settings().follow(session::setting::darkTheme, this, [this](bool dark) {
+        applyTheme(dark);
+        // The locked boxes hold a colour of their own: the new look's menu colour.
+        for (QLineEdit* box : window_->centralWidget()->findChildren<QLineEdit*>()) {
+            colourLockedBox(box);
+        }
+        const QSignalBlocker quiet(mnuDarkTheme);
+        mnuDarkTheme->setChecked(dark);
+    });
     connect(mnuDarkTheme, &QAction::toggled, this, &MainMenus::mnuDarkTheme_Click);
-    mnuDarkTheme->setChecked(session.settings().darkTheme());
 
     mnuHelp = window->menuBar()->addMenu(QString());
     mnuAbout = action(mnuHelp, "mnuAbout", &MainMenus::aboutAsked);
@@ -97,26 +111,27 @@ void MainMenus::retranslate() {
     mnuAbout->setText(tr("&About Foalix"));
 }
 
+void MainMenus::showSetting(QAction* entry, const session::Setting<bool>& setting) {
+    session_.settings().follow(setting, entry, [entry](bool on) {
+        const QSignalBlocker quiet(entry);
+        entry->setChecked(on);
+    });
+}
+
+// The look, the marks and the language are conveniences: a store that cannot be written
+// keeps the last choice, and this run takes the new one.
 void MainMenus::mnuDarkTheme_Click(bool dark) {
-    applyTheme(dark);
-    // The locked boxes hold a colour of their own: the new look's menu colour.
-    for (QLineEdit* box : window_->centralWidget()->findChildren<QLineEdit*>()) {
-        colourLockedBox(box);
-    }
-    // The look is a convenience: a store that cannot be written keeps the last one.
-    savedata::failureOf([&] { session_.settings().setDarkTheme(dark); });
+    savedata::failureOf([&] { session_.settings().set(session::setting::darkTheme, dark); });
 }
 
 void MainMenus::mnuMarkBestValues_Click(bool mark) {
-    session_.model()->setMarkingBest(mark);
-    savedata::failureOf([&] { session_.settings().setMarkBestValues(mark); });
+    savedata::failureOf([&] { session_.settings().set(session::setting::markBestValues, mark); });
 }
 
-// The language is a convenience too: it is kept where the store can be written.
 void MainMenus::mnuLanguage_Click(int index) {
     const Language language = kLanguages.at(static_cast<std::size_t>(index)).language;
-    savedata::failureOf([&] { session_.settings().setLanguage(session::keyOf(language)); });
-    session::installLanguage(language);
+    savedata::failureOf(
+        [&] { session_.settings().set(session::setting::language, session::keyOf(language)); });
 }
 
 }  // namespace foalix::ui

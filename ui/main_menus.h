@@ -13,6 +13,8 @@ class QAction;
 class QMainWindow;
 class QMenu;
 
+#include "session/settings.h"
+
 namespace foalix::session {
 class RosterSession;
 }
@@ -40,6 +42,8 @@ class MainMenus : public QObject {
     void mnuMarkBestValues_Click(bool mark);
     void mnuLanguage_Click(int index);
     QAction* action(QMenu* menu, const char* name, void (MainMenus::*asked)());
+    // Ticks `entry` as `setting` says, at every change.
+    void showSetting(QAction* entry, const session::Setting<bool>& setting);
 
     QMainWindow* window_;
     session::RosterSession& session_;

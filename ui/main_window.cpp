@@ -10,6 +10,7 @@
 #include "session/roster_session.h"
 #include "ui/compare_window.h"
 #include "ui/dropped_save_folder.h"
+#include "ui/error_report.h"
 #include "ui/foal_list.h"
 #include "ui/history_window.h"
 #include "ui/placed_controls.h"
@@ -46,10 +47,10 @@ MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolde
             });
     // Nothing follows a change of size: the window keeps the size of its controls.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    connect(session_, &session::RosterSession::failed, this, [this](const QString& text, bool bad) {
-        platform_.messages.show(this, text, platform::Buttons::Ok,
-                                bad ? platform::Icon::Critical : platform::Icon::None);
-    });
+    connect(session_, &session::RosterSession::failed, this,
+            [this](const session::Failure& failure) {
+                reportFailure(platform_.messages, this, failure);
+            });
     // The status bar appears with its first line, not before: the window keeps its size.
     connect(session_, &session::RosterSession::notice, this,
             [this](const QString& line) { statusBar()->showMessage(line); });
@@ -127,20 +128,15 @@ RosterTableWindow* MainWindow::showRosterTable() {
 }
 
 CompareWindow* MainWindow::showCompare() {
-    std::vector<int> chosen = rosterTable_ && rosterTable_->isVisible()
-                                  ? rosterTable_->selectedRecords()
-                                  : std::vector<int>();
-    return compare(chosen.size() >= 2 ? chosen : lstHorse->selectedRecords());
+    return compare(session_->foalsToCompare());
 }
 
 CompareWindow* MainWindow::compare(const std::vector<int>& records) {
-    if (records.size() < 2 || records.size() > CompareWindow::kMostFoals) {
+    if (!session_->compare(records)) {
         statusBar()->showMessage(tr("Choose two to four foals to compare: Ctrl+click them"));
         return nullptr;
     }
-    auto* window = bringUp(compareWindow_, [this] { return new CompareWindow(*session_, this); });
-    window->compare(records);
-    return window;
+    return bringUp(compareWindow_, [this] { return new CompareWindow(*session_, this); });
 }
 
 HistoryWindow* MainWindow::showHistory() {

@@ -35,10 +35,15 @@ QMenu* addNameEncodingMenu(QMenu* view, session::RosterSession& session) {
         QAction* action = menu->addAction(QString());
         action->setObjectName(entry.objectName);
         action->setCheckable(true);
-        action->setChecked(entry.choice == session.nameEncoding());
         group->addAction(action);
         QObject::connect(action, &QAction::triggered, &session,
                          [&session, entry] { session.setNameEncoding(entry.choice); });
+        session.settings().follow(session::setting::nameEncoding, action,
+                                  [action, entry](NameEncodingChoice choice) {
+                                      if (choice == entry.choice) {
+                                          action->setChecked(true);
+                                      }
+                                  });
     }
     retranslateNameEncodingMenu(menu);
     return menu;

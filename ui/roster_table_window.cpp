@@ -15,14 +15,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <sstream>
 
-#include "savedata/roster_csv.h"
 #include "savedata/run_time_error.h"
 #include "session/roster_model.h"
 #include "session/roster_session.h"
 #include "ui/changes_line.h"
 #include "ui/column_fit.h"
+#include "ui/roster_look.h"
 #include "ui/roster_proxy.h"
 #include "ui/table_copy.h"
 
@@ -34,6 +33,7 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     : QWidget(owner, Qt::Window),
       session_(session),
       proxy_(new RosterProxy(this)),
+      look_(new RosterLook(this)),
       filter_(new QLineEdit(this)),
       count_(new QLabel(this)),
       changesLine_(new ChangesLine(session, this)),
@@ -45,8 +45,9 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     exportButton_ = new QPushButton(this);
     exportButton_->setObjectName("cmdExport");
     proxy_->setSourceModel(session.model());
+    look_->setSourceModel(proxy_);
     view_->setObjectName("tblRoster");
-    view_->setModel(proxy_);
+    view_->setModel(look_);
     view_->setSortingEnabled(true);
     view_->sortByColumn(-1, Qt::AscendingOrder);  // the list's order until a header is clicked
     makeRowTable(view_);
@@ -83,8 +84,10 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     connect(compare_, &QAction::triggered, this, [this] { emit compareAsked(selectedRecords()); });
     star_ = addTableAction(view_, "mnuStar", Qt::Key_Space);
     connect(star_, &QAction::triggered, this, [this] { session_.toggleStars(selectedRecords()); });
-    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &RosterTableWindow::updateActions);
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        session_.setChosen(session::ChoiceSource::Table, selectedRecords());
+        updateActions();
+    });
     connect(&session, &session::RosterSession::starsChanged, this,
             &RosterTableWindow::updateActions);
     // Filtering and unstarring under "Starred only" take rows away.
@@ -108,8 +111,9 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     connect(&session, &session::RosterSession::currentRecordChanged, this,
             &RosterTableWindow::selectRecord);
     resize(760, 420);
-    fitWidth_ = !restoreGeometry(session.settings().tableGeometry());
-    fitted_ = view_->horizontalHeader()->restoreState(session.settings().tableHeader());
+    fitWidth_ = !restoreGeometry(session.settings().get(session::setting::tableGeometry));
+    fitted_ = view_->horizontalHeader()->restoreState(
+        session.settings().get(session::setting::tableHeader));
     retranslate();
     showRoster();
 }
@@ -228,11 +232,12 @@ ComparisonView* RosterTableWindow::showGoneFoals() {
 }
 
 QModelIndex RosterTableWindow::indexOfRecord(int record) const {
-    return proxy_->mapFromSource(session_.model()->index(session_.model()->rowOf(record), 0));
+    return look_->mapFromSource(
+        proxy_->mapFromSource(session_.model()->index(session_.model()->rowOf(record), 0)));
 }
 
-int RosterTableWindow::recordOf(int proxyRow) const {
-    const QModelIndex index = proxy_->index(proxyRow, 0);
+int RosterTableWindow::recordOf(int row) const {
+    const QModelIndex index = look_->index(row, 0);
     return index.isValid() ? index.data(RosterModel::RecordRole).toInt() : 0;
 }
 
@@ -272,15 +277,7 @@ bool RosterTableWindow::exportCsv(const QString& path) const {
     for (int row = 0; row < proxy_->rowCount(); ++row) {
         records.push_back(recordOf(row));
     }
-    const auto& roster = session_.roster();
-    const savedata::HorseTable empty;
-    // The CSV is foalix-dump's, whatever the interface's language.
-    const savedata::Roster shown{path.toStdString(), savedata::totalText(records.size()), records,
-                                 roster ? &roster->table : &empty,
-                                 roster ? roster->starred : std::set<int>()};
-    std::ostringstream csv;
-    savedata::writeCsv(csv, shown);
-    return writeSpreadsheetFile(path, csv.str());
+    return writeSpreadsheetFile(path, session_.csvOf(records));
 }
 
 void RosterTableWindow::showCount() {
@@ -289,11 +286,19 @@ void RosterTableWindow::showCount() {
             .arg(proxy_->rowCount()));
 }
 
+void RosterTableWindow::showEvent(QShowEvent* event) {
+    session_.setChosen(session::ChoiceSource::Table, selectedRecords());
+    QWidget::showEvent(event);
+}
+
 void RosterTableWindow::hideEvent(QHideEvent* event) {
+    // Closed, its choice is no longer what Compare Foals compares.
+    session_.setChosen(session::ChoiceSource::Table, {});
     // The layout is a convenience: a store that cannot be written keeps the last one.
     savedata::failureOf([this] {
-        session_.settings().setTableGeometry(saveGeometry());
-        session_.settings().setTableHeader(view_->horizontalHeader()->saveState());
+        session_.settings().set(session::setting::tableGeometry, saveGeometry());
+        session_.settings().set(session::setting::tableHeader,
+                                view_->horizontalHeader()->saveState());
     });
     QWidget::hideEvent(event);
 }

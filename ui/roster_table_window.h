@@ -24,6 +24,7 @@ namespace foalix::ui {
 
 class ChangesLine;
 class ComparisonView;
+class RosterLook;
 class RosterProxy;
 
 class RosterTableWindow : public QWidget {
@@ -51,6 +52,7 @@ class RosterTableWindow : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:
@@ -64,13 +66,14 @@ class RosterTableWindow : public QWidget {
     void updateActions();
     void retranslate();
     QModelIndex indexOfRecord(int record) const;
-    int recordOf(int proxyRow) const;
+    int recordOf(int row) const;
     void showCount();
     // Fits the columns to their contents within the screen's width (see column_fit.h).
     void fitColumns();
 
     session::RosterSession& session_;
     RosterProxy* proxy_;
+    RosterLook* look_;
     QLineEdit* filter_;
     QLabel* count_;
     ChangesLine* changesLine_;

@@ -130,7 +130,7 @@ void exportThroughDialog(QWidget* owner, session::RosterSession& session, Export
                                            QT_TRANSLATE_NOOP("TableCopy", "PNG images (*.png)")};
     const auto which = static_cast<std::size_t>(kind);
     platform::MessageBoxes& messages = session.platform().messages;
-    QString folder = session.settings().exportFolder();
+    QString folder = session.settings().get(session::setting::exportFolder);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
@@ -151,8 +151,8 @@ void exportThroughDialog(QWidget* owner, session::RosterSession& session, Export
         return;
     }
     reportingErrors(messages, owner, [&] {
-        session.settings().setExportFolder(
-            QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        session.settings().set(session::setting::exportFolder,
+                               QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     });
 }
 

@@ -299,10 +299,15 @@ TEST_F(ChoosingFoalsTest, CompareShowsTheChosenFoalsSideBySide) {
     compare->resize(700, 520);
     compare->close();
     EXPECT_EQ(ui::CompareWindow(window_->session(), nullptr).size(), QSize(700, 520));
-    // Five foals are too many: four compared, the table's Compare off.
+    // Four foals at most: five are too many for the main window's Compare (said in the
+    // status bar, the comparison as it was) and for the table's (off).
     fiveFoals().writeTo(slot(1));
     openTable();
-    compare->compare({2, 5, 9, 12, 1});
+    EXPECT_EQ(window_->compare({2, 5, 9, 12}), compare);
+    EXPECT_EQ(cells->columnCount(), 4);
+    EXPECT_EQ(window_->compare({2, 5, 9, 12, 1}), nullptr);
+    EXPECT_EQ(window_->statusBar()->currentMessage(),
+              "Choose two to four foals to compare: Ctrl+click them");
     EXPECT_EQ(cells->columnCount(), 4);
     choose({2, 5, 9, 12, 1});
     EXPECT_FALSE(control<QAction>(table_, "mnuCompare")->isEnabled());

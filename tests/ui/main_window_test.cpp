@@ -24,6 +24,7 @@
 #include "tests/ui/fakes.h"
 #include "tests/ui/main_window_fixture.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/change_marks.h"
 #include "ui/compare_window.h"
 #include "ui/comparison_view.h"
 #include "ui/dropped_save_folder.h"
@@ -516,9 +517,10 @@ TEST_F(MainWindowTest, BothPalettesKeepTextReadable) {
                         {2, "", &savedata::kHorseFields[0], "B", "A", savedata::Trend::Better},
                         {2, "", &savedata::kHorseFields[1], "A", "B", savedata::Trend::Worse}};
         const session::ReadChanges changes(diff, {});
-        const QImage mark = changes.valueMark(1, savedata::kHorseFields[3]).pixmap(16).toImage();
+        const QImage mark =
+            ui::markIcon(changes.valueMark(1, savedata::kHorseFields[3])).pixmap(16).toImage();
         // A foal that got better in one value and worse in another is marked ◆ too.
-        EXPECT_EQ(changes.foalMark(2).pixmap(16).toImage(), mark);
+        EXPECT_EQ(ui::markIcon(changes.foalMark(2)).pixmap(16).toImage(), mark);
         bool inTextColour = false;
         for (int at = 0; at < mark.width() * mark.height(); ++at) {
             inTextColour |= mark.pixelColor(at % mark.width(), at / mark.width()) ==

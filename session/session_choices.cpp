@@ -1,0 +1,37 @@
+// The session's side of choosing foals: what the list and the table chose, the foals
+// compared, and the rows the table exports.
+#include <sstream>
+
+#include "savedata/roster_csv.h"
+#include "session/roster_session.h"
+
+namespace foalix::session {
+
+void RosterSession::setChosen(ChoiceSource source, std::vector<int> records) {
+    (source == ChoiceSource::List ? chosenInList_ : chosenInTable_) = std::move(records);
+}
+
+std::vector<int> RosterSession::foalsToCompare() const {
+    return chosenInTable_.size() >= Comparison::kFewestFoals ? chosenInTable_ : chosenInList_;
+}
+
+bool RosterSession::compare(const std::vector<int>& records) {
+    if (!comparable(records.size())) {
+        return false;
+    }
+    comparison_ = roster_ ? compareFoals(*roster_, records) : Comparison();
+    emit comparisonChanged();
+    return true;
+}
+
+std::string RosterSession::csvOf(const std::vector<int>& records) const {
+    const savedata::HorseTable empty;
+    const savedata::Roster shown{
+        roster_ ? roster_->readFrom : std::string(), savedata::totalText(records.size()), records,
+        roster_ ? &roster_->table : &empty, roster_ ? roster_->starred : std::set<int>()};
+    std::ostringstream csv;
+    savedata::writeCsv(csv, shown);
+    return csv.str();
+}
+
+}  // namespace foalix::session
