@@ -36,8 +36,8 @@ const char* noteOf(Trend trend) {
     return QT_TRANSLATE_NOOP("ReadChanges", "◆ changed: was %1");
 }
 
-QString translated(const char* text, const char* disambiguation = nullptr, int n = -1) {
-    return QCoreApplication::translate("ReadChanges", text, disambiguation, n);
+QString translated(const char* text) {
+    return QCoreApplication::translate("ReadChanges", text);
 }
 
 }  // namespace
@@ -92,7 +92,8 @@ Mark ReadChanges::foalMark(int record) const {
 
 QString ReadChanges::foalNote(int record) const {
     if (isNew(record)) {
-        return translated("新: new since %1").arg(shortTime(since_, false));
+        return QCoreApplication::translate("ReadChanges", "新: new since %1")
+            .arg(shortTime(since_, false));
     }
     QStringList notes;
     for (const ValueChange& change : diff_.changed) {
@@ -125,13 +126,17 @@ std::optional<ReadChanges::Summary> ReadChanges::summaryParts() const {
     }
     const bool today = since_.date() == QDate::currentDate();
     const auto count = [](const auto& changes) { return static_cast<int>(changes.size()); };
-    return Summary{shortTime(since_, !today), translated("%n new", nullptr, count(diff_.added)),
-                   translated("%n gone", nullptr, count(diff_.removed)),
-                   translated("%n values changed", nullptr, count(diff_.changed))};
+    return Summary{
+        shortTime(since_, !today),
+        QCoreApplication::translate("ReadChanges", "%n new", nullptr, count(diff_.added)),
+        QCoreApplication::translate("ReadChanges", "%n gone", nullptr, count(diff_.removed)),
+        QCoreApplication::translate("ReadChanges", "%n values changed", nullptr,
+                                    count(diff_.changed))};
 }
 
 QString ReadChanges::summaryPattern() {
-    return translated("Since %1: %2, %3, %4", "when, the new foals, the gone, the values");
+    return QCoreApplication::translate("ReadChanges", "Since %1: %2, %3, %4",
+                                       "when, the new foals, the gone, the values");
 }
 
 QString ReadChanges::summary() const {

@@ -47,10 +47,6 @@
         <translation>History was damaged: set aside as %1, a new one started</translation>
     </message>
     <message>
-        <source>another Foalix is writing to it</source>
-        <translation>another Foalix is writing to it</translation>
-    </message>
-    <message>
         <source>the disk is full</source>
         <translation>the disk is full</translation>
     </message>
@@ -69,6 +65,18 @@
     <message>
         <source>The star was not changed: %1</source>
         <translation>The star was not changed: %1</translation>
+    </message>
+    <message>
+        <source>This read waits to be kept in the history: %1</source>
+        <translation>This read waits to be kept in the history: %1</translation>
+    </message>
+    <message>
+        <source>The reads that waited are kept in the history</source>
+        <translation>The reads that waited are kept in the history</translation>
+    </message>
+    <message>
+        <source>another program is using it</source>
+        <translation>another program is using it</translation>
     </message>
 </context>
 <context>
@@ -262,6 +270,17 @@
     </message>
 </context>
 <context>
+    <name>RosterSession</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Run-time error &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>RunTimeError</name>
     <message>
         <source>Overflow</source>
@@ -384,17 +403,6 @@
     <message>
         <source>Starred: the foals to keep (Space stars them)</source>
         <translation>Starred: the foals to keep (Space stars them)</translation>
-    </message>
-</context>
-<context>
-    <name>foalix::session::RosterSession</name>
-    <message>
-        <source>Run-time error &apos;%1&apos;:
-
-%2</source>
-        <translation>Run-time error &apos;%1&apos;:
-
-%2</translation>
     </message>
 </context>
 <context>
@@ -559,16 +567,24 @@
         <source>&amp;Compare Foals</source>
         <translation>&amp;Compare Foals</translation>
     </message>
+    <message>
+        <source>Copy &amp;Diagnostics</source>
+        <translation>Copy &amp;Diagnostics</translation>
+    </message>
+    <message>
+        <source>Clear the history? Every kept read of every slot is forgotten.</source>
+        <translation>Clear the history? Every kept read of every slot is forgotten.</translation>
+    </message>
+    <message>
+        <source>Diagnostics copied: paste them into your bug report</source>
+        <translation>Diagnostics copied: paste them into your bug report</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
     <message>
         <source>Sava Data Path not found</source>
         <translation>Save data folder not found</translation>
-    </message>
-    <message>
-        <source>Clear the history? Every kept read of every slot is forgotten.</source>
-        <translation>Clear the history? Every kept read of every slot is forgotten.</translation>
     </message>
     <message>
         <source>Foalix for RK5</source>
@@ -626,14 +642,22 @@
     </message>
 </context>
 <context>
-    <name>foalix::ui::RosterTableWindow</name>
-    <message>
-        <source>Roster Table — Slot %1</source>
-        <translation>Roster Table — Slot %1</translation>
+    <name>foalix::ui::RosterTableBar</name>
+    <message numerus="yes">
+        <source>%1 / %n頭</source>
+        <comment>the foals shown of those listed</comment>
+        <translation>
+            <numerusform>%1 / %n foal</numerusform>
+            <numerusform>%1 / %n foals</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Roster Table</source>
-        <translation>Roster Table</translation>
+        <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
+        <translation>Filter: a name, or values such as SP&gt;=A Grass=A</translation>
+    </message>
+    <message>
+        <source>Filter by name or values</source>
+        <translation>Filter by name or values</translation>
     </message>
     <message>
         <source>Clear filter</source>
@@ -643,13 +667,20 @@
         <source>Export CSV…</source>
         <translation>Export CSV…</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 / %n頭</source>
-        <comment>the foals shown of those listed</comment>
-        <translation>
-            <numerusform>%1 / %n foal</numerusform>
-            <numerusform>%1 / %n foals</numerusform>
-        </translation>
+    <message>
+        <source>Starred &amp;only</source>
+        <translation>Starred &amp;only</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RosterTableWindow</name>
+    <message>
+        <source>Roster Table — Slot %1</source>
+        <translation>Roster Table — Slot %1</translation>
+    </message>
+    <message>
+        <source>Roster Table</source>
+        <translation>Roster Table</translation>
     </message>
     <message>
         <source>Co&amp;mpare</source>
@@ -662,18 +693,6 @@
     <message>
         <source>&amp;Star</source>
         <translation>&amp;Star</translation>
-    </message>
-    <message>
-        <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
-        <translation>Filter: a name, or values such as SP&gt;=A Grass=A</translation>
-    </message>
-    <message>
-        <source>Filter by name or values</source>
-        <translation>Filter by name or values</translation>
-    </message>
-    <message>
-        <source>Starred &amp;only</source>
-        <translation>Starred &amp;only</translation>
     </message>
 </context>
 <context>
@@ -725,7 +744,7 @@ The device is not ready.</translation>
     </message>
     <message>
         <source>實行</source>
-        <translation>Apply</translation>
+        <translation>Read</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Foal roster viewer for Galvaro save slots. Save files are only read, never written.</source>
-        <translation>Galvaro のセーブスロットの当歳・明け2歳馬を一覧にするツールです。セーブファイルは読むだけで、書き換えることはありません。</translation>
+        <translation>Galvaro のセーブスロットの 1 歳馬と 2 歳馬を一覧にするツールです。セーブファイルは読むだけで、書き換えることはありません。</translation>
     </message>
     <message>
         <source>Foalix is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
@@ -47,10 +47,6 @@
         <translation>履歴が壊れていました：%1 として退避し、新しく始めました</translation>
     </message>
     <message>
-        <source>another Foalix is writing to it</source>
-        <translation>ほかの Foalix が書き込み中です</translation>
-    </message>
-    <message>
         <source>the disk is full</source>
         <translation>ディスクがいっぱいです</translation>
     </message>
@@ -64,11 +60,23 @@
     </message>
     <message>
         <source>it is damaged and could not be set aside (%1)</source>
-        <translation>壊れていて退避できませんでした (%1)</translation>
+        <translation>壊れていて退避できませんでした（%1）</translation>
     </message>
     <message>
         <source>The star was not changed: %1</source>
         <translation>星を変更できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>This read waits to be kept in the history: %1</source>
+        <translation>この読み込みは履歴に残すのを待っています：%1</translation>
+    </message>
+    <message>
+        <source>The reads that waited are kept in the history</source>
+        <translation>待っていた読み込みを履歴に残しました</translation>
+    </message>
+    <message>
+        <source>another program is using it</source>
+        <translation>ほかのプログラムが使用中です</translation>
     </message>
 </context>
 <context>
@@ -127,7 +135,7 @@
     </message>
     <message>
         <source>Growth, when the foal matures — 早 early, 普 normal, 遲 late, 晚 very late</source>
-        <translation>成長型、馬が完成する時期 — 早 早熟、普 普通、遲 晩成、晚 超晩成</translation>
+        <translation>成長型、馬が完成する時期 — 早 早熟、普 普通、遲 遅め、晚 晩成</translation>
     </message>
     <message>
         <source>瞬發</source>
@@ -232,7 +240,7 @@
     </message>
     <message>
         <source>新: new since %1</source>
-        <translation>新：%1 以降に加わった</translation>
+        <translation>新：%1 以降の新規</translation>
     </message>
     <message numerus="yes">
         <source>%n gone</source>
@@ -256,6 +264,17 @@
         <translation>
             <numerusform>%n 個の値が変化</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>RosterSession</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>実行時エラー &apos;%1&apos;:
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -352,7 +371,7 @@
     </message>
     <message>
         <source>added</source>
-        <translation>加入</translation>
+        <translation>新規</translation>
     </message>
     <message>
         <source>removed</source>
@@ -384,17 +403,6 @@
     </message>
 </context>
 <context>
-    <name>foalix::session::RosterSession</name>
-    <message>
-        <source>Run-time error &apos;%1&apos;:
-
-%2</source>
-        <translation>実行時エラー &apos;%1&apos;:
-
-%2</translation>
-    </message>
-</context>
-<context>
     <name>foalix::ui::ChangesLine</name>
     <message>
         <source>Gone — %1</source>
@@ -405,7 +413,7 @@
     <name>foalix::ui::CompareWindow</name>
     <message>
         <source>%1 (gone)</source>
-        <translation>%1（いなくなった）</translation>
+        <translation>%1（離脱）</translation>
     </message>
     <message>
         <source>Compare Foals</source>
@@ -555,16 +563,24 @@
         <source>&amp;Compare Foals</source>
         <translation>馬を比べる(&amp;C)</translation>
     </message>
+    <message>
+        <source>Copy &amp;Diagnostics</source>
+        <translation>診断情報をコピー(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Clear the history? Every kept read of every slot is forgotten.</source>
+        <translation>履歴を消去しますか？ すべてのスロットの読み込みの記録が失われます。</translation>
+    </message>
+    <message>
+        <source>Diagnostics copied: paste them into your bug report</source>
+        <translation>診断情報をコピーしました：不具合の報告に貼り付けてください</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
     <message>
         <source>Sava Data Path not found</source>
         <translation>セーブデータのフォルダーが見つかりません</translation>
-    </message>
-    <message>
-        <source>Clear the history? Every kept read of every slot is forgotten.</source>
-        <translation>履歴を消去しますか？ すべてのスロットの読み込みの記録が失われます。</translation>
     </message>
     <message>
         <source>Foalix for RK5</source>
@@ -588,7 +604,7 @@
     </message>
     <message>
         <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
-        <translation>チェックした年齢の馬を名前順に：新 は加わった馬、▲ は上がった、▼ は下がった、◆ は変わった値（前回の読み込みから）</translation>
+        <translation>チェックした年齢の馬を名前順に：新 は新規の馬、▲ は上がった、▼ は下がった、◆ は変わった値（前回の読み込みから）</translation>
     </message>
     <message>
         <source>Choose two to four foals to compare: Ctrl+click them</source>
@@ -599,7 +615,7 @@
     <name>foalix::ui::RadarChart</name>
     <message>
         <source>%1 (gone)</source>
-        <translation>%1（いなくなった）</translation>
+        <translation>%1（離脱）</translation>
     </message>
 </context>
 <context>
@@ -622,14 +638,21 @@
     </message>
 </context>
 <context>
-    <name>foalix::ui::RosterTableWindow</name>
-    <message>
-        <source>Roster Table — Slot %1</source>
-        <translation>一覧表 — スロット %1</translation>
+    <name>foalix::ui::RosterTableBar</name>
+    <message numerus="yes">
+        <source>%1 / %n頭</source>
+        <comment>the foals shown of those listed</comment>
+        <translation>
+            <numerusform>%1 / %n頭</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Roster Table</source>
-        <translation>一覧表</translation>
+        <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
+        <translation>絞り込み：名前、または SP&gt;=A Grass=A のような値</translation>
+    </message>
+    <message>
+        <source>Filter by name or values</source>
+        <translation>名前または値で絞り込む</translation>
     </message>
     <message>
         <source>Clear filter</source>
@@ -639,12 +662,20 @@
         <source>Export CSV…</source>
         <translation>CSV に書き出す…</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 / %n頭</source>
-        <comment>the foals shown of those listed</comment>
-        <translation>
-            <numerusform>%1 / %n頭</numerusform>
-        </translation>
+    <message>
+        <source>Starred &amp;only</source>
+        <translation>星付きだけ(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RosterTableWindow</name>
+    <message>
+        <source>Roster Table — Slot %1</source>
+        <translation>一覧表 — スロット %1</translation>
+    </message>
+    <message>
+        <source>Roster Table</source>
+        <translation>一覧表</translation>
     </message>
     <message>
         <source>Co&amp;mpare</source>
@@ -657,18 +688,6 @@
     <message>
         <source>&amp;Star</source>
         <translation>星を付ける(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
-        <translation>絞り込み：名前、または SP&gt;=A Grass=A のような値</translation>
-    </message>
-    <message>
-        <source>Filter by name or values</source>
-        <translation>名前または値で絞り込む</translation>
-    </message>
-    <message>
-        <source>Starred &amp;only</source>
-        <translation>星付きだけ(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -695,11 +714,11 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>名前(&amp;N):</translation>
+        <translation>名前(&amp;N)：</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation>フォルダー(&amp;F):</translation>
+        <translation>フォルダー(&amp;F)：</translation>
     </message>
     <message>
         <source>&amp;Drive</source>

@@ -47,10 +47,6 @@
         <translation>紀錄已損毀：已另存為 %1，並重新開始新的紀錄</translation>
     </message>
     <message>
-        <source>another Foalix is writing to it</source>
-        <translation>另一個 Foalix 正在寫入</translation>
-    </message>
-    <message>
         <source>the disk is full</source>
         <translation>磁碟已滿</translation>
     </message>
@@ -69,6 +65,18 @@
     <message>
         <source>The star was not changed: %1</source>
         <translation>未能變更星號：%1</translation>
+    </message>
+    <message>
+        <source>This read waits to be kept in the history: %1</source>
+        <translation>這次讀取等待存入紀錄：%1</translation>
+    </message>
+    <message>
+        <source>The reads that waited are kept in the history</source>
+        <translation>等待中的讀取已存入紀錄</translation>
+    </message>
+    <message>
+        <source>another program is using it</source>
+        <translation>另一個程式正在使用</translation>
     </message>
 </context>
 <context>
@@ -127,7 +135,7 @@
     </message>
     <message>
         <source>Growth, when the foal matures — 早 early, 普 normal, 遲 late, 晚 very late</source>
-        <translation>成長型，幼駒成熟的時期 — 早 早熟、普 普通、遲 晚熟、晚 極晚熟</translation>
+        <translation>成長型，幼駒成熟的時期 — 早 早熟、普 普通、遲 遲熟、晚 極晚熟</translation>
     </message>
     <message>
         <source>瞬發</source>
@@ -259,6 +267,17 @@
     </message>
 </context>
 <context>
+    <name>RosterSession</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>執行階段錯誤 &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>RunTimeError</name>
     <message>
         <source>Overflow</source>
@@ -384,17 +403,6 @@
     </message>
 </context>
 <context>
-    <name>foalix::session::RosterSession</name>
-    <message>
-        <source>Run-time error &apos;%1&apos;:
-
-%2</source>
-        <translation>執行階段錯誤 &apos;%1&apos;:
-
-%2</translation>
-    </message>
-</context>
-<context>
     <name>foalix::ui::ChangesLine</name>
     <message>
         <source>Gone — %1</source>
@@ -443,7 +451,7 @@
     <name>foalix::ui::FoalDetails</name>
     <message>
         <source>Selected foal</source>
-        <translation>選取的馬</translation>
+        <translation>選取的幼駒</translation>
     </message>
     <message>
         <source>%1：</source>
@@ -486,7 +494,7 @@
     </message>
     <message>
         <source>History — Slot %1</source>
-        <translation>紀錄 — 欄位 %1</translation>
+        <translation>紀錄 — 存檔欄位 %1</translation>
     </message>
     <message>
         <source>Choose two reads to compare them.</source>
@@ -555,16 +563,24 @@
         <source>&amp;Compare Foals</source>
         <translation>比較幼駒(&amp;C)</translation>
     </message>
+    <message>
+        <source>Copy &amp;Diagnostics</source>
+        <translation>複製診斷資訊(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Clear the history? Every kept read of every slot is forgotten.</source>
+        <translation>要清除紀錄嗎？所有存檔欄位保存的讀取紀錄都會遺失。</translation>
+    </message>
+    <message>
+        <source>Diagnostics copied: paste them into your bug report</source>
+        <translation>已複製診斷資訊：請貼到您的問題回報中</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
     <message>
         <source>Sava Data Path not found</source>
         <translation>找不到存檔資料夾</translation>
-    </message>
-    <message>
-        <source>Clear the history? Every kept read of every slot is forgotten.</source>
-        <translation>要清除紀錄嗎？所有欄位保存的讀取紀錄都會遺失。</translation>
     </message>
     <message>
         <source>Foalix for RK5</source>
@@ -592,7 +608,7 @@
     </message>
     <message>
         <source>Choose two to four foals to compare: Ctrl+click them</source>
-        <translation>請選擇二至四匹要比較的幼駒：按住 Ctrl 鍵點選</translation>
+        <translation>請選擇二至四頭要比較的幼駒：按住 Ctrl 鍵點選</translation>
     </message>
 </context>
 <context>
@@ -610,7 +626,7 @@
     </message>
     <message>
         <source>&apos;%1&apos;: no field &apos;%2&apos;; fields are %3</source>
-        <translation>「%1」：沒有「%2」這個欄位；欄位有 %3</translation>
+        <translation>「%1」：沒有「%2」這個項目；項目有 %3</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: &apos;%2&apos; is no value of %3; its values are %4</source>
@@ -622,14 +638,21 @@
     </message>
 </context>
 <context>
-    <name>foalix::ui::RosterTableWindow</name>
-    <message>
-        <source>Roster Table — Slot %1</source>
-        <translation>名冊表 — 欄位 %1</translation>
+    <name>foalix::ui::RosterTableBar</name>
+    <message numerus="yes">
+        <source>%1 / %n頭</source>
+        <comment>the foals shown of those listed</comment>
+        <translation>
+            <numerusform>%1 / %n頭</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Roster Table</source>
-        <translation>名冊表</translation>
+        <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
+        <translation>篩選：名字，或像 SP&gt;=A Grass=A 這樣的數值</translation>
+    </message>
+    <message>
+        <source>Filter by name or values</source>
+        <translation>依名字或數值篩選</translation>
     </message>
     <message>
         <source>Clear filter</source>
@@ -639,12 +662,20 @@
         <source>Export CSV…</source>
         <translation>匯出 CSV…</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 / %n頭</source>
-        <comment>the foals shown of those listed</comment>
-        <translation>
-            <numerusform>%1 / %n頭</numerusform>
-        </translation>
+    <message>
+        <source>Starred &amp;only</source>
+        <translation>只顯示星號(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::RosterTableWindow</name>
+    <message>
+        <source>Roster Table — Slot %1</source>
+        <translation>名冊表 — 存檔欄位 %1</translation>
+    </message>
+    <message>
+        <source>Roster Table</source>
+        <translation>名冊表</translation>
     </message>
     <message>
         <source>Co&amp;mpare</source>
@@ -657,18 +688,6 @@
     <message>
         <source>&amp;Star</source>
         <translation>加星號(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
-        <translation>篩選：名字，或像 SP&gt;=A Grass=A 這樣的數值</translation>
-    </message>
-    <message>
-        <source>Filter by name or values</source>
-        <translation>依名字或數值篩選</translation>
-    </message>
-    <message>
-        <source>Starred &amp;only</source>
-        <translation>只顯示星號(&amp;O)</translation>
     </message>
 </context>
 <context>

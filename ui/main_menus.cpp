@@ -1,14 +1,19 @@
 #include "ui/main_menus.h"
 
 #include <QActionGroup>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "savedata/run_time_error.h"
+#include "session/diagnostics.h"
 #include "session/language.h"
 #include "session/roster_model.h"
 #include "session/roster_session.h"
+#include "ui/about_box.h"
 #include "ui/name_encoding_menu.h"
 #include "ui/placed_controls.h"
 #include "ui/theme.h"
@@ -29,7 +34,7 @@ MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
     : QObject(window), window_(window), session_(session) {
     mnuFile = window->menuBar()->addMenu(QString());
     mnuSelectFolder = action(mnuFile, "mnuSelectFolder", &MainMenus::selectFolderAsked);
-    mnuClearHistory = action(mnuFile, "mnuClearHistory", &MainMenus::clearHistoryAsked);
+    mnuClearHistory = action(mnuFile, "mnuClearHistory", &MainMenus::mnuClearHistory_Click);
     mnuClearHistory->setEnabled(session.history() != nullptr);
     mnuFile->addSeparator();
     mnuExit = action(mnuFile, "mnuExit", &MainMenus::exitAsked);
@@ -89,7 +94,9 @@ MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
     connect(mnuDarkTheme, &QAction::toggled, this, &MainMenus::mnuDarkTheme_Click);
 
     mnuHelp = window->menuBar()->addMenu(QString());
-    mnuAbout = action(mnuHelp, "mnuAbout", &MainMenus::aboutAsked);
+    mnuAbout = action(mnuHelp, "mnuAbout", &MainMenus::mnuAbout_Click);
+    mnuCopyDiagnostics =
+        action(mnuHelp, "mnuCopyDiagnostics", &MainMenus::mnuCopyDiagnostics_Click);
     retranslate();
 }
 
@@ -108,7 +115,26 @@ void MainMenus::retranslate() {
     retranslateNameEncodingMenu(mnuNameEncoding);
     mnuLanguage->setTitle(tr("&Language"));
     mnuHelp->setTitle(tr("&Help"));
+    mnuCopyDiagnostics->setText(tr("Copy &Diagnostics"));
     mnuAbout->setText(tr("&About Foalix"));
+}
+
+void MainMenus::mnuClearHistory_Click() {
+    if (session_.platform().messages.show(
+            window_, tr("Clear the history? Every kept read of every slot is forgotten."),
+            platform::Buttons::OkCancel, platform::Icon::None) == platform::Answer::Ok) {
+        session_.clearHistory();
+    }
+}
+
+// For a bug report: what the player pastes.
+void MainMenus::mnuCopyDiagnostics_Click() {
+    QGuiApplication::clipboard()->setText(session::diagnostics(session_));
+    window_->statusBar()->showMessage(tr("Diagnostics copied: paste them into your bug report"));
+}
+
+void MainMenus::mnuAbout_Click() {
+    showAboutBox(window_, session_.settings().location(), session_.historyFile());
 }
 
 void MainMenus::showSetting(QAction* entry, const session::Setting<bool>& setting) {

@@ -1,9 +1,9 @@
 // The main window's menus: File (Select Folder, Clear History, Exit), View (the roster
-// table, the history and the comparison, which the window opens; following the save file
-// and the name encoding, which are the session's; marking best values, which the roster
-// model does; the dark theme and the language, which the application takes; the settings
-// keep each choice) and Help. Each entry the window handles is a signal; the menus say
-// their texts again in a new language.
+// table, the history and the comparison, which the window opens; following the save file,
+// marking best values, the name encoding, the dark theme and the language, each a setting
+// that the session, the model or the application follows) and Help (Copy Diagnostics,
+// About). Each entry the window handles is a signal; the menus say their texts again in a
+// new language.
 #pragma once
 
 #include <QObject>
@@ -30,14 +30,15 @@ class MainMenus : public QObject {
 
   signals:
     void selectFolderAsked();
-    void clearHistoryAsked();
     void exitAsked();
     void rosterTableAsked();
     void historyAsked();
     void compareAsked();
-    void aboutAsked();
 
   private:
+    void mnuClearHistory_Click();
+    void mnuCopyDiagnostics_Click();
+    void mnuAbout_Click();
     void mnuDarkTheme_Click(bool dark);
     void mnuMarkBestValues_Click(bool mark);
     void mnuLanguage_Click(int index);
@@ -60,6 +61,7 @@ class MainMenus : public QObject {
     QAction* mnuDarkTheme;
     QAction* mnuHistory;
     QAction* mnuCompare;
+    QAction* mnuCopyDiagnostics;
     QAction* mnuAbout;
     QMenu* mnuNameEncoding;
 };

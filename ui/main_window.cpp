@@ -111,14 +111,6 @@ void MainWindow::mnuExit_Click() {
     close();
 }
 
-void MainWindow::mnuClearHistory_Click() {
-    if (platform_.messages.show(
-            this, tr("Clear the history? Every kept read of every slot is forgotten."),
-            platform::Buttons::OkCancel, platform::Icon::None) == platform::Answer::Ok) {
-        session_->clearHistory();
-    }
-}
-
 RosterTableWindow* MainWindow::showRosterTable() {
     return bringUp(rosterTable_, [this] {
         auto* table = new RosterTableWindow(*session_, this);

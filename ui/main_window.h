@@ -68,7 +68,6 @@ class MainWindow : public QMainWindow {
     void lstHorse_Click(int record);
     void mnuSelectFolder_Click();
     void mnuExit_Click();
-    void mnuClearHistory_Click();
     void Init_Path();
     void showFolderDialog();
 

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "session/roster_session.h"
-#include "ui/about_box.h"
 #include "ui/foal_details.h"
 #include "ui/foal_list.h"
 #include "ui/main_menus.h"
@@ -43,14 +42,10 @@ void MainWindow::buildControls() {
 void MainWindow::buildMenus() {
     menus_ = new MainMenus(this, *session_);
     connect(menus_, &MainMenus::selectFolderAsked, this, &MainWindow::mnuSelectFolder_Click);
-    connect(menus_, &MainMenus::clearHistoryAsked, this, &MainWindow::mnuClearHistory_Click);
     connect(menus_, &MainMenus::exitAsked, this, &MainWindow::mnuExit_Click);
     connect(menus_, &MainMenus::rosterTableAsked, this, &MainWindow::showRosterTable);
     connect(menus_, &MainMenus::historyAsked, this, &MainWindow::showHistory);
     connect(menus_, &MainMenus::compareAsked, this, &MainWindow::showCompare);
-    connect(menus_, &MainMenus::aboutAsked, this, [this] {
-        showAboutBox(this, session_->settings().location(), session_->historyFile());
-    });
 }
 
 // Every caption of the window, then the room they need: the parts first, since the rows

@@ -36,9 +36,16 @@ savedata::ValueFilter::Captions RosterProxy::captions() {
 
 QString RosterProxy::errorText(const savedata::FilterError& error) {
     using Kind = savedata::FilterErrorKind;
+    // The fields by the captions the player reads, not by foalix-dump's keys.
     QStringList choices;
-    for (const std::string& choice : error.choices) {
-        choices << QString::fromStdString(choice);
+    if (error.kind == Kind::NoField) {
+        for (const savedata::HorseField& field : savedata::kHorseFields) {
+            choices << RosterModel::captionOf(field);
+        }
+    } else {
+        for (const std::string& choice : error.choices) {
+            choices << QString::fromStdString(choice);
+        }
     }
     const QString condition = QString::fromStdString(error.condition);
     // The field as the player named it: a caption of their language or a key.

@@ -1,18 +1,13 @@
 #include "ui/roster_table_window.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -23,6 +18,7 @@
 #include "ui/column_fit.h"
 #include "ui/roster_look.h"
 #include "ui/roster_proxy.h"
+#include "ui/roster_table_bar.h"
 #include "ui/table_copy.h"
 
 namespace foalix::ui {
@@ -34,16 +30,10 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
       session_(session),
       proxy_(new RosterProxy(this)),
       look_(new RosterLook(this)),
-      filter_(new QLineEdit(this)),
-      count_(new QLabel(this)),
+      bar_(new RosterTableBar(this)),
       changesLine_(new ChangesLine(session, this)),
       view_(new QTableView(this)) {
     setObjectName("frmRosterTable");
-    filter_->setObjectName("txtFilter");
-    filter_->setClearButtonEnabled(true);
-    count_->setObjectName("lblCount");
-    exportButton_ = new QPushButton(this);
-    exportButton_->setObjectName("cmdExport");
     proxy_->setSourceModel(session.model());
     look_->setSourceModel(proxy_);
     view_->setObjectName("tblRoster");
@@ -55,26 +45,13 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     view_->horizontalHeader()->setStretchLastSection(false);
     view_->horizontalHeader()->setSectionsMovable(true);
 
-    starredOnly_ = new QCheckBox(this);
-    starredOnly_->setObjectName("chkStarredOnly");
-    connect(starredOnly_, &QCheckBox::toggled, proxy_, &RosterProxy::setStarredOnly);
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(filter_, 1);
-    bar->addWidget(starredOnly_);
-    bar->addWidget(count_);
-    bar->addWidget(exportButton_);
-    filterError_ = new QLabel(this);
-    filterError_->setObjectName("lblFilterError");
-    filterError_->setWordWrap(true);
-    filterError_->hide();
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(bar);
-    layout->addWidget(filterError_);
+    layout->addWidget(bar_);
     layout->addWidget(changesLine_);
     layout->addWidget(view_);
-
-    connect(filter_, &QLineEdit::textChanged, this, &RosterTableWindow::applyFilter);
-    connect(exportButton_, &QPushButton::clicked, this, [this] {
+    connect(bar_, &RosterTableBar::starredOnlyToggled, proxy_, &RosterProxy::setStarredOnly);
+    connect(bar_, &RosterTableBar::filterChanged, this, &RosterTableWindow::applyFilter);
+    connect(bar_, &RosterTableBar::exportAsked, this, [this] {
         exportThroughDialog(this, session_, ExportKind::Csv, "roster.csv",
                             [this](const QString& path) { return exportCsv(path); });
     });
@@ -157,9 +134,8 @@ void RosterTableWindow::showRoster() {
 // language; a condition that does not parse is said under the box and filters nothing.
 void RosterTableWindow::applyFilter() {
     const QScopedValueRollback filtering(filtering_, true);
-    const auto error = proxy_->setFilter(filter_->text(), RosterProxy::captions());
-    filterError_->setText(error ? RosterProxy::errorText(*error) : QString());
-    filterError_->setVisible(error.has_value());
+    const auto error = proxy_->setFilter(bar_->filterText(), RosterProxy::captions());
+    bar_->showFilterError(error ? RosterProxy::errorText(*error) : QString());
     showCount();
 }
 
@@ -172,7 +148,7 @@ void RosterTableWindow::updateActions() {
                             });
     star_->setText(allStarred && !chosen.empty() ? tr("Un&star") : tr("&Star"));
     star_->setEnabled(!chosen.empty() && session_.keepsStars());
-    starredOnly_->setEnabled(session_.keepsStars());  // without a history nothing is starred
+    bar_->allowStarredOnly(session_.keepsStars());
 }
 
 void RosterTableWindow::showTitle() {
@@ -183,14 +159,8 @@ void RosterTableWindow::showTitle() {
 void RosterTableWindow::retranslate() {
     showTitle();
     view_->setAccessibleName(tr("Roster Table"));
-    filter_->setPlaceholderText(tr("Filter: a name, or values such as SP>=A Grass=A"));
-    filter_->setAccessibleName(tr("Filter by name or values"));
+    bar_->retranslate();
     applyFilter();
-    for (QToolButton* clear : filter_->findChildren<QToolButton*>()) {
-        clear->setAccessibleName(tr("Clear filter"));
-    }
-    exportButton_->setText(tr("Export CSV…"));
-    starredOnly_->setText(tr("Starred &only"));
     compare_->setText(tr("Co&mpare"));
     updateActions();
     retranslateCopyActions(view_);
@@ -281,9 +251,7 @@ bool RosterTableWindow::exportCsv(const QString& path) const {
 }
 
 void RosterTableWindow::showCount() {
-    count_->setText(
-        tr("%1 / %n頭", "the foals shown of those listed", proxy_->sourceModel()->rowCount())
-            .arg(proxy_->rowCount()));
+    bar_->showCount(proxy_->rowCount(), proxy_->sourceModel()->rowCount());
 }
 
 void RosterTableWindow::showEvent(QShowEvent* event) {

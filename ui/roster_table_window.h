@@ -10,10 +10,6 @@
 #include <vector>
 
 class QAction;
-class QCheckBox;
-class QLabel;
-class QPushButton;
-class QLineEdit;
 class QTableView;
 
 namespace foalix::session {
@@ -26,6 +22,7 @@ class ChangesLine;
 class ComparisonView;
 class RosterLook;
 class RosterProxy;
+class RosterTableBar;
 
 class RosterTableWindow : public QWidget {
     Q_OBJECT
@@ -74,14 +71,10 @@ class RosterTableWindow : public QWidget {
     session::RosterSession& session_;
     RosterProxy* proxy_;
     RosterLook* look_;
-    QLineEdit* filter_;
-    QLabel* count_;
+    RosterTableBar* bar_;
     ChangesLine* changesLine_;
-    QLabel* filterError_ = nullptr;
-    QPushButton* exportButton_ = nullptr;
     QAction* compare_ = nullptr;
     QAction* star_ = nullptr;
-    QCheckBox* starredOnly_ = nullptr;
     QTableView* view_;
     // The rows selected before a reload, selected again after it.
     std::vector<int> keptSelection_;

@@ -169,14 +169,18 @@ TEST_F(ChoosingFoalsTest, FilterTakesConditionsAndSaysWhatIsWrong) {
     const Case cases[] = {
         {session::Language::Original, "SP>=A 素質>B", "5 12 1 3 / 5頭", ""},
         {session::Language::Original, "sex=牝 オナジ", "9 1 / 5頭", ""},
+        // The fields by the captions the player reads, in the window's language.
         {session::Language::Original, "Spd>=A", "2 5 9 12 1 5 / 5頭",
-         "'Spd>=A': no field 'Spd'; fields are Grade, SP, ST,"},
+         "'Spd>=A': no field 'Spd'; fields are 素質, ＳＰ, ＳＴ, 年齡,"},
+        {session::Language::English, "Spd>=A", "2 5 9 12 1 5 / 5 foals",
+         "'Spd>=A': no field 'Spd'; fields are Grade, Speed, Stamina,"},
         {session::Language::Japanese, "体力>D", "9 1 / 5頭", ""},
         {session::Language::Japanese, "素質>Q", "2 5 9 12 1 5 / 5頭",
          "「素質>Q」：「Q」は 素質 の値ではありません。"},
     };
     for (const Case& test : cases) {
         session::installLanguage(test.language);
+        QCoreApplication::processEvents();  // the windows hear of the language
         control<QLineEdit>(table_, "txtFilter")->setText(test.text);
         auto* error = control<QLabel>(table_, "lblFilterError");
         EXPECT_EQ(records() + " " + count(), test.shown) << test.text;
