@@ -14,7 +14,7 @@
 #include "bench/full_history.h"
 #include "savedata/slot_path.h"
 #include "session/roster_session.h"
-#include "tests/ui/fakes.h"
+#include "tests/platform_fakes.h"
 #include "tools/slotgen/slot_image.h"
 #include "ui/main_window.h"
 #include "ui/roster_table_window.h"

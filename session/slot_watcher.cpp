@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "session/logging.h"
+
 namespace foalix::session {
 namespace {
 
@@ -119,7 +121,12 @@ void SlotWatcher::read() {
         lastRead_ = before;
         retries_ = 0;
     } else if (retries_ < retryMs_.size()) {
+        qCInfo(lcWatcher) << "reading" << before.path << "failed; trying again in"
+                          << retryMs_[retries_] << "ms";
         retry_.start(retryMs_[retries_++]);
+    } else {
+        qCWarning(lcWatcher) << "reading" << before.path
+                             << "failed; waiting for the game's next save";
     }
     emit settled();
 }

@@ -11,7 +11,7 @@
 #include "platform/drive_rules.h"
 #include "platform/platform.h"
 #include "platform/proper_case.h"
-#include "tests/ui/fakes.h"
+#include "tests/platform_fakes.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/folder_icons.h"
 #include "ui/folder_list.h"

@@ -12,8 +12,8 @@
 
 #include "savedata/slot_path.h"
 #include "session/roster_session.h"
+#include "tests/platform_fakes.h"
 #include "tests/test_support.h"
-#include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/foal_list.h"
 #include "ui/main_window.h"

@@ -4,12 +4,8 @@
 
 #include <QtWidgets>
 #include <functional>
-#include <ostream>
 
-// Texts in test failures as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "tests/qt_strings.h"
 
 namespace foalix::testing {
 
@@ -39,16 +35,6 @@ inline QAction* action(QWidget* window, const QString& text) {
         }
     }
     qFatal("no action %s", qPrintable(text));
-}
-
-// The texts `text(i)` gives for i from `from` up to `end`, joined by `separator`.
-template <typename F>
-QString joined(int from, int end, F text, QChar separator = ' ') {
-    QStringList texts;
-    for (int i = from; i < end; ++i) {
-        texts << text(i);
-    }
-    return texts.join(separator);
 }
 
 }  // namespace foalix::testing

@@ -1,14 +1,18 @@
-// Stand-ins for the platform in window tests: the game's folders in a temporary folder,
-// drives that can be unready, message boxes answered by script, and the real settings
-// store at a place of the test's own.
+// Stand-ins for the platform in session and window tests: the game's folders in a
+// temporary folder, drives that can be unready, message boxes answered by script, and the
+// real settings store at a place of the test's own.
 #pragma once
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUuid>
 #include <functional>
 
 #include "platform/drive_rules.h"
 #include "platform/system_services.h"
 #include "savedata/run_time_error.h"
-#include "tests/ui/ui_test_support.h"
+#include "tests/qt_strings.h"
 
 namespace foalix::testing {
 
