@@ -186,6 +186,10 @@ TEST_F(DumpTest, StarsOfTheWindowsHistory) {
         // The folder written another way holds the same stars.
         {{"--format", "json", "--history", kept, folder + "/./", "3"}, 0, "}]}☆★☆", ""},
         {{"stars", "--format", "csv", "--history", kept}, 0, ",3,5,アオ〆,1766032399\r\n", ""},
+        {{"stars", "--format", "csv", "--history", kept},
+         0,
+         "save_folder,slot,row,name,starred_at\r\n",
+         ""},
         {{"stars", "--format", "json", "--history", kept}, 0, R"(,"starred_at":1766032400}]})", ""},
         {{"stars", "--history", kept}, 0, "別名      2025-12-18T13:33:20\n", ""},
         {{"stars", "--history", damaged}, 4, "", unreadable},
