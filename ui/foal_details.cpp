@@ -38,7 +38,6 @@ FoalDetails::FoalDetails(session::RosterSession& session, QWidget* client)
     setObjectName("fraFoal");
     setGeometry(kGrid);
     txtHorseName = textBox(this, "txtHorseName", inGrid(kNameBox), false);
-    useNameFont(txtHorseName);
     for (const HorseField* field : savedata::fieldsInReadingOrder()) {
         valueBoxes_.push_back({field, label(this, QString(), QRect()),
                                textBox(this, QString("txt") + field->key, QRect(), true)});
@@ -109,6 +108,7 @@ void FoalDetails::showFoal(int record) {
         return;
     }
     const savedata::HorseEntry& entry = roster->table.row(record);
+    ensureNameFont(txtHorseName);
     txtHorseName->setText(QString::fromStdString(entry.name));
     txtHorseName->setCursorPosition(0);  // a long name reads from its start
     for (const ValueBox& value : valueBoxes_) {

@@ -10,6 +10,7 @@
 #include "session/roster_model.h"
 #include "session/roster_session.h"
 #include "ui/change_marks.h"
+#include "ui/placed_controls.h"
 
 namespace foalix::ui {
 namespace {
@@ -59,6 +60,8 @@ void FoalList::showSession(session::RosterSession& session) {
     });
     connect(&session, &session::RosterSession::currentRecordChanged, this,
             [this](int record) { selectRecord(record); });
+    connect(session.model(), &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { ensureNameFont(this); });
 }
 
 int FoalList::selectedRow() const {

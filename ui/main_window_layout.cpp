@@ -33,7 +33,6 @@ void MainWindow::buildControls() {
                {lblTotal, twipsRect(2160, 960, 735, 255)},
                {txtTotal, twipsRect(2760, 960, 735, 270)}};
     lstHorse = placed<FoalList>("lstHorse", twipsRect(240, 1440, 3255, 3120), client);
-    useNameFont(lstHorse);
     lstHorse->showSession(*session_);
     connect(lstHorse, &FoalList::foalClicked, this, &MainWindow::lstHorse_Click);
     details_ = new FoalDetails(*session_, client);

@@ -12,6 +12,7 @@ namespace foalix::ui {
 
 namespace {
 constexpr const char* kCaptionFont = "foalixCaptionFont";
+constexpr const char* kNameFont = "foalixNameFont";
 }  // namespace
 
 void useCaptionFont(QWidget* control) {
@@ -22,6 +23,13 @@ void useCaptionFont(QWidget* control) {
 void useNameFont(QWidget* control) {
     control->setFont(nameFont());
     control->setProperty(kCaptionFont, false);
+    control->setProperty(kNameFont, true);
+}
+
+void ensureNameFont(QWidget* control) {
+    if (!control->property(kNameFont).toBool()) {
+        useNameFont(control);
+    }
 }
 
 void refreshCaptionFonts(QWidget* root) {

@@ -21,6 +21,10 @@ namespace foalix::ui {
 void useCaptionFont(QWidget* control);
 // Gives `control` the font of horse names (which no language changes).
 void useNameFont(QWidget* control);
+// The same, unless it has it already: for a control that shows no name at the start (the
+// list, the name box), the font is found when the first name comes, not before the window's
+// first frame, which it would cost a millisecond or more.
+void ensureNameFont(QWidget* control);
 // The caption font of the interface's language again on every control below `root` that
 // shows it.
 void refreshCaptionFonts(QWidget* root);

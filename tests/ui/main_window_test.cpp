@@ -29,6 +29,7 @@
 #include "ui/comparison_view.h"
 #include "ui/dropped_save_folder.h"
 #include "ui/foal_list.h"
+#include "ui/fonts.h"
 #include "ui/history_window.h"
 #include "ui/main_window.h"
 #include "ui/roster_table_window.h"
@@ -57,6 +58,11 @@ TEST_F(MainWindowTest, StartsReadyAndApplyListsTheFoalsByName) {
     EXPECT_EQ(shown(), "オナジ A A A 2 D 普 C A A A 牡 D 荒 A");
     clickFoal(2);  // the other オナジ, of record 9
     EXPECT_EQ(shown(), "オナジ B A A 2 C 晚 C A A A 牝 D 荒 A");
+    // The names in the names' font, the captions in theirs.
+    for (const char* name : {"lstHorse", "txtHorseName"}) {
+        EXPECT_EQ(get<QWidget>(name)->font().families(), ui::nameFont().families()) << name;
+    }
+    EXPECT_EQ(get<QWidget>("txtGrade")->font().families(), ui::captionFont().families());
     EXPECT_EQ(window_->minimumSize(), window_->maximumSize());  // no resizing
     // The name box and value boxes at their places in twips.
     const std::vector<std::pair<QString, QRect>> places{
