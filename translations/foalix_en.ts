@@ -640,6 +640,11 @@
         <source>&apos;%1&apos;: no value for %2; its values are %3</source>
         <translation>&apos;%1&apos;: no value for %2; its values are %3</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the fields or values listed</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RosterTableBar</name>
@@ -653,7 +658,7 @@
     </message>
     <message>
         <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
-        <translation>Filter: a name, or values such as SP&gt;=A Grass=A</translation>
+        <translation>Filter: a name, or values such as Speed&gt;=A Turf=A</translation>
     </message>
     <message>
         <source>Filter by name or values</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Foalix is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
-        <translation>Foalix はフリーソフトウェアです。Free Software Foundation が公表した GNU 一般公衆利用許諾書のバージョン 3、またはそれ以降のバージョン (GPL-3.0-or-later) の条件の下で再頒布や改変ができます。無保証です。</translation>
+        <translation>Foalix はフリーソフトウェアです。Free Software Foundation が公表した GNU 一般公衆利用許諾書のバージョン 3、またはそれ以降のバージョン（GPL-3.0-or-later）の条件の下で再頒布や改変ができます。無保証です。</translation>
     </message>
     <message>
         <source>Settings: %1</source>
@@ -262,7 +262,7 @@
     <message numerus="yes">
         <source>%n values changed</source>
         <translation>
-            <numerusform>%n 個の値が変化</numerusform>
+            <numerusform>値の変化 %n 件</numerusform>
         </translation>
     </message>
 </context>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>&amp;Follow Save File</source>
-        <translation>セーブファイルを追う(&amp;F)</translation>
+        <translation>セーブファイルを監視(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Dark Theme</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Clear the history? Every kept read of every slot is forgotten.</source>
-        <translation>履歴を消去しますか？ すべてのスロットの読み込みの記録が失われます。</translation>
+        <translation>履歴を消去しますか？&#x3000;すべてのスロットの読み込みの記録が失われます。</translation>
     </message>
     <message>
         <source>Diagnostics copied: paste them into your bug report</source>
@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
-        <translation>チェックした年齢の馬を名前順に：新 は新規の馬、▲ は上がった、▼ は下がった、◆ は変わった値（前回の読み込みから）</translation>
+        <translation>チェックした年齢の馬（名前順）：新 は新規の馬、▲ は上がった値、▼ は下がった値、◆ は変わった値（前回の読み込みと比べて）</translation>
     </message>
     <message>
         <source>Choose two to four foals to compare: Ctrl+click them</source>
@@ -622,7 +622,7 @@
     <name>foalix::ui::RosterProxy</name>
     <message>
         <source>&apos;%1&apos;: no comparison (use %2)</source>
-        <translation>「%1」：比較の記号がありません（%2 を使います）</translation>
+        <translation>「%1」：比較の記号がありません（%2 のいずれかを使ってください）</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: no field &apos;%2&apos;; fields are %3</source>
@@ -636,6 +636,11 @@
         <source>&apos;%1&apos;: no value for %2; its values are %3</source>
         <translation>「%1」：%2 の値がありません。値は %3</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the fields or values listed</comment>
+        <translation>、</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RosterTableBar</name>
@@ -648,7 +653,7 @@
     </message>
     <message>
         <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
-        <translation>絞り込み：名前、または SP&gt;=A Grass=A のような値</translation>
+        <translation>絞り込み：名前、または スピード&gt;=A 芝適性=A のような値</translation>
     </message>
     <message>
         <source>Filter by name or values</source>

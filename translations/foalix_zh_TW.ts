@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Foal roster viewer for Galvaro save slots. Save files are only read, never written.</source>
-        <translation>Galvaro 存檔的幼駒名冊檢視工具。存檔只會讀取，絕不寫入。</translation>
+        <translation>Galvaro 存檔欄位的幼駒名冊檢視器。存檔只會讀取，絕不寫入。</translation>
     </message>
     <message>
         <source>Foalix is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
@@ -187,11 +187,11 @@
     </message>
     <message>
         <source>賢&#x3000;</source>
-        <translation>聰明</translation>
+        <translation>智力</translation>
     </message>
     <message>
         <source>Wits — A B C D, A best</source>
-        <translation>聰明 — A B C D，A 最佳</translation>
+        <translation>智力 — A B C D，A 最佳</translation>
     </message>
 </context>
 <context>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>新: new since %1</source>
-        <translation>新：%1 之後加入</translation>
+        <translation>新：%1 以來加入</translation>
     </message>
     <message numerus="yes">
         <source>%n gone</source>
@@ -256,7 +256,7 @@
     <message numerus="yes">
         <source>%n new</source>
         <translation>
-            <numerusform>新增 %n 頭</numerusform>
+            <numerusform>加入 %n 頭</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -636,6 +636,11 @@
         <source>&apos;%1&apos;: no value for %2; its values are %3</source>
         <translation>「%1」：%2 沒有值；它的值有 %3</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the fields or values listed</comment>
+        <translation>、</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RosterTableBar</name>
@@ -648,11 +653,11 @@
     </message>
     <message>
         <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
-        <translation>篩選：名字，或像 SP&gt;=A Grass=A 這樣的數值</translation>
+        <translation>篩選：馬名，或像 速度&gt;=A 草地適性=A 這樣的數值</translation>
     </message>
     <message>
         <source>Filter by name or values</source>
-        <translation>依名字或數值篩選</translation>
+        <translation>依馬名或數值篩選</translation>
     </message>
     <message>
         <source>Clear filter</source>
@@ -664,7 +669,7 @@
     </message>
     <message>
         <source>Starred &amp;only</source>
-        <translation>只顯示星號(&amp;O)</translation>
+        <translation>只顯示已加星號(&amp;O)</translation>
     </message>
 </context>
 <context>

@@ -50,7 +50,7 @@ QString RosterProxy::errorText(const savedata::FilterError& error) {
     const QString condition = QString::fromStdString(error.condition);
     // The field as the player named it: a caption of their language or a key.
     const QString field = QString::fromStdString(error.name);
-    const QString listed = choices.join(", ");
+    const QString listed = choices.join(tr(", ", "between the fields or values listed"));
     switch (error.kind) {
         case Kind::NoComparison:
             return tr("'%1': no comparison (use %2)").arg(condition, listed);
