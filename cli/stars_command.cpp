@@ -11,6 +11,10 @@
 namespace foalix::cli {
 namespace {
 
+// foalix-dump waits for a window's write as long as it takes a window to write: reading
+// never waits in WAL mode, and a command line has no window to keep answering.
+constexpr history::Limits kReadingLimits{.busyTimeoutMs = 2000};
+
 constexpr const char* kDescription =
     "Lists every foal starred in the Foalix window: its save folder (as the window was\n"
     "given it), slot, record and name, and when it was starred. The history is only read.";
@@ -96,7 +100,7 @@ std::optional<std::set<int>> starredRows(const std::string& historyFile,
                                          const std::string& saveFolder, int slot,
                                          const savedata::HorseTable& table,
                                          const std::vector<int>& rows, std::ostream& err) {
-    history::History history(historyFile, {}, history::Access::ReadOnly);
+    history::History history(historyFile, kReadingLimits, history::Access::ReadOnly);
     const auto stars = history.stars(saveFolder, slot);
     if (reported(history, historyFile, err)) {
         return std::nullopt;
@@ -114,7 +118,7 @@ int runStars(int argc, const char* const* argv, std::ostream& out, std::ostream&
     if (const auto status = parseArguments(app, argc, argv, out, err)) {
         return *status;
     }
-    history::History history(file, {}, history::Access::ReadOnly);
+    history::History history(file, kReadingLimits, history::Access::ReadOnly);
     const std::vector<history::StarredFoal> stars = history.allStars();
     if (reported(history, file, err)) {
         return kExitOtherError;

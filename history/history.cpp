@@ -15,7 +15,7 @@ using savedata::Foals;
 namespace fs = std::filesystem;
 
 History::History(std::string file, Limits limits, Access access)
-    : file_(std::move(file)), limits_(limits), access_(access) {}
+    : file_(std::move(file)), limits_(limits), access_(access), waitMs_(limits.busyTimeoutMs) {}
 
 History::~History() {
     if (!waiting_.empty() && db_) {
@@ -37,12 +37,11 @@ bool History::open() {
             return false;
         }
         db_ = std::make_unique<Connection>(file_, Connection::Mode::ReadOnly);
-        db_->setBusyTimeout(limits_.busyTimeoutMs);
         return true;
     }
     fs::create_directories(utf8Path(file_).parent_path(), ignored);
     auto db = std::make_unique<Connection>(file_);
-    db->setBusyTimeout(limits_.busyTimeoutMs);
+    db->setBusyTimeout(waitMs_);
     // Reading the version reads the file's header: a file that is not a database shows here.
     int version = userVersion(*db);
     if (version <= kSchemaVersion) {
@@ -73,6 +72,7 @@ Result History::guarded(const char* doing, Work work, Result fallback) {
             if (!db_ && !open()) {
                 return fallback;
             }
+            db_->setBusyTimeout(waitMs_);
             return work();
         } catch (const SqliteError& e) {
             // Set when `work` failed; a failure to open leaves it unset, and the next use
@@ -147,6 +147,7 @@ std::vector<Baseline> History::newestOf(const ReadInfo& read) {
 
 std::optional<Baseline> History::keep(const ReadInfo& read, const Foals& foals) {
     bool written = false;
+    const bool waited = !waiting_.empty();
     std::optional<Baseline> baseline = guarded(
         kReadNotKept,
         [&] {
@@ -156,6 +157,9 @@ std::optional<Baseline> History::keep(const ReadInfo& read, const Foals& foals) 
         },
         std::optional<Baseline>());
     const bool wait = busy_;
+    if (written && waited) {
+        notice_ = {kWaitingKept, nullptr, {}};
+    }
     if (written || (!wait && !db_)) {
         return baseline;
     }
@@ -165,13 +169,15 @@ std::optional<Baseline> History::keep(const ReadInfo& read, const Foals& foals) 
     bool changed = false;
     baseline = baselineAmong(newestOf(read), foals, changed);
     if (wait) {
+        // The same save read again is the read waiting already: nothing new to say.
+        notice_ = {};
         if (changed) {
             waiting_.push_back({read, foals});
             if (waiting_.size() > limits_.mostWaiting) {
                 waiting_.pop_front();
             }
+            notice_ = {kReadWaits, kInUse, {}};
         }
-        notice_ = {kReadWaits, kInUse, {}};
     } else if (notice_.empty()) {
         notice_ = why;
     }
@@ -183,22 +189,17 @@ bool History::keepWaiting() {
         return true;
     }
     bool written = false;
+    // Tried, not waited for: another try follows.
+    waitMs_ = 0;
     guarded(
         kReadNotKept,
         [&] {
-            // Tried, not waited for: another try follows.
-            db_->setBusyTimeout(0);
-            try {
-                write(nullptr, nullptr);
-            } catch (...) {
-                db_->setBusyTimeout(limits_.busyTimeoutMs);
-                throw;
-            }
-            db_->setBusyTimeout(limits_.busyTimeoutMs);
+            write(nullptr, nullptr);
             written = true;
             return true;
         },
         false);
+    waitMs_ = limits_.busyTimeoutMs;
     if (written) {
         notice_ = {kWaitingKept, nullptr, {}};
     } else if (busy_) {

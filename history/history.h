@@ -51,7 +51,7 @@ class History {
     // Remembers `file` (UTF-8); it is opened, and made with its folder when it is not
     // there, at first use. Opened to read only, a file that is not there holds nothing.
     explicit History(std::string file, Limits limits = {}, Access access = Access::ReadWrite);
-    // Tries once more to keep the reads still waiting.
+    // Tries once more to keep the reads still waiting, when the file is open.
     ~History();
     History(const History&) = delete;
     History& operator=(const History&) = delete;
@@ -66,11 +66,15 @@ class History {
     // lock waits (the notice says so) and is compared with the slot's newest read, kept or
     // waiting.
     std::optional<Baseline> keep(const ReadInfo& read, const savedata::Foals& foals);
-    // Reads waiting to be kept (they met another program's lock, a full disk…).
+    // Reads waiting to be kept: they met another program's lock.
     bool hasWaiting() const { return !waiting_.empty(); }
-    // Keeps the reads waiting, oldest first, without waiting for a lock; true when they were
-    // kept (the notice says so), false when they still wait.
+    // Keeps the reads waiting, oldest first, without waiting for a lock (nor for one when
+    // the file must be opened); true when they were kept (the notice says so), false when
+    // they still wait. They are also kept by the next keep() that can write.
     bool keepWaiting();
+    // Whether the last use gave up waiting for another program's lock; when not, a failure
+    // of keepWaiting() is another (its notice says which), and waiting longer will not help.
+    bool metLock() const { return busy_; }
 
     // The slot's kept reads, newest first.
     std::vector<KeptRead> reads(const std::string& saveFolder, int slot);
@@ -125,6 +129,9 @@ class History {
     int version_ = 0;
     // Whether the last use gave up waiting for another program's lock.
     bool busy_ = false;
+    // How long a use waits for another program's lock now: the limit, or nothing while the
+    // waiting reads are tried again.
+    int waitMs_;
     Notice notice_;
 };
 

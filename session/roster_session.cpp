@@ -74,15 +74,15 @@ RosterSession::RosterSession(platform::Platform& platform, const QString& histor
 RosterSession::~RosterSession() = default;
 
 void RosterSession::report(const Failure& failure) {
-    remember(failure.runTimeError != 0 ? QString("Run-time error %1: %2")
-                                             .arg(failure.runTimeError)
-                                             .arg(QString::fromStdString(failure.text))
-                                       : QString::fromStdString(failure.text));
+    remember(lcSession(), failure.runTimeError != 0 ? QString("Run-time error %1: %2")
+                                                          .arg(failure.runTimeError)
+                                                          .arg(QString::fromStdString(failure.text))
+                                                    : QString::fromStdString(failure.text));
     emit failed(failure);
 }
 
-void RosterSession::remember(const QString& line) {
-    qCWarning(lcSession).noquote() << line;
+void RosterSession::remember(const QLoggingCategory& category, const QString& line) {
+    qCWarning(category).noquote() << line;
     constexpr std::size_t kKept = 10;
     recentFailures_.push_back(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss ") + line);
     if (recentFailures_.size() > kKept) {

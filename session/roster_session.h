@@ -14,6 +14,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QLoggingCategory>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -103,8 +104,8 @@ class RosterSession : public QObject {
     void setChosen(ChoiceSource source, std::vector<int> records);
     // What Compare Foals compares: two or more chosen in the table, else the list's choice.
     std::vector<int> foalsToCompare() const;
-    // Compares the foals of `records` (two to four that the last load lists); false, with
-    // nothing changed, for any other number.
+    // Compares the foals of `records` (two to four, of which the last load lists two or
+    // more); false, with nothing changed, otherwise.
     bool compare(const std::vector<int>& records);
     // The foals compared, following every load.
     const Comparison& comparison() const { return comparison_; }
@@ -163,8 +164,8 @@ class RosterSession : public QObject {
     void follow(bool readAtOnce);
     void showHistoryNotice();
     void report(const Failure& failure);
-    // Keeps `line` among the recent failures.
-    void remember(const QString& line);
+    // Logs `line` and keeps it among the recent failures.
+    void remember(const QLoggingCategory& category, const QString& line);
     // Runs `action`; a run-time error it raises is reported, and false returned.
     template <typename Action>
     bool reporting(Action&& action);

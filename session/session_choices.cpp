@@ -16,10 +16,14 @@ std::vector<int> RosterSession::foalsToCompare() const {
 }
 
 bool RosterSession::compare(const std::vector<int>& records) {
-    if (!comparable(records.size())) {
+    if (!comparable(records.size()) || !roster_) {
         return false;
     }
-    comparison_ = roster_ ? compareFoals(*roster_, records) : Comparison();
+    Comparison comparison = compareFoals(*roster_, records);
+    if (!comparable(comparison.foals.size())) {
+        return false;
+    }
+    comparison_ = std::move(comparison);
     emit comparisonChanged();
     return true;
 }

@@ -28,12 +28,16 @@ void RosterSession::keep(LoadedRoster& roster) {
     }
 }
 
-// Tried without waiting, so the window never waits for the other program either.
+// Tried without waiting, so the window never waits for the other program either. A
+// failure of another kind is said, and the reads wait for the next read that can write.
 void RosterSession::keepWaitingReads() {
     if (!history_ || history_->keepWaiting()) {
         waitingReads_.stop();
         showHistoryNotice();
         emit historyChanged();
+    } else if (!history_->metLock()) {
+        waitingReads_.stop();
+        showHistoryNotice();
     }
 }
 
@@ -102,7 +106,10 @@ savedata::RosterDiff RosterSession::compareReads(std::int64_t olderId, std::int6
 void RosterSession::clearHistory() {
     if (history_) {
         history_->clear();
-        waitingReads_.stop();
+        // Cleared, nothing waits any more; not cleared, the reads still wait their turn.
+        if (!history_->hasWaiting()) {
+            waitingReads_.stop();
+        }
         showHistoryNotice();
         emit historyChanged();
     }
@@ -114,7 +121,6 @@ void RosterSession::showHistoryNotice() {
     if (line.empty()) {
         return;
     }
-    qCInfo(lcHistory).noquote() << QString::fromStdString(line.text());
     const QString detail = QString::fromStdString(line.detail);
     QString argument = detail;
     if (line.reason != nullptr) {
@@ -126,7 +132,9 @@ void RosterSession::showHistoryNotice() {
     const QString translated = QCoreApplication::translate("History", line.sentence);
     const QString shown = translated.contains("%1") ? translated.arg(argument) : translated;
     if (line.sentence != history::kWaitingKept) {
-        remember(shown);
+        remember(lcHistory(), shown);
+    } else {
+        qCInfo(lcHistory).noquote() << shown;
     }
     emit notice(shown);
 }

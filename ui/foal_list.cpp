@@ -62,6 +62,10 @@ void FoalList::showSession(session::RosterSession& session) {
             [this](int record) { selectRecord(record); });
     connect(session.model(), &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { ensureNameFont(this); });
+    // A reset clears the selection without a word: the session hears of it all the same.
+    connect(session.model(), &QAbstractItemModel::modelReset, this, [this, &session] {
+        session.setChosen(session::ChoiceSource::List, selectedRecords());
+    });
 }
 
 int FoalList::selectedRow() const {

@@ -94,9 +94,10 @@ MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
     connect(mnuDarkTheme, &QAction::toggled, this, &MainMenus::mnuDarkTheme_Click);
 
     mnuHelp = window->menuBar()->addMenu(QString());
-    mnuAbout = action(mnuHelp, "mnuAbout", &MainMenus::mnuAbout_Click);
     mnuCopyDiagnostics =
         action(mnuHelp, "mnuCopyDiagnostics", &MainMenus::mnuCopyDiagnostics_Click);
+    mnuHelp->addSeparator();
+    mnuAbout = action(mnuHelp, "mnuAbout", &MainMenus::mnuAbout_Click);
     retranslate();
 }
 

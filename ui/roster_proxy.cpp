@@ -39,8 +39,8 @@ QString RosterProxy::errorText(const savedata::FilterError& error) {
     // The fields by the captions the player reads, not by foalix-dump's keys.
     QStringList choices;
     if (error.kind == Kind::NoField) {
-        for (const savedata::HorseField& field : savedata::kHorseFields) {
-            choices << RosterModel::captionOf(field);
+        for (const savedata::HorseField* field : savedata::fieldsInReadingOrder()) {
+            choices << RosterModel::captionOf(*field);
         }
     } else {
         for (const std::string& choice : error.choices) {

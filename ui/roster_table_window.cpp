@@ -117,6 +117,9 @@ void RosterTableWindow::showRoster() {
         }
     }
     keptSelection_.clear();
+    // Chosen again with the signals quiet: the session hears of it here.
+    session_.setChosen(session::ChoiceSource::Table,
+                       isVisible() ? selectedRecords() : std::vector<int>());
     const auto& roster = session_.roster();
     // Fitting measures every cell: it is done only when what decides the widths changed.
     if (const QString shape = contentsShape(roster.get());

@@ -171,9 +171,9 @@ TEST_F(ChoosingFoalsTest, FilterTakesConditionsAndSaysWhatIsWrong) {
         {session::Language::Original, "sex=牝 オナジ", "9 1 / 5頭", ""},
         // The fields by the captions the player reads, in the window's language.
         {session::Language::Original, "Spd>=A", "2 5 9 12 1 5 / 5頭",
-         "'Spd>=A': no field 'Spd'; fields are 素質, ＳＰ, ＳＴ, 年齡,"},
+         "'Spd>=A': no field 'Spd'; fields are 年齡, 素質, ＳＰ, ＳＴ, 根性,"},
         {session::Language::English, "Spd>=A", "2 5 9 12 1 5 / 5 foals",
-         "'Spd>=A': no field 'Spd'; fields are Grade, Speed, Stamina,"},
+         "'Spd>=A': no field 'Spd'; fields are Age, Grade, Speed, Stamina, Guts,"},
         {session::Language::Japanese, "体力>D", "9 1 / 5頭", ""},
         {session::Language::Japanese, "素質>Q", "2 5 9 12 1 5 / 5頭",
          "「素質>Q」：「Q」は 素質 の値ではありません。"},
@@ -315,8 +315,13 @@ TEST_F(ChoosingFoalsTest, CompareShowsTheChosenFoalsSideBySide) {
     EXPECT_EQ(cells->columnCount(), 4);
     choose({2, 5, 9, 12, 1});
     EXPECT_FALSE(control<QAction>(table_, "mnuCompare")->isEnabled());
-    // One foal is no comparison.
+    // One foal is no comparison; nor are two chosen before a reload that chose them away.
     list()->selectRecord(2);
+    EXPECT_EQ(window_->showCompare(), nullptr);
+    table_->close();
+    list()->selectionModel()->select(list()->model()->index(1, 1), QItemSelectionModel::Select);
+    EXPECT_EQ(window_->session().foalsToCompare().size(), 2u);
+    click("cmdApply");
     EXPECT_EQ(window_->showCompare(), nullptr);
 }
 

@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, StartsReadyAndApplyListsTheFoalsByName) {
         text = static_cast<QMessageBox*>(box)->text();
         static_cast<QDialog*>(box)->done(0);
     });
-    window_->menuBar()->actions().last()->menu()->actions().first()->trigger();
+    window_->menuBar()->actions().last()->menu()->actions().last()->trigger();
     for (const QString& part : {QString("Foalix " FOALIX_VERSION), QString("GPL-3.0-or-later"),
                                 QString("Qt ") + qVersion(), QString("history.sqlite3"),
                                 fake_.settings.store.location().toHtmlEscaped()}) {
