@@ -32,8 +32,9 @@ struct HorseEntry {
     bool operator==(const HorseEntry&) const = default;
 };
 
-// The values a field takes, lowest first. A graded field's last value is its best (S for
-// grades and aptitudes); the others (age, growth, sex, temper) only differ.
+// The values a field takes, lowest first, as its decoder gives them. A graded field's last
+// value is its best (S for the grade, A for the others); the others (age, growth, sex,
+// temper) only differ.
 struct Scale {
     std::span<const std::string_view> values;
     bool graded;
@@ -43,12 +44,16 @@ struct Scale {
 };
 
 inline constexpr std::string_view kGradeValues[] = {"D", "C", "B", "A", "S"};
+inline constexpr std::string_view kFourGradeValues[] = {"D", "C", "B", "A"};
+inline constexpr std::string_view kThreeGradeValues[] = {"C", "B", "A"};
 inline constexpr std::string_view kAgeValues[] = {"1", "2", "-"};  // "-": any other age, older
 inline constexpr std::string_view kGrowthValues[] = {"早", "普", "遲", "晚"};
 inline constexpr std::string_view kSexValues[] = {"牡", "牝"};
 inline constexpr std::string_view kTemperValues[] = {"激", "荒", "普", "大"};
 
 inline constexpr Scale kGradeScale{kGradeValues, true};
+inline constexpr Scale kFourGradeScale{kFourGradeValues, true};
+inline constexpr Scale kThreeGradeScale{kThreeGradeValues, true};
 inline constexpr Scale kAgeScale{kAgeValues, false};
 inline constexpr Scale kGrowthScale{kGrowthValues, false};
 inline constexpr Scale kSexScale{kSexValues, false};
@@ -88,13 +93,13 @@ inline constexpr std::array<HorseField, 14> kHorseFields{{
      QT_TRANSLATE_NOOP("HorseField", "ＳＰ"),
      QT_TRANSLATE_NOOP("HorseField", "Speed — A B C D, A best"),
      &HorseEntry::SP,
-     kGradeScale,
+     kFourGradeScale,
      {0, 2, 9}},
     {"ST",
      QT_TRANSLATE_NOOP("HorseField", "ＳＴ"),
      QT_TRANSLATE_NOOP("HorseField", "Stamina — A B C D, A best"),
      &HorseEntry::ST,
-     kGradeScale,
+     kFourGradeScale,
      {0, 3, 10}},
     {"Age",
      QT_TRANSLATE_NOOP("HorseField", "年齡"),
@@ -106,13 +111,13 @@ inline constexpr std::array<HorseField, 14> kHorseFields{{
      QT_TRANSLATE_NOOP("HorseField", "体力"),
      QT_TRANSLATE_NOOP("HorseField", "Strength — A B C D, A best"),
      &HorseEntry::Strong,
-     kGradeScale,
+     kFourGradeScale,
      {0, 5, 11}},
     {"Win",
      QT_TRANSLATE_NOOP("HorseField", "根性"),
      QT_TRANSLATE_NOOP("HorseField", "Guts — A B C, A best"),
      &HorseEntry::Win,
-     kGradeScale,
+     kThreeGradeScale,
      {0, 4, 12}},
     {"When",
      QT_TRANSLATE_NOOP("HorseField", "成長"),
@@ -126,19 +131,19 @@ inline constexpr std::array<HorseField, 14> kHorseFields{{
      QT_TRANSLATE_NOOP("HorseField", "瞬發"),
      QT_TRANSLATE_NOOP("HorseField", "Burst, the final spurt — A B C, A best"),
      &HorseEntry::Burst,
-     kGradeScale,
+     kThreeGradeScale,
      {1, 4, 16}},
     {"Grass",
      QT_TRANSLATE_NOOP("HorseField", "芝適"),
      QT_TRANSLATE_NOOP("HorseField", "Turf aptitude — A B C, A best"),
      &HorseEntry::Grass,
-     kGradeScale,
+     kThreeGradeScale,
      {1, 2, 14}},
     {"Mud",
      QT_TRANSLATE_NOOP("HorseField", "沙適"),
      QT_TRANSLATE_NOOP("HorseField", "Dirt aptitude — A B C, A best"),
      &HorseEntry::Mud,
-     kGradeScale,
+     kThreeGradeScale,
      {1, 3, 15}},
     {"Sex",
      QT_TRANSLATE_NOOP("HorseField", "性別"),
@@ -150,7 +155,7 @@ inline constexpr std::array<HorseField, 14> kHorseFields{{
      QT_TRANSLATE_NOOP("HorseField", "精神"),
      QT_TRANSLATE_NOOP("HorseField", "Spirit — A B C D, A best"),
      &HorseEntry::Mind,
-     kGradeScale,
+     kFourGradeScale,
      {0, 6, 38}},
     {"Temper",
      QT_TRANSLATE_NOOP("HorseField", "氣性"),
@@ -162,7 +167,7 @@ inline constexpr std::array<HorseField, 14> kHorseFields{{
      QT_TRANSLATE_NOOP("HorseField", "賢　"),
      QT_TRANSLATE_NOOP("HorseField", "Wits — A B C D, A best"),
      &HorseEntry::Brian,
-     kGradeScale,
+     kFourGradeScale,
      {1, 6, 39}},
 }};
 

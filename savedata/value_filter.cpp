@@ -1,6 +1,7 @@
 #include "savedata/value_filter.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "savedata/utf8.h"
 
@@ -73,25 +74,6 @@ std::vector<std::string_view> wordsOf(std::string_view text) {
     return words;
 }
 
-// The field `name` names: a key, then an original caption, then one of `captions`.
-const HorseField* fieldNamed(std::string_view name, const ValueFilter::Captions& captions) {
-    if (name.empty()) {
-        return nullptr;
-    }
-    for (const HorseField& field : kHorseFields) {
-        if (sameIgnoringAsciiCase(name, field.key) ||
-            sameIgnoringAsciiCase(name, trimmedCaption(field.caption))) {
-            return &field;
-        }
-    }
-    for (const auto& [caption, field] : captions) {
-        if (sameIgnoringAsciiCase(name, trimmedCaption(caption))) {
-            return field;
-        }
-    }
-    return nullptr;
-}
-
 // The value of `scale` that `text` is, ASCII letters in any case; empty when none is.
 std::string_view valueOn(const Scale& scale, std::string_view text) {
     const auto found = std::ranges::find_if(scale.values, [text](std::string_view value) {
@@ -110,25 +92,44 @@ std::string joined(const std::vector<std::string>& parts) {
 
 }  // namespace
 
+const HorseField* fieldNamed(std::string_view name, const ValueFilter::Captions& captions) {
+    if (name.empty()) {
+        return nullptr;
+    }
+    for (const HorseField& field : kHorseFields) {
+        if (sameIgnoringAsciiCase(name, field.key) ||
+            sameIgnoringAsciiCase(name, trimmedCaption(field.caption))) {
+            return &field;
+        }
+    }
+    for (const auto& [caption, field] : captions) {
+        if (sameIgnoringAsciiCase(name, trimmedCaption(caption))) {
+            return field;
+        }
+    }
+    return nullptr;
+}
+
 std::string englishText(const FilterError& error) {
     const std::string condition = "'" + error.condition + "': ";
+    const std::string field = error.field != nullptr ? error.field->key : "score";
     switch (error.kind) {
         case FilterErrorKind::NoComparison:
             return condition + "no comparison (use " + joined(error.choices) + ")";
         case FilterErrorKind::NoField:
             return condition + "no field '" + error.name + "'; fields are " + joined(error.choices);
         case FilterErrorKind::NoValue:
-            return condition + "'" + error.value + "' is no value of " + error.field->key +
+            return condition + "'" + error.value + "' is no value of " + field +
                    "; its values are " + joined(error.choices);
         case FilterErrorKind::MissingValue:
-            return condition + "no value for " + error.field->key + "; its values are " +
+            return condition + "no value for " + field + "; its values are " +
                    joined(error.choices);
     }
     return condition;
 }
 
-std::variant<ValueFilter, FilterError> ValueFilter::parse(std::string_view text,
-                                                          const Captions& captions) {
+std::variant<ValueFilter, FilterError> ValueFilter::parse(
+    std::string_view text, const Captions& captions, const std::vector<std::string>& scoreNames) {
     static constexpr std::pair<std::string_view, Comparison> kComparisons[] = {
         {"=", Comparison::Equal},   {"!=", Comparison::NotEqual},
         {"<", Comparison::Less},    {"<=", Comparison::LessOrEqual},
@@ -140,7 +141,13 @@ std::variant<ValueFilter, FilterError> ValueFilter::parse(std::string_view text,
         const std::string_view word = narrow;
         const std::size_t at = word.find_first_of(kComparisonCharacters);
         if (at == std::string_view::npos) {
-            filter.nameWords_.emplace_back(typed);
+            if (sameIgnoringAsciiCase(word, "new") || word == "新") {
+                filter.onlyNew_ = true;
+            } else if (sameIgnoringAsciiCase(word, "starred") || word == "★") {
+                filter.onlyStarred_ = true;
+            } else {
+                filter.nameWords_.emplace_back(typed);
+            }
             continue;
         }
         const std::size_t past =
@@ -154,6 +161,24 @@ std::variant<ValueFilter, FilterError> ValueFilter::parse(std::string_view text,
                 error.choices.emplace_back(typed);
             }
             return error;
+        }
+        const bool score = sameIgnoringAsciiCase(error.name, "score") ||
+                           std::ranges::any_of(scoreNames, [&](const std::string& name) {
+                               return sameIgnoringAsciiCase(error.name, trimmedCaption(name));
+                           });
+        if (score) {
+            int points = -1;
+            const auto [past, failed] = std::from_chars(
+                error.value.data(), error.value.data() + error.value.size(), points);
+            if (failed != std::errc() || past != error.value.data() + error.value.size() ||
+                points < 0 || points > 100) {
+                error.kind =
+                    error.value.empty() ? FilterErrorKind::MissingValue : FilterErrorKind::NoValue;
+                error.choices = {"0 to 100"};
+                return error;
+            }
+            filter.conditions_.push_back({nullptr, comparison->second, error.value, points});
+            continue;
         }
         const HorseField* field = fieldNamed(error.name, captions);
         if (field == nullptr) {
@@ -177,6 +202,24 @@ std::variant<ValueFilter, FilterError> ValueFilter::parse(std::string_view text,
     return filter;
 }
 
+bool ValueFilter::compares(Comparison comparison, int rank, int wanted) {
+    switch (comparison) {
+        case Comparison::Equal:
+            return rank == wanted;
+        case Comparison::NotEqual:
+            return rank != wanted;
+        case Comparison::Less:
+            return rank < wanted;
+        case Comparison::LessOrEqual:
+            return rank <= wanted;
+        case Comparison::Greater:
+            return rank > wanted;
+        case Comparison::GreaterOrEqual:
+            break;
+    }
+    return rank >= wanted;
+}
+
 bool ValueFilter::holds(const Condition& condition, const std::string& value) {
     if (condition.comparison == Comparison::Equal) {
         return value == condition.value;
@@ -185,34 +228,34 @@ bool ValueFilter::holds(const Condition& condition, const std::string& value) {
         return value != condition.value;
     }
     const int rank = condition.field->scale.rank(value);
-    if (rank == 0) {
-        return false;
-    }
-    switch (condition.comparison) {
-        case Comparison::Less:
-            return rank < condition.rank;
-        case Comparison::LessOrEqual:
-            return rank <= condition.rank;
-        case Comparison::Greater:
-            return rank > condition.rank;
-        default:
-            return rank >= condition.rank;
-    }
+    return rank != 0 && compares(condition.comparison, rank, condition.rank);
 }
 
-bool ValueFilter::valuesMatch(const HorseEntry& entry) const {
-    return std::ranges::all_of(conditions_, [&entry](const Condition& condition) {
+bool ValueFilter::needsScore() const {
+    return std::ranges::any_of(conditions_,
+                               [](const Condition& condition) { return !condition.field; });
+}
+
+bool ValueFilter::valuesMatch(const HorseEntry& entry, const FoalFacts& facts) const {
+    if ((onlyNew_ && !facts.isNew) || (onlyStarred_ && !facts.starred)) {
+        return false;
+    }
+    return std::ranges::all_of(conditions_, [&](const Condition& condition) {
+        if (condition.field == nullptr) {
+            return facts.score.has_value() &&
+                   compares(condition.comparison, *facts.score, condition.rank);
+        }
         return holds(condition, entry.*condition.field->member);
     });
 }
 
-bool ValueFilter::matches(const HorseEntry& entry) const {
+bool ValueFilter::matches(const HorseEntry& entry, const FoalFacts& facts) const {
     const auto nameHolds = [&entry](const std::string& word) {
         return std::search(entry.name.begin(), entry.name.end(), word.begin(), word.end(),
                            [](char a, char b) { return lowerAscii(a) == lowerAscii(b); }) !=
                entry.name.end();
     };
-    return valuesMatch(entry) && std::ranges::all_of(nameWords_, nameHolds);
+    return valuesMatch(entry, facts) && std::ranges::all_of(nameWords_, nameHolds);
 }
 
 }  // namespace foalix::savedata

@@ -11,11 +11,17 @@
 //   VALUE  one of the field's values ("A", "牝", "1"); ASCII letters in any case
 // A condition may be typed in full width, as a Japanese input method gives it: "ＳＰ＞＝Ａ"
 // reads as "SP>=A".
+// FIELD may also be "score" (any case, or a name the caller passes: the window's caption):
+// the foal's score under the profile in use, a whole number 0 to 100 ("score>=70"); a foal
+// without a score passes no score condition.
+// The words "new" (or 新), the foals new since the slot's previous read, and "starred" (or
+// ★), the foals the player starred, any case.
 // Any other word is name text: the foal's name holds it, ASCII letters in any case.
 // A text that does not parse filters nothing: parse gives the error instead, for the
 // caller to show while it keeps every row.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -29,7 +35,7 @@ namespace foalix::savedata {
 enum class FilterErrorKind {
     NoComparison,  // the comparison is none of = != < <= > >= ("SP>>A", "SP!A")
     NoField,       // FIELD is no field's key or caption ("Spd>=A", "=A")
-    NoValue,       // VALUE is not on the field's scale ("SP=Q")
+    NoValue,       // VALUE is not on the field's scale ("SP=Q"), or no score ("score>=x")
     MissingValue,  // nothing follows the comparison ("SP=")
 };
 
@@ -54,6 +60,14 @@ struct FilterError {
 //   'SP=': no value for SP; its values are D, C, B, A, S
 std::string englishText(const FilterError& error);
 
+// What a filter knows of a foal besides its values: its score under the profile in use (none
+// without one), whether it is new since the slot's previous read, whether it is starred.
+struct FoalFacts {
+    std::optional<int> score;
+    bool isNew = false;
+    bool starred = false;
+};
+
 class ValueFilter {
   public:
     // Extra names of fields, such as the window's captions in the player's language.
@@ -63,30 +77,40 @@ class ValueFilter {
     ValueFilter() = default;
 
     // The filter `text` describes, or what is wrong with its first bad condition.
-    static std::variant<ValueFilter, FilterError> parse(std::string_view text,
-                                                        const Captions& captions = {});
+    static std::variant<ValueFilter, FilterError> parse(
+        std::string_view text, const Captions& captions = {},
+        const std::vector<std::string>& scoreNames = {});
 
     // True when every condition holds for `entry` and its name holds every name word.
     // A text not on its field's scale (no decoder gives one) passes != conditions only.
-    bool matches(const HorseEntry& entry) const;
+    bool matches(const HorseEntry& entry, const FoalFacts& facts = {}) const;
     // The conditions alone, and the name words, for a caller that matches names its own
     // way (the window: case blind for every script, full-width letters too).
-    bool valuesMatch(const HorseEntry& entry) const;
+    bool valuesMatch(const HorseEntry& entry, const FoalFacts& facts = {}) const;
     const std::vector<std::string>& nameWords() const { return nameWords_; }
+    // Whether a condition is on the score: the caller then gives each foal's.
+    bool needsScore() const;
 
   private:
     enum class Comparison { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };
     struct Condition {
-        const HorseField* field;
+        const HorseField* field;  // none: the score, whose value is `rank`
         Comparison comparison;
         std::string value;
         int rank;
     };
 
     static bool holds(const Condition& condition, const std::string& value);
+    static bool compares(Comparison comparison, int rank, int wanted);
 
     std::vector<Condition> conditions_;
     std::vector<std::string> nameWords_;
+    bool onlyNew_ = false;
+    bool onlyStarred_ = false;
 };
+
+// The field `name` names: a key in any case, then an original caption, then one of
+// `captions` (blanks and ideographic spaces that pad a caption left out); none for another.
+const HorseField* fieldNamed(std::string_view name, const ValueFilter::Captions& captions);
 
 }  // namespace foalix::savedata

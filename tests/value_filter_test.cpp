@@ -22,12 +22,16 @@ HorseEntry foal(const char* name, const char* grade, const char* sp, const char*
 }
 
 // Each text against three foals: "1" for a foal it lets through, "0" for one it does not,
-// or the error it gives. Grades and aptitudes compare on D C B A S, growth on 早 普 遲 晚,
-// age on 1 2 -; keys and ASCII letters in any case; the window's captions as given.
+// or the error it gives. Values compare on their own scales (the grade on D C B A S, speed
+// on D C B A, the aptitudes on C B A, growth on 早 普 遲 晚, age on 1 2 -); keys and ASCII
+// letters in any case; the window's captions as given; the score and whether a foal is new
+// or starred as the caller knows them (the foals score 80, 50 and none; the second is new,
+// the third starred).
 TEST(ValueFilter, WhichFoalsATextLetsThrough) {
     const HorseEntry foals[] = {foal("ミドリ", "S", "A", "A", "遲", "1", "牝", "A"),
-                                foal("Aozora", "B", "S", "C", "早", "2", "牡", "B"),
+                                foal("Aozora", "B", "A", "C", "早", "2", "牡", "B"),
                                 foal("Kaze", "A", "B", "A", "普", "-", "牝", "D")};
+    const FoalFacts facts[] = {{80, false, false}, {50, true, false}, {std::nullopt, false, true}};
     const ValueFilter::Captions captions{{"スピード", fieldByKey("SP")}};
     const std::vector<std::pair<const char*, std::string>> cases{
         {"", "111"},
@@ -40,7 +44,16 @@ TEST(ValueFilter, WhichFoalsATextLetsThrough) {
         {"賢>C 芝適!=C", "100"},
         {"When<遲", "011"},
         {"Age>=2", "011"},
-        {"スピード>=S", "010"},
+        {"スピード=B", "001"},
+        {"スピード>=S", "'スピード>=S': 'S' is no value of SP; its values are D, C, B, A"},
+        {"score>=70", "100"},
+        {"ＳＣＯＲＥ<=50 評分>=50", "010"},
+        {"score!=80", "010"},  // a foal without a score passes no score condition
+        {"score>=x", "'score>=x': 'x' is no value of score; its values are 0 to 100"},
+        {"score>101", "'score>101': '101' is no value of score; its values are 0 to 100"},
+        {"new", "010"},
+        {"★ kaze", "001"},
+        {"NEW starred", "000"},
         {"Sex=牝 kaze", "001"},
         {"a O", "010"},
         {"  SP>=A\tGrass=A　Sex=牝 ", "100"},
@@ -49,16 +62,17 @@ TEST(ValueFilter, WhichFoalsATextLetsThrough) {
          "'Spd>=A': no field 'Spd'; fields are Grade, SP, ST, Age, Strong, Win, When, Burst, "
          "Grass, Mud, Sex, Mind, Temper, Brian"},
         {"Grass=A When=A", "'When=A': 'A' is no value of When; its values are 早, 普, 遲, 晚"},
-        {"SP=", "'SP=': no value for SP; its values are D, C, B, A, S"},
+        {"SP=", "'SP=': no value for SP; its values are D, C, B, A"},
+        {"Grass=S", "'Grass=S': 'S' is no value of Grass; its values are C, B, A"},
     };
     for (const auto& [text, expected] : cases) {
-        const auto filter = ValueFilter::parse(text, captions);
+        const auto filter = ValueFilter::parse(text, captions, {"評分"});
         std::string result;
         if (const auto* error = std::get_if<FilterError>(&filter)) {
             result = englishText(*error);
         } else {
-            for (const HorseEntry& entry : foals) {
-                result += std::get<ValueFilter>(filter).matches(entry) ? "1" : "0";
+            for (std::size_t i = 0; i < std::size(foals); ++i) {
+                result += std::get<ValueFilter>(filter).matches(foals[i], facts[i]) ? "1" : "0";
             }
         }
         EXPECT_EQ(result, expected) << text;

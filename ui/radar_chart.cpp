@@ -66,7 +66,8 @@ std::vector<QPointF> RadarChart::outline(std::size_t index) const {
     std::vector<QPointF> points;
     const auto fields = axes();
     for (std::size_t axis = 0; axis < fields.size(); ++axis) {
-        const int rank = fields[axis]->scale.rank(foals_.at(index).values.*fields[axis]->member);
+        // On the rings of the letters, D to S, whichever letters the value's own scale has.
+        const int rank = savedata::kGradeScale.rank(foals_.at(index).values.*fields[axis]->member);
         points.push_back(pointOn(axis, static_cast<double>(rank) / kRings));
     }
     return points;
