@@ -15,6 +15,7 @@ namespace {
 constexpr const char* kRowCaption = "No.";
 constexpr const char* kNameCaption = "馬名";
 constexpr const char* kTotalCaption = "共有：";
+constexpr const char* kScoreCaption = "評分";
 
 // A name as one line of the text table: control characters (line breaks, tabs, NUL)
 // are shown escaped, so a name never breaks the table's lines or columns.
@@ -68,9 +69,16 @@ void writeText(std::ostream& out, const Roster& roster) {
     for (const auto& field : kHorseFields) {
         header.emplace_back(field.caption);
     }
+    if (roster.profile != nullptr) {
+        header.emplace_back(kScoreCaption);
+    }
     lines.push_back(header);
     for (int row : roster.rows) {
         lines.push_back(savedata::rosterCells(row, roster.table->row(row)));
+        if (roster.profile != nullptr) {
+            const auto score = savedata::scoreOf(roster.table->row(row), *roster.profile);
+            lines.back().push_back(score ? std::to_string(*score) : "");
+        }
     }
     writeAligned(out, std::move(lines));
     out << kTotalCaption << roster.total << '\n';
@@ -81,6 +89,10 @@ void writeJson(std::ostream& out, const Roster& roster) {
     for (int row : roster.rows) {
         foals.push_back(foalJson(row, roster.table->row(row)));
         foals.back()["starred"] = roster.starred.contains(row);
+        if (roster.profile != nullptr) {
+            const auto score = savedata::scoreOf(roster.table->row(row), *roster.profile);
+            foals.back()["score"] = score ? nlohmann::ordered_json(*score) : nullptr;
+        }
     }
     nlohmann::ordered_json document;
     document["file"] = roster.file;

@@ -23,10 +23,11 @@ nlohmann::ordered_json foalJson(int row, const savedata::HorseEntry& entry);
 void writeJsonDocument(std::ostream& out, const nlohmann::ordered_json& document);
 
 // An aligned table headed by the window's captions, then the total (no stars: the table
-// stays as scripts have read it).
+// stays as scripts have read it); with a profile, the score last (評分).
 void writeText(std::ostream& out, const Roster& roster);
 // {"file": ..., "total": ..., "count": N,
-//  "foals": [{"row": R, "name": ..., "Grade": ..., ..., "starred": false}]}
+//  "foals": [{"row": R, "name": ..., "Grade": ..., ..., "starred": false}]}, with a profile
+//  each foal's "score" too (null without one)
 void writeJson(std::ostream& out, const Roster& roster);
 
 void write(std::ostream& out, Format format, const Roster& roster);

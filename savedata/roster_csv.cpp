@@ -52,10 +52,17 @@ std::vector<std::string> rosterCells(int row, const HorseEntry& entry) {
 void writeCsv(std::ostream& out, const Roster& roster) {
     std::vector<std::string> header = rosterHeader();
     header.emplace_back("starred");
+    if (roster.profile != nullptr) {
+        header.emplace_back("score");
+    }
     writeCsvRecord(out, header);
     for (int row : roster.rows) {
         std::vector<std::string> cells = rosterCells(row, roster.table->row(row));
         cells.emplace_back(roster.starred.contains(row) ? "1" : "");
+        if (roster.profile != nullptr) {
+            const auto score = scoreOf(roster.table->row(row), *roster.profile);
+            cells.emplace_back(score ? std::to_string(*score) : "");
+        }
         writeCsvRecord(out, cells);
     }
     std::vector<std::string> total(header.size());

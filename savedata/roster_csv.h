@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "savedata/horse_table.h"
+#include "savedata/score.h"
 
 namespace foalix::savedata {
 
@@ -18,6 +19,8 @@ struct Roster {
     std::vector<int> rows;  // record numbers
     const HorseTable* table = nullptr;
     std::set<int> starred = {};  // the records of the foals the player starred
+    // The profile the foals are scored by, or none (no score column).
+    const ScoreProfile* profile = nullptr;
 };
 
 // `cell` as a spreadsheet shows it, never runs it: a cell of more than one character that
@@ -36,8 +39,9 @@ void writeCsvRecord(std::ostream& out, const std::vector<std::string>& fields);
 
 // RFC 4180 CSV in UTF-8 with CRLF line ends: a header row of field names, a record per
 // foal, then a record "total" with the total text. Every cell as asSpreadsheetText. The
-// last column, "starred", holds 1 for a starred foal and nothing for the others (nor in
-// the total), so a spreadsheet filters on it and its SUM counts the starred foals.
+// column "starred" holds 1 for a starred foal and nothing for the others (nor in the
+// total), so a spreadsheet filters on it and its SUM counts the starred foals. With a
+// profile, a last column "score" holds each foal's (nothing for a foal without one).
 void writeCsv(std::ostream& out, const Roster& roster);
 
 }  // namespace foalix::savedata

@@ -153,4 +153,31 @@ std::string weightsText(const ScoreProfile& profile) {
     return text;
 }
 
+std::string profilesText(const std::vector<ScoreProfile>& profiles) {
+    std::string text;
+    for (const ScoreProfile& profile : profiles) {
+        text += weightsText(profile) + "\t" + profile.name + "\n";
+    }
+    return text;
+}
+
+std::vector<ScoreProfile> profilesFromText(std::string_view text) {
+    std::vector<ScoreProfile> profiles;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos || tab + 1 == line.size()) {
+            continue;
+        }
+        auto parsed = parseWeights(line.substr(0, tab));
+        if (auto* profile = std::get_if<ScoreProfile>(&parsed)) {
+            profile->name = line.substr(tab + 1);
+            profiles.push_back(std::move(*profile));
+        }
+    }
+    return profiles;
+}
+
 }  // namespace foalix::savedata

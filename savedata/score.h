@@ -62,4 +62,10 @@ std::variant<ScoreProfile, std::string> parseWeights(std::string_view text,
 // The weights that are not 0, as parseWeights reads them: "SP=3,ST=2,Burst=1".
 std::string weightsText(const ScoreProfile& profile);
 
+// The player's own profiles as the window keeps them and foalix-dump reads them: a line
+// each, the weights (as weightsText writes them), a tab, the name. A line that does not
+// read is left out.
+std::string profilesText(const std::vector<ScoreProfile>& profiles);
+std::vector<ScoreProfile> profilesFromText(std::string_view text);
+
 }  // namespace foalix::savedata

@@ -88,8 +88,10 @@ class ValueFilter {
     // way (the window: case blind for every script, full-width letters too).
     bool valuesMatch(const HorseEntry& entry, const FoalFacts& facts = {}) const;
     const std::vector<std::string>& nameWords() const { return nameWords_; }
-    // Whether a condition is on the score: the caller then gives each foal's.
+    // Whether a condition is on the score, or the word new is there: the caller then gives
+    // each foal's score, or whether it is new.
     bool needsScore() const;
+    bool needsNew() const { return onlyNew_; }
 
   private:
     enum class Comparison { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };

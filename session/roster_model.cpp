@@ -73,7 +73,7 @@ int RosterModel::rowCount(const QModelIndex& parent) const {
 }
 
 int RosterModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kStarColumn + 1;
+    return parent.isValid() ? 0 : kScoreColumn + 1;
 }
 
 QVariant RosterModel::data(const QModelIndex& index, int role) const {
@@ -86,8 +86,18 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const {
     if (role == StarredRole) {
         return roster_->starred.contains(record);
     }
+    if (role == NewRole) {
+        return roster_->changes.isNew(record);
+    }
+    if (role == ScoreRole) {
+        const auto score = scoreOf(record);
+        return score ? QVariant(*score) : QVariant();
+    }
     if (column == kStarColumn) {
         return starCell(record, role);
+    }
+    if (column == kScoreColumn) {
+        return scoreCell(record, role);
     }
     const savedata::HorseField* field = fieldAt(column);
     // The cell's text as stored; made into a QString only for the roles that show it.
@@ -141,6 +151,37 @@ QVariant RosterModel::starCell(int record, int role) const {
     }
 }
 
+std::optional<int> RosterModel::scoreOf(int record) const {
+    return profile_ != nullptr ? savedata::scoreOf(roster_->table.row(record), *profile_)
+                               : std::nullopt;
+}
+
+// The score; a foal without one sorts below every score.
+QVariant RosterModel::scoreCell(int record, int role) const {
+    const auto score = scoreOf(record);
+    switch (role) {
+        case Qt::DisplayRole:
+            return score ? QString::number(*score) : QString();
+        case RecordRole:
+            return record;
+        case RankRole:
+            return score.value_or(-1);
+        case Qt::AccessibleTextRole:
+            return score ? QVariant() : QVariant(tr("no score"));
+        default:
+            return {};
+    }
+}
+
+void RosterModel::setProfile(const savedata::ScoreProfile* profile) {
+    profile_ = profile;
+    emit headerDataChanged(Qt::Horizontal, kScoreColumn, kScoreColumn);
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {ScoreRole});
+        emit dataChanged(index(0, kScoreColumn), index(rowCount() - 1, kScoreColumn));
+    }
+}
+
 // In the table, the name carries 新 for a new foal and each value its own mark.
 Mark RosterModel::cellMark(int record, int column) const {
     const ReadChanges& changes = roster_->changes;
@@ -172,19 +213,22 @@ QVariant RosterModel::headerData(int section, Qt::Orientation orientation, int r
     switch (role) {
         case Qt::InitialSortOrderRole:
             // A first click on a header: grades best first (S down to D), starred foals
-            // first, the rest ascending.
-            return (field != nullptr && field->scale.graded) || section == kStarColumn
+            // first, the best scores first, the rest ascending.
+            return (field != nullptr && field->scale.graded) || section == kStarColumn ||
+                           section == kScoreColumn
                        ? Qt::DescendingOrder
                        : Qt::AscendingOrder;
         case Qt::DisplayRole:
             return columnTitle(field != nullptr           ? field->key
                                : section == kNumberColumn ? "row"
                                : section == kStarColumn   ? "starred"
+                               : section == kScoreColumn  ? "score"
                                                           : "name");
         case Qt::ToolTipRole:
             return field != nullptr ? QCoreApplication::translate("HorseField", field->meaning)
-                   : section == kStarColumn ? tr("Starred: the foals to keep (Space stars them)")
-                                            : QVariant();
+                   : section == kStarColumn  ? tr("Starred: the foals to keep (Space stars them)")
+                   : section == kScoreColumn ? scoreMeaning(profile_)
+                                             : QVariant();
         default:
             return QAbstractTableModel::headerData(section, orientation, role);
     }
@@ -197,7 +241,23 @@ QString RosterModel::columnTitle(std::string_view key) {
     return key == "row"       ? tr("No.")
            : key == "name"    ? tr("馬名")
            : key == "starred" ? QStringLiteral("★")
+           : key == "score"   ? tr("評分")
                               : tr("Change");
+}
+
+QString RosterModel::profileName(const savedata::ScoreProfile& profile) {
+    return savedata::builtInProfile(profile.name) != nullptr
+               ? QCoreApplication::translate("ScoreProfile", profile.name.c_str())
+               : QString::fromStdString(profile.name);
+}
+
+QString RosterModel::scoreMeaning(const savedata::ScoreProfile* profile) {
+    const QString definition =
+        tr("Score: 100 × Σ(weight × place) / Σ weight, rounded, where a value's place is its "
+           "position on its own scale from the worst (0) to the best (1): on D C B A S, B is "
+           "0.5; on C B A, B is 0.5; on D C B A, B is ⅔");
+    return profile != nullptr ? tr("%1 (profile %2)").arg(definition, profileName(*profile))
+                              : definition;
 }
 
 QString RosterModel::captionOf(const savedata::HorseField& field) {

@@ -67,8 +67,11 @@ RosterSession::RosterSession(platform::Platform& platform, const QString& histor
         if (key == &setting::nameEncoding) {
             nameEncoding_ = settings_->get(setting::nameEncoding);
             reload(false);
+        } else if (key == &setting::scoreProfile || key == &setting::ownProfiles) {
+            scoreByProfile();
         }
     });
+    scoreByProfile();
 }
 
 RosterSession::~RosterSession() = default;
@@ -88,15 +91,6 @@ void RosterSession::remember(const QLoggingCategory& category, const QString& li
     if (recentFailures_.size() > kKept) {
         recentFailures_.pop_front();
     }
-}
-
-template <typename Action>
-bool RosterSession::reporting(Action&& action) {
-    const auto failure = failureOf(std::forward<Action>(action));
-    if (failure) {
-        report({failure->number(), failure->description()});
-    }
-    return !failure;
 }
 
 bool RosterSession::settleSaveFolder() {
@@ -190,7 +184,7 @@ void RosterSession::publish(std::shared_ptr<const LoadedRoster> roster) {
     }
     model_->setRoster(roster_);
     if (!comparison_.foals.empty()) {
-        comparison_ = followFoals(comparison_, roster_.get());
+        comparison_ = followFoals(comparison_, roster_.get(), profile_);
     }
     emit rosterChanged(roster_);
     emit currentRecordChanged(currentRecord_);

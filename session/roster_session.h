@@ -27,8 +27,10 @@
 #include "history/history.h"
 #include "platform/platform.h"
 #include "savedata/roster_loader.h"
+#include "savedata/run_time_error.h"
 #include "session/comparison.h"
 #include "session/loaded_roster.h"
+#include "session/saved_views.h"
 #include "session/settings.h"
 
 namespace foalix::session {
@@ -110,8 +112,35 @@ class RosterSession : public QObject {
     // The foals compared, following every load.
     const Comparison& comparison() const { return comparison_; }
 
-    // `records` of the last load as foalix-dump's CSV (the same whatever the language).
+    // `records` of the last load as foalix-dump's CSV (the same whatever the language),
+    // scored by the profile in use.
     std::string csvOf(const std::vector<int>& records) const;
+
+    // The profile the foals are scored by: the one chosen (kept for the next start), else
+    // Balanced.
+    const savedata::ScoreProfile& profile() const { return profile_; }
+    // The built-in profiles, then the player's own.
+    std::vector<savedata::ScoreProfile> profiles() const;
+    std::vector<savedata::ScoreProfile> ownProfiles() const;
+    static bool isBuiltIn(const std::string& name);
+    // Scores by the profile of `name` from now on.
+    void useProfile(const std::string& name);
+    // Keeps `profile` among the player's own, in place of the one named `replacing` (none:
+    // as a new one), and scores by it when that one was in use. False, with nothing kept,
+    // when its name is empty, holds a tab or a line break, or is a built-in's or another
+    // of the player's; a store that cannot be written is reported.
+    bool keepProfile(const savedata::ScoreProfile& profile, const std::string& replacing = {});
+    // Forgets the player's profile `name`; Balanced scores when it was in use.
+    void deleteProfile(const std::string& name);
+
+    // The roster table's views the player saved, in the order saved.
+    std::vector<SavedView> savedViews() const;
+    // Keeps `view`, in place of the one named `replacing` (none, or a name no view has: as
+    // a new one at the end, or in place of one of its own name). False, with nothing kept,
+    // for an empty name or one another view has; a store that cannot be written is
+    // reported.
+    bool keepView(const SavedView& view, const QString& replacing = {});
+    void deleteView(const QString& name);
 
     // The kept reads of a slot, newest first (none without a history), a read's foals, and
     // what changed from one kept read to another; what went wrong reading them is said as
@@ -143,8 +172,10 @@ class RosterSession : public QObject {
     void historyChanged();
     // Foals were starred or unstarred: the roster is the last load's with its new stars.
     void starsChanged();
-    // Other foals compared, or the same ones after a load.
+    // Other foals compared, or the same ones after a load or under another profile.
     void comparisonChanged();
+    // The foals are scored by another profile, or by other weights.
+    void profileChanged();
 
   private:
     struct Request {
@@ -160,6 +191,9 @@ class RosterSession : public QObject {
     // The stars of the roster's slot that its records still hold.
     void readStars(LoadedRoster& roster);
     void keepWaitingReads();
+    // Scores by the profile the settings name, or Balanced.
+    void scoreByProfile();
+    void keepOwnProfiles(const std::vector<savedata::ScoreProfile>& profiles);
     void publish(std::shared_ptr<const LoadedRoster> roster);
     void follow(bool readAtOnce);
     void showHistoryNotice();
@@ -187,8 +221,18 @@ class RosterSession : public QObject {
     std::vector<int> chosenInList_;
     std::vector<int> chosenInTable_;
     Comparison comparison_;
+    savedata::ScoreProfile profile_;
     std::deque<QString> recentFailures_;
 };
+
+template <typename Action>
+bool RosterSession::reporting(Action&& action) {
+    const auto failure = savedata::failureOf(std::forward<Action>(action));
+    if (failure) {
+        report({failure->number(), failure->description()});
+    }
+    return !failure;
+}
 
 // Where the program keeps its history of reads: the per-user local data folder
 // ($XDG_DATA_HOME/foalix on Linux, %LOCALAPPDATA%\foalix on Windows).

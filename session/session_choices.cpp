@@ -19,7 +19,7 @@ bool RosterSession::compare(const std::vector<int>& records) {
     if (!comparable(records.size()) || !roster_) {
         return false;
     }
-    Comparison comparison = compareFoals(*roster_, records);
+    Comparison comparison = compareFoals(*roster_, records, profile_);
     if (!comparable(comparison.foals.size())) {
         return false;
     }
@@ -30,9 +30,12 @@ bool RosterSession::compare(const std::vector<int>& records) {
 
 std::string RosterSession::csvOf(const std::vector<int>& records) const {
     const savedata::HorseTable empty;
-    const savedata::Roster shown{
-        roster_ ? roster_->readFrom : std::string(), savedata::totalText(records.size()), records,
-        roster_ ? &roster_->table : &empty, roster_ ? roster_->starred : std::set<int>()};
+    const savedata::Roster shown{roster_ ? roster_->readFrom : std::string(),
+                                 savedata::totalText(records.size()),
+                                 records,
+                                 roster_ ? &roster_->table : &empty,
+                                 roster_ ? roster_->starred : std::set<int>(),
+                                 &profile_};
     std::ostringstream csv;
     savedata::writeCsv(csv, shown);
     return csv.str();

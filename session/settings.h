@@ -17,6 +17,7 @@
 
 #include "platform/platform.h"
 #include "savedata/names.h"
+#include "savedata/score.h"
 
 namespace foalix::session {
 
@@ -50,6 +51,14 @@ inline const Setting<QByteArray> tableGeometry{{"RosterTable", "Geometry"}, {}};
 inline const Setting<QByteArray> tableHeader{{"RosterTable", "Header"}, {}};
 inline const Setting<QString> exportFolder{{"RosterTable", "ExportFolder"}, {}};
 inline const Setting<QByteArray> compareGeometry{{"Compare", "Geometry"}, {}};
+inline const Setting<QByteArray> overviewGeometry{{"Overview", "Geometry"}, {}};
+// "Score": the profile the foals are scored by (a built-in's English name, or the player's
+// own), and the player's own profiles as foalix-dump reads them too (savedata's
+// profilesText, in UTF-8).
+inline const Setting<QString> scoreProfile{{"Score", "Profile"}, QString(savedata::kBalanced)};
+inline const Setting<QByteArray> ownProfiles{{"Score", "Profiles"}, {}};
+// The roster table's saved views (session/saved_views.h).
+inline const Setting<QByteArray> savedViews{{"RosterTable", "Views"}, {}};
 }  // namespace setting
 
 class Settings : public QObject {

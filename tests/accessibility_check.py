@@ -22,13 +22,18 @@ expected = [dict(zip(header, row)) for row in rows]
 plain = [dict(foal) for foal in expected]
 
 
-def mark_best(foals, caption):
-    """A graded column's best letter, where its foals differ, is heard as "A, best"."""
+def mark_best(foals, caption, scores=False):
+    """A graded column's best letter, where its foals differ, is heard as "A, best"; with
+    `scores`, the best score too (the comparison marks it, the roster table does not)."""
     letters = [foal[caption] for foal in foals]
-    if set(letters) <= set("SABCD") and len(set(letters)) > 1:
+    if scores and caption == "評分" and len(set(letters)) > 1:
+        best = max(letters, key=int)
+    elif set(letters) <= set("SABCD") and len(set(letters)) > 1:
         best = max(letters, key="DCBAS".index)
-        for foal in foals:
-            foal[caption] += ", best" if foal[caption] == best else ""
+    else:
+        return
+    for foal in foals:
+        foal[caption] += ", best" if foal[caption] == best else ""
 
 
 # The best of the roster marked; the last column says whether the foal is starred (none
@@ -162,7 +167,7 @@ grid_compared = wait_for(lambda: find(compare_window, pyatspi.ROLE_TABLE, "Compa
 compared = grid_compared.queryTable()
 chosen = plain[:3]
 for caption in header[2:]:
-    mark_best(chosen, caption)
+    mark_best(chosen, caption, scores=True)
 expect("the compared foals' names",
        [compared.getColumnDescription(column) for column in range(compared.nColumns)],
        [foal["馬名"] for foal in chosen])

@@ -65,7 +65,8 @@ TEST(RosterDiff, FoalsArrivedLeftAndChanged) {
 TEST(RosterDiff, WhichWayAValueMoved) {
     const std::vector<std::tuple<const char*, const char*, const char*, Trend>> cases{
         {"Grade", "B", "A", Trend::Better},     {"SP", "A", "C", Trend::Worse},
-        {"Brian", "D", "S", Trend::Better},     {"Mud", "S", "D", Trend::Worse},
+        {"Brian", "D", "A", Trend::Better},     {"Mud", "A", "C", Trend::Worse},
+        {"Brian", "D", "S", Trend::Neither},  // S is none of Wits' values
         {"Age", "1", "2", Trend::Neither},      {"When", "早", "晚", Trend::Neither},
         {"Temper", "激", "大", Trend::Neither}, {"Sex", "牡", "牝", Trend::Neither},
         {"Grade", "?", "A", Trend::Neither},    {"Grade", "A", "A", Trend::Neither},

@@ -95,29 +95,43 @@ void CompareWindow::showFoals() {
         drawn.push_back({text(foal.values.name), foal.values, foal.gone});
     }
     model_->setHorizontalHeaderLabels(names);
+    // A cell of each foal's row: the best of the foals still there marked, a gone foal greyed.
+    const auto cell = [this](const QString& value, const QString& meaning, bool best, bool gone) {
+        auto* item = new QStandardItem(value);
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setToolTip(meaning);
+        if (best && !gone) {
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+            item->setBackground(bestTint());
+            item->setAccessibleText(session::RosterModel::bestValueText(value));
+        }
+        if (gone) {
+            item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+        }
+        return item;
+    };
     QStringList captions;
     for (const savedata::HorseField& field : savedata::kHorseFields) {
         captions << session::RosterModel::captionOf(field);
         QList<QStandardItem*> row;
         const int best = comparison.bestOf(field);
         for (const session::ComparedFoal& foal : comparison.foals) {
-            auto* item = new QStandardItem(text(foal.values.*field.member));
-            item->setTextAlignment(Qt::AlignCenter);
-            item->setToolTip(QCoreApplication::translate("HorseField", field.meaning));
-            if (!foal.gone && best != 0 && field.scale.rank(foal.values.*field.member) == best) {
-                QFont bold = item->font();
-                bold.setBold(true);
-                item->setFont(bold);
-                item->setBackground(bestTint());
-                item->setAccessibleText(session::RosterModel::bestValueText(item->text()));
-            }
-            if (foal.gone) {
-                item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
-            }
-            row << item;
+            const std::string& value = foal.values.*field.member;
+            row << cell(text(value), QCoreApplication::translate("HorseField", field.meaning),
+                        best != 0 && field.scale.rank(value) == best, foal.gone);
         }
         model_->appendRow(row);
     }
+    captions << session::RosterModel::columnTitle("score");
+    QList<QStandardItem*> scores;
+    for (const session::ComparedFoal& foal : comparison.foals) {
+        scores << cell(foal.score ? QString::number(*foal.score) : QString(),
+                       session::RosterModel::scoreMeaning(&session_.profile()),
+                       foal.score && foal.score == comparison.bestScore, foal.gone);
+    }
+    model_->appendRow(scores);
     model_->setVerticalHeaderLabels(captions);
     // The table as wide as its columns, up to half the screen, the chart taking the rest:
     // longer captions or names widen the window rather than cut a foal off.

@@ -1,8 +1,9 @@
-// The chosen foal's name and its fourteen values, each in a locked box beside its
-// caption, in the grid of the main window; each box says what its value measures, and a
-// value that changed since the previous read says how, in its tooltip. Shows the
-// session's current foal and nothing else. A caption too long for its place in the grid
-// widens its column, never cuts a character.
+// The chosen foal's name, its fourteen values and its score under the profile in use, each
+// in a locked box beside its caption, in the grid of the main window (the score beneath
+// the left column); each box says what its value measures, and a value that changed since
+// the previous read says how, in its tooltip. Shows the session's current foal and nothing
+// else. A caption too long for its place in the grid widens its column, never cuts a
+// character.
 #pragma once
 
 #include <QWidget>
@@ -36,10 +37,13 @@ class FoalDetails : public QWidget {
 
   private:
     struct ValueBox {
-        const savedata::HorseField* field;
+        const savedata::HorseField* field;  // none: the score
+        savedata::GridPlace place;
         QLabel* caption;
         QLineEdit* box;
     };
+    // What the box of `value` says it holds.
+    QString meaningOf(const ValueBox& value) const;
 
     void placeBoxes();
     void showFoal(int record);

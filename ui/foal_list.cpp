@@ -32,8 +32,20 @@ class NamesWithMarks : public QIdentityProxyModel {
                 QIdentityProxyModel::data(index, RosterModel::FoalMarkRole).toInt()));
             return icon.isNull() ? QVariant() : QVariant(icon);
         }
-        return QIdentityProxyModel::data(
-            index, role == Qt::ToolTipRole ? int(RosterModel::FoalNoteRole) : role);
+        if (role == Qt::ToolTipRole) {
+            // What changed, then the score: "評分 72".
+            QStringList tip;
+            if (const QString note =
+                    QIdentityProxyModel::data(index, RosterModel::FoalNoteRole).toString();
+                !note.isEmpty()) {
+                tip << note;
+            }
+            if (const QVariant score = index.data(RosterModel::ScoreRole); score.isValid()) {
+                tip << RosterModel::columnTitle("score") + ' ' + score.toString();
+            }
+            return tip.join('\n');
+        }
+        return QIdentityProxyModel::data(index, role);
     }
 };
 

@@ -67,7 +67,7 @@ void MainWindow::retranslate() {
     // In twips as ever, unless a caption needs more room: the row and the grid widen.
     details_->shiftBy(flowRow(topRow_, twips(3720)));
     centralWidget()->setFixedSize(
-        std::max(twips(6945), details_->geometry().right() + 1 + twips(210)), twips(4860));
+        std::max(twips(6945), details_->geometry().right() + 1 + twips(210)), twips(5340));
     Frame1->resize(centralWidget()->width() - twips(240 + 210), Frame1->height());
 }
 

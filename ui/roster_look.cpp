@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
+#include <algorithm>
 #include <array>
 
 #include "session/roster_model.h"
@@ -28,10 +29,22 @@ QVariant gradeBackground(const QString& grade) {
         static_cast<float>(base.blueF() * (1 - kStrength) + tint.blueF() * kStrength));
 }
 
+QVariant scoreBackground(const QVariant& score) {
+    if (!score.isValid()) {
+        return {};
+    }
+    // Tinted as the grade a score of that height is worth: 80 up as S, 60 up as A…
+    static const QString kBands = "DCBAS";
+    return gradeBackground(kBands.at(std::clamp(score.toInt() / 20, 0, 4)));
+}
+
 QVariant RosterLook::data(const QModelIndex& index, int role) const {
     const bool value = RosterModel::fieldAt(index.column()) != nullptr;
     switch (role) {
         case Qt::BackgroundRole:
+            if (index.column() == RosterModel::kScoreColumn) {
+                return scoreBackground(index.data(RosterModel::ScoreRole));
+            }
             return value ? gradeBackground(index.data(Qt::DisplayRole).toString()) : QVariant();
         case Qt::FontRole:
             if (index.data(RosterModel::BestRole).toBool()) {

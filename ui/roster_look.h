@@ -1,4 +1,5 @@
-// How the roster model's cells look in the roster table: a quiet tint per grade (mixed into
+// How the roster model's cells look in the roster table: a quiet tint per grade, and per
+// fifth of the scores (mixed into
 // the palette's own background, so it reads in the light and the dark look alike; the
 // letter stays, so nothing depends on the colour alone), the best values in bold, the marks
 // of what changed as icons, the names to the left and the values centred. The model says
@@ -19,5 +20,7 @@ class RosterLook : public QIdentityProxyModel {
 
 // The tint of `grade` (S, A, B, C, D) in the palette in use; none for anything else.
 QVariant gradeBackground(const QString& grade);
+// The tint of a score (none without one): the grade's of its fifth of the scale.
+QVariant scoreBackground(const QVariant& score);
 
 }  // namespace foalix::ui

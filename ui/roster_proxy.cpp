@@ -8,9 +8,8 @@ namespace foalix::ui {
 
 using session::RosterModel;
 
-std::optional<savedata::FilterError> RosterProxy::setFilter(
-    const QString& text, const savedata::ValueFilter::Captions& captions) {
-    auto parsed = savedata::ValueFilter::parse(text.toStdString(), captions);
+std::optional<savedata::FilterError> RosterProxy::setFilter(const QString& text) {
+    auto parsed = savedata::ValueFilter::parse(text.toStdString(), captions(), scoreNames());
     std::optional<savedata::FilterError> error;
     if (auto* filter = std::get_if<savedata::ValueFilter>(&parsed)) {
         filter_ = std::move(*filter);
@@ -24,6 +23,14 @@ std::optional<savedata::FilterError> RosterProxy::setFilter(
     }
     invalidateFilter();
     return error;
+}
+
+void RosterProxy::rescore() {
+    invalidate();
+}
+
+std::vector<std::string> RosterProxy::scoreNames() {
+    return {RosterModel::columnTitle("score").toStdString(), "評分"};
 }
 
 savedata::ValueFilter::Captions RosterProxy::captions() {
@@ -91,7 +98,12 @@ bool RosterProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
     if (starredOnly_ && !model->index(sourceRow, 0).data(RosterModel::StarredRole).toBool()) {
         return false;
     }
-    return filter_.valuesMatch(entry) &&
+    const QModelIndex row = model->index(sourceRow, 0);
+    const QVariant score = row.data(RosterModel::ScoreRole);
+    const savedata::FoalFacts facts{
+        score.isValid() ? std::optional<int>(score.toInt()) : std::nullopt,
+        row.data(RosterModel::NewRole).toBool(), row.data(RosterModel::StarredRole).toBool()};
+    return filter_.valuesMatch(entry, facts) &&
            std::all_of(nameWords_.begin(), nameWords_.end(), [&name](const QString& word) {
                return name.contains(word, Qt::CaseInsensitive);
            });

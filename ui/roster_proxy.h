@@ -17,10 +17,11 @@ class RosterProxy : public QSortFilterProxyModel {
 
   public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
-    // Filters by `text`, its fields named by their keys, their original captions or
-    // `captions`; a text that does not parse filters nothing, and its error comes back.
-    std::optional<savedata::FilterError> setFilter(const QString& text,
-                                                   const savedata::ValueFilter::Captions& captions);
+    // Filters by `text`, its fields named by their keys, their original captions or the
+    // interface's; a text that does not parse filters nothing, and its error comes back.
+    std::optional<savedata::FilterError> setFilter(const QString& text);
+    // The foals' scores changed (another profile): filtered and sorted again.
+    void rescore();
 
     // `error` as the window shows it, in the interface's language.
     static QString errorText(const savedata::FilterError& error);
@@ -28,6 +29,8 @@ class RosterProxy : public QSortFilterProxyModel {
     void setStarredOnly(bool on);
     // The fields' captions in the interface's language, as names the filter takes.
     static savedata::ValueFilter::Captions captions();
+    // The score's caption in the interface's language and the original's.
+    static std::vector<std::string> scoreNames();
 
   protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;

@@ -1,12 +1,18 @@
 #include "ui/roster_table_bar.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include "session/roster_model.h"
 
 namespace foalix::ui {
 
@@ -16,12 +22,33 @@ RosterTableBar::RosterTableBar(QWidget* parent)
       starredOnly_(new QCheckBox(this)),
       count_(new QLabel(this)),
       export_(new QPushButton(this)),
+      profileLabel_(new QLabel(this)),
+      profile_(new QComboBox(this)),
+      profiles_(new QPushButton(this)),
+      viewLabel_(new QLabel(this)),
+      views_(new QComboBox(this)),
+      saveView_(new QPushButton(this)),
+      viewMenu_(new QToolButton(this)),
       filterError_(new QLabel(this)) {
     filter_->setObjectName("txtFilter");
     filter_->setClearButtonEnabled(true);
     starredOnly_->setObjectName("chkStarredOnly");
     count_->setObjectName("lblCount");
     export_->setObjectName("cmdExport");
+    profile_->setObjectName("cboProfile");
+    profiles_->setObjectName("cmdProfiles");
+    views_->setObjectName("cboView");
+    saveView_->setObjectName("cmdSaveView");
+    viewMenu_->setObjectName("cmdViewMenu");
+    viewMenu_->setPopupMode(QToolButton::InstantPopup);
+    auto* viewActions = new QMenu(viewMenu_);
+    viewActions->addAction(QString(), this, &RosterTableBar::renameViewAsked)
+        ->setObjectName("mnuRenameView");
+    viewActions->addAction(QString(), this, &RosterTableBar::deleteViewAsked)
+        ->setObjectName("mnuDeleteView");
+    viewMenu_->setMenu(viewActions);
+    profileLabel_->setBuddy(profile_);
+    viewLabel_->setBuddy(views_);
     filterError_->setObjectName("lblFilterError");
     filterError_->setWordWrap(true);
     filterError_->hide();
@@ -30,17 +57,47 @@ RosterTableBar::RosterTableBar(QWidget* parent)
     row->addWidget(starredOnly_);
     row->addWidget(count_);
     row->addWidget(export_);
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(profileLabel_);
+    choices->addWidget(profile_);
+    choices->addWidget(profiles_);
+    choices->addStretch(1);
+    choices->addWidget(viewLabel_);
+    choices->addWidget(views_);
+    choices->addWidget(saveView_);
+    choices->addWidget(viewMenu_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins({});
     layout->addLayout(row);
+    layout->addLayout(choices);
     layout->addWidget(filterError_);
     connect(filter_, &QLineEdit::textChanged, this, &RosterTableBar::filterChanged);
     connect(starredOnly_, &QCheckBox::toggled, this, &RosterTableBar::starredOnlyToggled);
     connect(export_, &QPushButton::clicked, this, &RosterTableBar::exportAsked);
+    connect(profile_, &QComboBox::activated, this, [this](int index) {
+        emit profileChosen(profile_->itemData(index).toString().toStdString());
+    });
+    connect(profiles_, &QPushButton::clicked, this, &RosterTableBar::profilesAsked);
+    connect(views_, &QComboBox::activated, this,
+            [this](int index) { emit viewChosen(views_->itemData(index).toString()); });
+    connect(saveView_, &QPushButton::clicked, this, &RosterTableBar::saveViewAsked);
+    showViews({}, {});
 }
 
 QString RosterTableBar::filterText() const {
     return filter_->text();
+}
+
+void RosterTableBar::setFilterText(const QString& text) {
+    filter_->setText(text);
+}
+
+bool RosterTableBar::starredOnly() const {
+    return starredOnly_->isChecked();
+}
+
+void RosterTableBar::setStarredOnly(bool on) {
+    starredOnly_->setChecked(on && starredOnly_->isEnabled());
 }
 
 void RosterTableBar::showFilterError(const QString& error) {
@@ -56,6 +113,35 @@ void RosterTableBar::allowStarredOnly(bool allowed) {
     starredOnly_->setEnabled(allowed);
 }
 
+void RosterTableBar::showProfiles(const std::vector<savedata::ScoreProfile>& profiles,
+                                  const std::string& inUse) {
+    const QSignalBlocker quiet(profile_);
+    profile_->clear();
+    for (const savedata::ScoreProfile& profile : profiles) {
+        profile_->addItem(session::RosterModel::profileName(profile),
+                          QString::fromStdString(profile.name));
+        profile_->setItemData(profile_->count() - 1,
+                              QString::fromStdString(savedata::weightsText(profile)),
+                              Qt::ToolTipRole);
+    }
+    profile_->setCurrentIndex(profile_->findData(QString::fromStdString(inUse)));
+}
+
+void RosterTableBar::showViews(const QStringList& names, const QString& chosen) {
+    const QSignalBlocker quiet(views_);
+    views_->clear();
+    views_->addItem(tr("(none)"), QString());
+    for (const QString& name : names) {
+        views_->addItem(name, name);
+    }
+    views_->setCurrentIndex(std::max(0, views_->findData(chosen)));
+    viewMenu_->setEnabled(!names.isEmpty());
+}
+
+QString RosterTableBar::chosenView() const {
+    return views_->currentData().toString();
+}
+
 void RosterTableBar::retranslate() {
     filter_->setPlaceholderText(tr("Filter: a name, or values such as SP>=A Grass=A"));
     filter_->setAccessibleName(tr("Filter by name or values"));
@@ -64,6 +150,19 @@ void RosterTableBar::retranslate() {
     }
     export_->setText(tr("Export CSV…"));
     starredOnly_->setText(tr("Starred &only"));
+    profileLabel_->setText(tr("&Score by:"));
+    profile_->setAccessibleName(tr("Score profile"));
+    profile_->view()->setAccessibleName(tr("Score profile"));
+    profiles_->setText(tr("&Profiles…"));
+    viewLabel_->setText(tr("&View:"));
+    views_->setAccessibleName(tr("Saved view"));
+    views_->view()->setAccessibleName(tr("Saved view"));
+    views_->setItemText(0, tr("(none)"));
+    saveView_->setText(tr("Save Vie&w…"));
+    viewMenu_->setText(tr("More"));
+    viewMenu_->setAccessibleName(tr("Rename or delete the view"));
+    viewMenu_->menu()->findChild<QAction*>("mnuRenameView")->setText(tr("&Rename View…"));
+    viewMenu_->menu()->findChild<QAction*>("mnuDeleteView")->setText(tr("&Delete View"));
 }
 
 }  // namespace foalix::ui

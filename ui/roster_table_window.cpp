@@ -55,6 +55,7 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
         exportThroughDialog(this, session_, ExportKind::Csv, "roster.csv",
                             [this](const QString& path) { return exportCsv(path); });
     });
+    connectChoices();
     addCopyActions(view_);
     // Ctrl+K as View → Compare Foals in the main window.
     compare_ = addTableAction(view_, "mnuCompare", QKeySequence("Ctrl+K"));
@@ -137,7 +138,7 @@ void RosterTableWindow::showRoster() {
 // language; a condition that does not parse is said under the box and filters nothing.
 void RosterTableWindow::applyFilter() {
     const QScopedValueRollback filtering(filtering_, true);
-    const auto error = proxy_->setFilter(bar_->filterText(), RosterProxy::captions());
+    const auto error = proxy_->setFilter(bar_->filterText());
     bar_->showFilterError(error ? RosterProxy::errorText(*error) : QString());
     showCount();
 }

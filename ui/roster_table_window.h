@@ -20,6 +20,7 @@ namespace foalix::ui {
 
 class ChangesLine;
 class ComparisonView;
+class ProfilesDialog;
 class RosterLook;
 class RosterProxy;
 class RosterTableBar;
@@ -43,6 +44,9 @@ class RosterTableWindow : public QWidget {
     // the file cannot be written.
     bool exportCsv(const QString& path) const;
 
+    // The player's own profiles, in a dialog of their own.
+    ProfilesDialog* showProfiles();
+
   signals:
     // The player asked to compare the selected foals (two to four).
     void compareAsked(const std::vector<int>& records);
@@ -53,6 +57,16 @@ class RosterTableWindow : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    // The profile and the saved views of the bar (roster_table_choices.cpp).
+    void connectChoices();
+    // The profiles and the saved views, `chosen` shown (null: the one shown now).
+    void showChoices(const QString& chosen = QString());
+    void applyView(const QString& name);
+    void saveView();
+    void renameView();
+    void deleteView();
+    // The column sorted by, as foalix-dump names it ("" for the list's order).
+    QString sortKey() const;
     // After each load: the selection kept, the columns grown to the new contents, the
     // title, the count and the line of what changed.
     void showRoster();
@@ -84,6 +98,7 @@ class RosterTableWindow : public QWidget {
     // The names and marks the columns were last fitted to.
     QString fittedShape_;
     bool fitWidth_ = true;
+    ProfilesDialog* profiles_ = nullptr;
 };
 
 }  // namespace foalix::ui

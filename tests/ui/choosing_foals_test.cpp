@@ -138,9 +138,11 @@ TEST_F(ChoosingFoalsTest, StarsStayWithTheirFoals) {
     // foalix-dump reads the stars from the window's history; the export writes them too,
     // in the order shown.
     const auto starredIn = [](const std::string& csv) {
+        const QStringList lines = QString::fromStdString(csv).split("\r\n");
+        const qsizetype starred = lines.first().split(',').indexOf("starred");
         QStringList records;
-        for (const QString& line : QString::fromStdString(csv).split("\r\n")) {
-            if (line.endsWith(",1")) {
+        for (const QString& line : lines) {
+            if (line.split(',').value(starred) == "1") {
                 records << line.section(',', 0, 0);
             }
         }
@@ -221,7 +223,7 @@ TEST_F(ChoosingFoalsTest, CompareShowsTheChosenFoalsSideBySide) {
             }
         }
     }
-    EXPECT_EQ(best.join(", "), "素質 A, best, 体力 C, best");
+    EXPECT_EQ(best.join(", "), "素質 A, best, 体力 C, best, 評分 68, best, 評分 68, best");
     control<QPushButton>(compare, "cmdCopyCompare")->click();
     EXPECT_EQ(QApplication::clipboard()->text(), text);
     QApplication::clipboard()->clear();

@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, StartsReadyAndApplyListsTheFoalsByName) {
     // Tab stops at the ticked slot button only, at that button's own place.
     click("optSaveName2");
     get<QWidget>("cmdApply")->setFocus();
-    EXPECT_EQ(joined(0, 22,
+    EXPECT_EQ(joined(0, 23,
                      [](int) {
                          QWidget* focus = QApplication::focusWidget();
                          QTest::keyClick(focus, Qt::Key_Tab);
@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, StartsReadyAndApplyListsTheFoalsByName) {
                      }),
               "cmdApply lstHorse chkOne chkTwo txtTotal txtHorseName txtAge txtGrade txtSP txtST "
               "txtStrong txtWin txtWhen txtGrass txtMud txtBurst optSaveName2 txtSex txtTemper "
-              "txtMind txtBrian cmdApply");
+              "txtMind txtBrian txtScore cmdApply");
     // Help → About Foalix names the version, the licence, the Qt in use and where the
     // settings and history are kept.
     QString text;
@@ -158,8 +158,10 @@ TEST_F(MainWindowTest, TableFiltersAndExports) {
         });
         control<QPushButton>(table_, "cmdExport")->click();
         std::ifstream in(dir.path() / name, std::ios::binary);
+        // foalix-dump's CSV scored by the profile the window scores by.
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
-                  "\xEF\xBB\xBF" + dump({"--format", "csv", "--file", slot(1)}).out)
+                  "\xEF\xBB\xBF" +
+                      dump({"--format", "csv", "--profile", "Balanced", "--file", slot(1)}).out)
             << name;
     }
     qputenv("HOME", home);
@@ -188,8 +190,9 @@ TEST_F(MainWindowTest, LongestNamesShowWholeAndTheTableFitsThemWithinTheScreen) 
     clickFoal(0);
     EXPECT_EQ(box("txtHorseName"), QString::fromStdString(kLongName));
     EXPECT_EQ(get<QLineEdit>("txtHorseName")->cursorPosition(), 0);
-    EXPECT_EQ(list()->toolTipFor(0), QString::fromStdString(kLongName));
-    EXPECT_EQ(list()->toolTipFor(1), "");
+    // The whole name when the list cuts it, and the score.
+    EXPECT_EQ(list()->toolTipFor(0), QString::fromStdString(kLongName) + "\n評分 30");
+    EXPECT_EQ(list()->toolTipFor(1), "評分 73");
     QHeaderView* header = view()->horizontalHeader();
     EXPECT_GT(header->sectionSize(1), header->defaultSectionSize());
     EXPECT_GT(header->sectionSize(1), header->sectionSize(2));
@@ -242,7 +245,7 @@ TEST_F(MainWindowTest, TableKeepsEverySelectionAndCopiesIt) {
     key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(copied(), "No. 12 9 5 2 1 ");
     EXPECT_TRUE(QApplication::clipboard()->text().contains(
-        "9\tオナジ\t2\tB\tA\tA\tC\tC\tD\t牝\t晚\tA\tA\tA\t荒\tA\t\n"));
+        "9\tオナジ\t2\tB\tA\tA\tC\tC\tD\t牝\t晚\tA\tA\tA\t荒\tA\t\t68\n"));
     // Choosing in the main list selects that one row; the context menu copies it.
     list()->selectRecord(5);
     EXPECT_EQ(table_->currentRecord(), 5);
@@ -594,7 +597,7 @@ TEST_F(MainWindowTest, TwoWindowsShareTheHistoryAndShowWhatChanged) {
     }
     EXPECT_EQ(marks.join(", "), "7 新: new since, 8 新: new since, 1 ▼ worse: was");
     const auto* list = control<ui::FoalList>(second.get(), "lstHorse");
-    EXPECT_EQ(list->toolTipFor(3), "▼ 素質 S→D");  // アオ アカ クロ ミドリ
+    EXPECT_EQ(list->toolTipFor(3), "▼ 素質 S→D\n評分 63");  // アオ アカ クロ ミドリ
     EXPECT_FALSE(list->model()->index(3, 1).data(Qt::DecorationRole).isNull());
     // The chosen foal's box names what its value measures and how it changed.
     second->session().setCurrentRecord(1);
