@@ -112,6 +112,10 @@ class RosterSession : public QObject {
     // The foals compared, following every load.
     const Comparison& comparison() const { return comparison_; }
 
+    // The foals new since the slot's previous read that the last load lists, the best score
+    // first (a foal without one last), foals of one score in the list's order.
+    std::vector<int> newFoals() const;
+
     // `records` of the last load as foalix-dump's CSV (the same whatever the language),
     // scored by the profile in use.
     std::string csvOf(const std::vector<int>& records) const;

@@ -1,5 +1,6 @@
 // The session's side of choosing foals: what the list and the table chose, the foals
 // compared, and the rows the table exports.
+#include <algorithm>
 #include <sstream>
 
 #include "savedata/roster_csv.h"
@@ -26,6 +27,19 @@ bool RosterSession::compare(const std::vector<int>& records) {
     comparison_ = std::move(comparison);
     emit comparisonChanged();
     return true;
+}
+
+std::vector<int> RosterSession::newFoals() const {
+    std::vector<int> found;
+    if (!roster_) {
+        return found;
+    }
+    std::ranges::copy_if(roster_->listed, std::back_inserter(found),
+                         [this](int record) { return roster_->changes.isNew(record); });
+    std::ranges::stable_sort(found, std::greater<>(), [this](int record) {
+        return savedata::scoreOf(roster_->table.row(record), profile_).value_or(-1);
+    });
+    return found;
 }
 
 std::string RosterSession::csvOf(const std::vector<int>& records) const {

@@ -46,6 +46,24 @@ void ChangesLine::showChanges(const session::LoadedRoster* roster) {
     }
 }
 
+QString ChangesLine::newFoalsLine(const session::RosterSession& session) {
+    const std::vector<int> records = session.newFoals();
+    if (records.empty()) {
+        return {};
+    }
+    QStringList foals;
+    for (int record : records) {
+        const savedata::HorseEntry& entry = session.roster()->table.row(record);
+        const auto score = savedata::scoreOf(entry, session.profile());
+        const QString name = QString::fromStdString(entry.name);
+        foals << (score ? QString("%1 %2").arg(name).arg(*score) : name);
+    }
+    const QString line =
+        tr("%n new: %1", "the new foals, the best score first", static_cast<int>(records.size()))
+            .arg(foals.join(tr(", ", "between the new foals")));
+    return QString("<a href=\"new\">%1</a>").arg(line.toHtmlEscaped());
+}
+
 ComparisonView* ChangesLine::showGoneFoals() {
     if (gone_ == nullptr) {
         gone_ = new ComparisonView(session_, window());

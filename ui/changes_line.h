@@ -25,6 +25,10 @@ class ChangesLine : public QLabel {
     // The foals that left since the previous read, in a window of their own, raised.
     ComparisonView* showGoneFoals();
 
+    // "3 new: ハヤテ 82, カゼ 75, ミナモ 60": the new foals listed, the best score first, as a
+    // link ("new") to show them alone; empty when none came.
+    static QString newFoalsLine(const session::RosterSession& session);
+
   private:
     session::RosterSession& session_;
     ComparisonView* gone_ = nullptr;

@@ -60,6 +60,7 @@ MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
     mnuHistory->setEnabled(session.history() != nullptr);
     mnuCompare = action(mnuView, "mnuCompareFoals", &MainMenus::compareAsked);
     mnuCompare->setShortcut(QKeySequence("Ctrl+K"));
+    mnuOverview = action(mnuView, "mnuOverview", &MainMenus::overviewAsked);
     mnuNameEncoding = addNameEncodingMenu(mnuView, session);
     // Each language's entry in its own words, the same whatever language is on.
     mnuLanguage = mnuView->addMenu(QString());
@@ -113,6 +114,7 @@ void MainMenus::retranslate() {
     mnuDarkTheme->setText(tr("&Dark Theme"));
     mnuHistory->setText(tr("&History"));
     mnuCompare->setText(tr("&Compare Foals"));
+    mnuOverview->setText(tr("Stable &Overview"));
     retranslateNameEncodingMenu(mnuNameEncoding);
     mnuLanguage->setTitle(tr("&Language"));
     mnuHelp->setTitle(tr("&Help"));

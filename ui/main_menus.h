@@ -34,6 +34,7 @@ class MainMenus : public QObject {
     void rosterTableAsked();
     void historyAsked();
     void compareAsked();
+    void overviewAsked();
 
   private:
     void mnuClearHistory_Click();
@@ -61,6 +62,7 @@ class MainMenus : public QObject {
     QAction* mnuDarkTheme;
     QAction* mnuHistory;
     QAction* mnuCompare;
+    QAction* mnuOverview;
     QAction* mnuCopyDiagnostics;
     QAction* mnuAbout;
     QMenu* mnuNameEncoding;

@@ -8,13 +8,10 @@
 #include <QStatusBar>
 
 #include "session/roster_session.h"
-#include "ui/compare_window.h"
 #include "ui/dropped_save_folder.h"
 #include "ui/error_report.h"
 #include "ui/foal_list.h"
-#include "ui/history_window.h"
 #include "ui/placed_controls.h"
-#include "ui/roster_table_window.h"
 #include "ui/screen_centre.h"
 #include "ui/select_folder_dialog.h"
 #include "ui/slot_frame.h"
@@ -24,7 +21,8 @@ namespace foalix::ui {
 MainWindow::MainWindow(platform::Platform& platform, const QString& historyFolder, QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
-      session_(new session::RosterSession(platform, historyFolder, this)) {
+      session_(new session::RosterSession(platform, historyFolder, this)),
+      windows_(new OwnedWindows(*session_, this, [this] { return Frame1->chosenSlot(); })) {
     setObjectName("frmRK5");
     // A minimize button but no maximize button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -111,41 +109,8 @@ void MainWindow::mnuExit_Click() {
     close();
 }
 
-RosterTableWindow* MainWindow::showRosterTable() {
-    return bringUp(rosterTable_, [this] {
-        auto* table = new RosterTableWindow(*session_, this);
-        connect(table, &RosterTableWindow::compareAsked, this, &MainWindow::compare);
-        return table;
-    });
-}
-
-CompareWindow* MainWindow::showCompare() {
-    return compare(session_->foalsToCompare());
-}
-
-CompareWindow* MainWindow::compare(const std::vector<int>& records) {
-    if (!session_->compare(records)) {
-        statusBar()->showMessage(tr("Choose two to four foals to compare: Ctrl+click them"));
-        return nullptr;
-    }
-    return bringUp(compareWindow_, [this] { return new CompareWindow(*session_, this); });
-}
-
-HistoryWindow* MainWindow::showHistory() {
-    if (session_->history() == nullptr) {
-        return nullptr;
-    }
-    auto* window = bringUp(historyWindow_, [this] { return new HistoryWindow(*session_, this); });
-    const auto& roster = session_->roster();
-    window->showSlot(roster ? roster->saveFolder : session_->saveFolder().toStdString(),
-                     roster ? roster->slot : Frame1->chosenSlot());
-    return window;
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (rosterTable_ != nullptr) {
-        rosterTable_->close();  // keeps its layout for next time
-    }
+    windows_->closeTable();
     QMainWindow::closeEvent(event);
 }
 

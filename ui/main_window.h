@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "session/roster_session.h"
+#include "ui/owned_windows.h"
 
 class QCheckBox;
 class QLabel;
@@ -20,12 +22,9 @@ class RosterSession;
 
 namespace foalix::ui {
 
-class CompareWindow;
 class FoalDetails;
 class FoalList;
-class HistoryWindow;
 class MainMenus;
-class RosterTableWindow;
 class SlotFrame;
 class TotalBox;
 
@@ -45,14 +44,16 @@ class MainWindow : public QMainWindow {
     session::RosterSession& session() { return *session_; }
 
     // The roster table, created and shown on first use, raised after that.
-    RosterTableWindow* showRosterTable();
+    RosterTableWindow* showRosterTable() { return windows_->rosterTable(); }
     // The kept reads of the slot last applied, and any two compared.
-    HistoryWindow* showHistory();
+    HistoryWindow* showHistory() { return windows_->history(); }
     // The foals chosen (two to four in the roster table, else in the list) side by side.
-    CompareWindow* showCompare();
+    CompareWindow* showCompare() { return compare(session_->foalsToCompare()); }
     // Compares the foals of `records` (two to four; none for any other number, said in the
     // status bar).
-    CompareWindow* compare(const std::vector<int>& records);
+    CompareWindow* compare(const std::vector<int>& records) { return windows_->compare(records); }
+    // The stable at a glance.
+    StableOverview* showOverview() { return windows_->overview(); }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -85,9 +86,7 @@ class MainWindow : public QMainWindow {
     // The controls above the list, with their places in twips.
     std::vector<std::pair<QWidget*, QRect>> topRow_;
 
-    RosterTableWindow* rosterTable_ = nullptr;
-    HistoryWindow* historyWindow_ = nullptr;
-    CompareWindow* compareWindow_ = nullptr;
+    OwnedWindows* windows_;
 };
 
 }  // namespace foalix::ui

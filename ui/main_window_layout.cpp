@@ -45,6 +45,7 @@ void MainWindow::buildMenus() {
     connect(menus_, &MainMenus::rosterTableAsked, this, &MainWindow::showRosterTable);
     connect(menus_, &MainMenus::historyAsked, this, &MainWindow::showHistory);
     connect(menus_, &MainMenus::compareAsked, this, &MainWindow::showCompare);
+    connect(menus_, &MainMenus::overviewAsked, this, &MainWindow::showOverview);
 }
 
 // Every caption of the window, then the room they need: the parts first, since the rows

@@ -6,6 +6,7 @@
 
 #include "session/roster_model.h"
 #include "session/roster_session.h"
+#include "ui/changes_line.h"
 #include "ui/profiles_dialog.h"
 #include "ui/roster_proxy.h"
 #include "ui/roster_table_bar.h"
@@ -37,6 +38,7 @@ void RosterTableWindow::connectChoices() {
     connect(&session_, &session::RosterSession::profileChanged, this, [this] {
         showChoices();
         proxy_->rescore();
+        showNewFoals();
         showCount();
     });
     connect(bar_, &RosterTableBar::viewChosen, this, &RosterTableWindow::applyView);
@@ -53,6 +55,16 @@ void RosterTableWindow::showChoices(const QString& chosen) {
         names << view.name;
     }
     bar_->showViews(names, chosen.isNull() ? bar_->chosenView() : chosen);
+}
+
+void RosterTableWindow::showNewFoals() {
+    const QString line = ChangesLine::newFoalsLine(session_);
+    newFoals_->setText(line);
+    newFoals_->setVisible(!line.isEmpty());
+}
+
+void RosterTableWindow::setFilterText(const QString& text) {
+    bar_->setFilterText(text);
 }
 
 QString RosterTableWindow::sortKey() const {

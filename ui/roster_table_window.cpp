@@ -32,6 +32,7 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
       look_(new RosterLook(this)),
       bar_(new RosterTableBar(this)),
       changesLine_(new ChangesLine(session, this)),
+      newFoals_(new QLabel(this)),
       view_(new QTableView(this)) {
     setObjectName("frmRosterTable");
     proxy_->setSourceModel(session.model());
@@ -48,6 +49,9 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bar_);
     layout->addWidget(changesLine_);
+    layout->addWidget(newFoals_);
+    newFoals_->setObjectName("lblNewFoals");
+    connect(newFoals_, &QLabel::linkActivated, this, [this] { setFilterText("新"); });
     layout->addWidget(view_);
     connect(bar_, &RosterTableBar::starredOnlyToggled, proxy_, &RosterProxy::setStarredOnly);
     connect(bar_, &RosterTableBar::filterChanged, this, &RosterTableWindow::applyFilter);
@@ -130,6 +134,7 @@ void RosterTableWindow::showRoster() {
     }
     showTitle();
     changesLine_->showChanges(roster.get());
+    showNewFoals();
     showCount();
     updateActions();
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QTableView;
 
 namespace foalix::session {
@@ -44,6 +45,8 @@ class RosterTableWindow : public QWidget {
     // the file cannot be written.
     bool exportCsv(const QString& path) const;
 
+    // Filters by `text`, written in the filter box as if typed.
+    void setFilterText(const QString& text);
     // The player's own profiles, in a dialog of their own.
     ProfilesDialog* showProfiles();
 
@@ -79,6 +82,7 @@ class RosterTableWindow : public QWidget {
     QModelIndex indexOfRecord(int record) const;
     int recordOf(int row) const;
     void showCount();
+    void showNewFoals();
     // Fits the columns to their contents within the screen's width (see column_fit.h).
     void fitColumns();
 
@@ -87,6 +91,7 @@ class RosterTableWindow : public QWidget {
     RosterLook* look_;
     RosterTableBar* bar_;
     ChangesLine* changesLine_;
+    QLabel* newFoals_;
     QAction* compare_ = nullptr;
     QAction* star_ = nullptr;
     QTableView* view_;
