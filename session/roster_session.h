@@ -226,6 +226,8 @@ class RosterSession : public QObject {
     std::vector<int> chosenInTable_;
     Comparison comparison_;
     savedata::ScoreProfile profile_;
+    // While the profiles and the one in use change together: scored once they have.
+    bool scoringHeld_ = false;
     std::deque<QString> recentFailures_;
 };
 

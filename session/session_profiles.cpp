@@ -1,6 +1,7 @@
 // What the player keeps of their own to judge the stable by: the profile in use and their
 // own profiles (kept in the settings store, where foalix-dump reads them too), and the
 // roster table's saved views.
+#include <QScopedValueRollback>
 #include <algorithm>
 
 #include "savedata/run_time_error.h"
@@ -26,6 +27,9 @@ bool RosterSession::isBuiltIn(const std::string& name) {
 }
 
 void RosterSession::scoreByProfile() {
+    if (scoringHeld_) {
+        return;
+    }
     const std::string name = settings_->get(setting::scoreProfile).toStdString();
     const std::vector<ScoreProfile> all = profiles();
     const auto found = std::ranges::find(all, name, &ScoreProfile::name);
@@ -74,10 +78,15 @@ bool RosterSession::keepProfile(const ScoreProfile& profile, const std::string& 
         *old = profile;
     }
     const bool inUse = !replacing.empty() && profile_.name == replacing;
-    keepOwnProfiles(own);
-    if (inUse) {
-        useProfile(profile.name);
+    {
+        // Renamed in use: scored by it under its new name, never by Balanced meanwhile.
+        const QScopedValueRollback held(scoringHeld_, true);
+        keepOwnProfiles(own);
+        if (inUse) {
+            useProfile(profile.name);
+        }
     }
+    scoreByProfile();
     return true;
 }
 

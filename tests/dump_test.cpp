@@ -174,7 +174,7 @@ TEST_F(DumpTest, StarsOfTheWindowsHistory) {
         "foalix-dump: " + damaged + ": The history cannot be read: file is not a database\n";
     // The arguments, the exit status, what the output holds (JSON without its indentation,
     // then its foals' stars in order, ★ or ☆) and what stderr says.
-    const std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>> runs{
+    std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>> runs{
         {{"--format", "json", "--history", kept, folder, "3"}, 0, "}]}☆★☆", ""},
         {{"--format", "csv", "--history", kept, folder, "3"}, 0, ",B,1\r\n2,ミドリ", ""},
 #ifndef _WIN32  // the window's own history, in ~/.local/share when XDG_DATA_HOME is unset
@@ -215,6 +215,63 @@ TEST_F(DumpTest, StarsOfTheWindowsHistory) {
     setenv("XDG_DATA_HOME", "", 1);  // empty: as unset
     EXPECT_EQ(defaultHistoryFile(), kept);
 #endif
+}
+
+// Scores, worked by hand: ミドリ (S A A 体力 C 根性 C 瞬發 A 芝 A 沙 A 精神 D 賢 A) places
+// 1 1 1 ⅓ 0 1 1 1 0 1, 73 by Balanced; アオ〆 (D D C B C C C A C B) places 0 0 ⅓ ⅔ 0 0 0
+// 1 ⅓ ⅔, 30; the foal of record 6, every value its lowest, 0. Weights SP=3,ST=2,Burst=1:
+// ミドリ 6/6 is 100, アオ〆 ⅔·2/6 is 11. The profiles the window
+// saved are found in its settings; the overview counts every value of each field's scale.
+TEST_F(DumpTest, ScoresAndTheOverview) {
+    const ScopedVariable config("XDG_CONFIG_HOME", dir_.str());
+    // The window's settings as Qt writes them: "Grade=1\tGrades\n", in base64 and quoted.
+    std::ofstream(dir_.path() / "Foalix RK5.conf")
+        << "[Score]\nProfile=Grades\nProfiles=\"R3JhZGU9MQlHcmFkZXMK\"\n";
+    const std::string error = "Run with --help for more information.\n";
+    const std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>> runs{
+        {{"--profile", "balanced", "--format", "csv"}, 0, "starred,score\r\n6,", ""},
+        {{"--profile", "Balanced", "--format", "csv"}, 0, ",荒,A,,73\r\n", ""},
+        {{"--weights", "SP=3,ST=2,Burst=1", "--sort", "score", "--format", "csv"},
+         0,
+         "score\r\n2,ミドリ,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A,,100\r\n5,",
+         ""},
+        {{"--weights", "ＳＰ=3,ST=2,瞬發=1", "--format", "json"}, 0, "\"score\":11}", ""},
+        {{"--where", "score>=50", "--format", "json"}, 0, "\"count\":1,", ""},
+        {{"--where", "評分<50"}, 0, "アオ〆", ""},
+        {{"--format", "csv"}, 0, "Brian,starred\r\n", ""},  // no profile: no score
+        {{"--weights", "Spd=1"}, 64, "", "--weights: 'Spd=1': no graded field 'Spd';"},
+        {{"--weights", "SP=11"}, 64, "", "--weights: 'SP=11': the weight of SP is a whole"},
+        {{"--weights", "SP=1", "--profile", "Stayer"}, 64, "", "--weights excludes --profile"},
+        {{"overview", "--format", "json"},
+         0,
+         R"("Grade":{"S":1,"A":0,"B":0,"C":0,"D":2},"SP":{"A":1,"B":0,"C":0,"D":2})",
+         ""},
+        {{"overview", "--format", "json", "--profile", "Balanced"},
+         0,
+         R"("score":{"0-9":1,"10-19":0,"20-29":0,"30-39":1,)",
+         ""},
+        {{"overview", "--where", "Grade=S", "--format", "csv"}, 0, "Mud,A,1\r\nMud,B,0\r\n", ""},
+        {{"overview"}, 0, "Foals: 3\n素質  S 1   A 0   B 0   C 0   D 2\n", ""},
+    };
+#ifndef _WIN32  // on Windows the window's settings are in the registry
+    runs.push_back({{"--profile", "Grades"}, 0, "  評分\n", ""});  // the window's own
+    runs.push_back({{"--profile", "Sprinter"},
+                    64,
+                    "",
+                    "--profile: no profile 'Sprinter'; the profiles are Balanced, Turf sprinter, "
+                    "Stayer, Dirt runner, Classic, Grades\n"});
+#endif
+    for (auto [args, status, excerpt, stderrExcerpt] : runs) {
+        args.insert(args.end(), {"--file", file_, "--ages", "1,2"});
+        const DumpRun run = dump(args);
+        EXPECT_EQ(run.status, status) << ::testing::PrintToString(args);
+        std::string shown = run.out;
+        if (status == 0 && std::ranges::count(args, "json") > 0) {
+            shown = nlohmann::ordered_json::parse(run.out).dump();
+        }
+        EXPECT_NE(shown.find(excerpt), std::string::npos) << shown;
+        EXPECT_NE(run.err.find(stderrExcerpt), std::string::npos) << run.err;
+    }
 }
 
 // foalix-dump compare: every used record of both files whatever its age, the foals

@@ -332,6 +332,29 @@
     </message>
 </context>
 <context>
+    <name>ScoreProfile</name>
+    <message>
+        <source>Turf sprinter</source>
+        <translation>Turf sprinter</translation>
+    </message>
+    <message>
+        <source>Stayer</source>
+        <translation>Stayer</translation>
+    </message>
+    <message>
+        <source>Dirt runner</source>
+        <translation>Dirt runner</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Balanced</translation>
+    </message>
+</context>
+<context>
     <name>TableCopy</name>
     <message>
         <source>&amp;Copy</source>
@@ -404,12 +427,41 @@
         <source>Starred: the foals to keep (Space stars them)</source>
         <translation>Starred: the foals to keep (Space stars them)</translation>
     </message>
+    <message>
+        <source>no score</source>
+        <translation>no score</translation>
+    </message>
+    <message>
+        <source>評分</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Score: 100 × Σ(weight × place) / Σ weight, rounded, where a value&apos;s place is its position on its own scale from the worst (0) to the best (1): on D C B A S, B is 0.5; on C B A, B is 0.5; on D C B A, B is ⅔</source>
+        <translation>Score: 100 × Σ(weight × place) / Σ weight, rounded, where a value&apos;s place is its position on its own scale from the worst (0) to the best (1): on D C B A S, B is 0.5; on C B A, B is 0.5; on D C B A, B is ⅔</translation>
+    </message>
+    <message>
+        <source>%1 (profile %2)</source>
+        <translation>%1 (profile %2)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::ChangesLine</name>
     <message>
         <source>Gone — %1</source>
         <translation>Gone — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new: %1</source>
+        <comment>the new foals, the best score first</comment>
+        <translation>
+            <numerusform>%n new: %1</numerusform>
+            <numerusform>%n new: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the new foals</comment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -579,6 +631,10 @@
         <source>Diagnostics copied: paste them into your bug report</source>
         <translation>Diagnostics copied: paste them into your bug report</translation>
     </message>
+    <message>
+        <source>Stable &amp;Overview</source>
+        <translation>Stable &amp;Overview</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
@@ -610,9 +666,76 @@
         <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
         <translation>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</translation>
     </message>
+</context>
+<context>
+    <name>foalix::ui::OwnedWindows</name>
     <message>
         <source>Choose two to four foals to compare: Ctrl+click them</source>
         <translation>Choose two to four foals to compare: Ctrl+click them</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::ProfilesDialog</name>
+    <message>
+        <source>%1 (in use)</source>
+        <translation>%1 (in use)</translation>
+    </message>
+    <message>
+        <source>Choose a foal to see its score</source>
+        <translation>Choose a foal to see its score</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a foal&apos;s name and its score</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no score</source>
+        <translation>no score</translation>
+    </message>
+    <message>
+        <source>My profile</source>
+        <translation>My profile</translation>
+    </message>
+    <message>
+        <source>A profile needs a name of its own, on one line</source>
+        <translation>A profile needs a name of its own, on one line</translation>
+    </message>
+    <message>
+        <source>Score Profiles</source>
+        <translation>Score Profiles</translation>
+    </message>
+    <message>
+        <source>The profile&apos;s name</source>
+        <translation>The profile&apos;s name</translation>
+    </message>
+    <message>
+        <source>Score profiles</source>
+        <translation>Score profiles</translation>
+    </message>
+    <message>
+        <source>Weight of %1</source>
+        <translation>Weight of %1</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Use</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -676,6 +799,50 @@
         <source>Starred &amp;only</source>
         <translation>Starred &amp;only</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>&amp;Score by:</source>
+        <translation>&amp;Score by:</translation>
+    </message>
+    <message>
+        <source>Score profile</source>
+        <translation>Score profile</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles…</source>
+        <translation>&amp;Profiles…</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>&amp;View:</translation>
+    </message>
+    <message>
+        <source>Saved view</source>
+        <translation>Saved view</translation>
+    </message>
+    <message>
+        <source>Save Vie&amp;w…</source>
+        <translation>Save Vie&amp;w…</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>Rename or delete the view</source>
+        <translation>Rename or delete the view</translation>
+    </message>
+    <message>
+        <source>&amp;Rename View…</source>
+        <translation>&amp;Rename View…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete View</source>
+        <translation>&amp;Delete View</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RosterTableWindow</name>
@@ -698,6 +865,26 @@
     <message>
         <source>&amp;Star</source>
         <translation>&amp;Star</translation>
+    </message>
+    <message>
+        <source>Save View</source>
+        <translation>Save View</translation>
+    </message>
+    <message>
+        <source>The view&apos;s name:</source>
+        <translation>The view&apos;s name:</translation>
+    </message>
+    <message>
+        <source>Rename View</source>
+        <translation>Rename View</translation>
+    </message>
+    <message>
+        <source>The view&apos;s new name:</source>
+        <translation>The view&apos;s new name:</translation>
+    </message>
+    <message>
+        <source>Delete the view %1?</source>
+        <translation>Delete the view %1?</translation>
     </message>
 </context>
 <context>
@@ -750,6 +937,33 @@ The device is not ready.</translation>
     <message>
         <source>實行</source>
         <translation>Read</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::StableOverview</name>
+    <message numerus="yes">
+        <source>%n foals listed</source>
+        <translation>
+            <numerusform>%n foal listed</numerusform>
+            <numerusform>%n foals listed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 of %4</source>
+        <comment>a field, a value, how many, of how many</comment>
+        <translation>%1 %2: %3 of %4</translation>
+    </message>
+    <message>
+        <source>Stable Overview</source>
+        <translation>Stable Overview</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image…</source>
+        <translation>Save &amp;Image…</translation>
+    </message>
+    <message>
+        <source>The listed foals&apos; values, counted</source>
+        <translation>The listed foals&apos; values, counted</translation>
     </message>
 </context>
 <context>

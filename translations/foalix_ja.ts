@@ -329,6 +329,29 @@
     </message>
 </context>
 <context>
+    <name>ScoreProfile</name>
+    <message>
+        <source>Turf sprinter</source>
+        <translation>芝の短距離</translation>
+    </message>
+    <message>
+        <source>Stayer</source>
+        <translation>ステイヤー</translation>
+    </message>
+    <message>
+        <source>Dirt runner</source>
+        <translation>ダート向き</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>クラシック</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>バランス</translation>
+    </message>
+</context>
+<context>
     <name>TableCopy</name>
     <message>
         <source>&amp;Copy</source>
@@ -401,12 +424,40 @@
         <source>Starred: the foals to keep (Space stars them)</source>
         <translation>星付き：残す馬（スペースキーで星を付ける）</translation>
     </message>
+    <message>
+        <source>no score</source>
+        <translation>スコアなし</translation>
+    </message>
+    <message>
+        <source>評分</source>
+        <translation>スコア</translation>
+    </message>
+    <message>
+        <source>Score: 100 × Σ(weight × place) / Σ weight, rounded, where a value&apos;s place is its position on its own scale from the worst (0) to the best (1): on D C B A S, B is 0.5; on C B A, B is 0.5; on D C B A, B is ⅔</source>
+        <translation>スコア：100 × Σ（重み × 位置）÷ Σ 重み、四捨五入。値の位置はその値の尺度での位置で、最低が 0、最高が 1（D C B A S では B が 0.5、C B A では B が 0.5、D C B A では B が ⅔）</translation>
+    </message>
+    <message>
+        <source>%1 (profile %2)</source>
+        <translation>%1（プロファイル：%2）</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::ChangesLine</name>
     <message>
         <source>Gone — %1</source>
         <translation>離脱した馬 — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new: %1</source>
+        <comment>the new foals, the best score first</comment>
+        <translation>
+            <numerusform>新規 %n 頭：%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the new foals</comment>
+        <translation>、</translation>
     </message>
 </context>
 <context>
@@ -575,6 +626,10 @@
         <source>Diagnostics copied: paste them into your bug report</source>
         <translation>診断情報をコピーしました：不具合の報告に貼り付けてください</translation>
     </message>
+    <message>
+        <source>Stable &amp;Overview</source>
+        <translation>厩舎の概要(&amp;O)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
@@ -606,9 +661,76 @@
         <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
         <translation>チェックした年齢の馬（名前順）：新 は新規の馬、▲ は上がった値、▼ は下がった値、◆ は変わった値（前回の読み込みと比べて）</translation>
     </message>
+</context>
+<context>
+    <name>foalix::ui::OwnedWindows</name>
     <message>
         <source>Choose two to four foals to compare: Ctrl+click them</source>
         <translation>比べる馬を 2～4 頭選んでください：Ctrl キーを押しながらクリックします</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::ProfilesDialog</name>
+    <message>
+        <source>%1 (in use)</source>
+        <translation>%1（使用中）</translation>
+    </message>
+    <message>
+        <source>Choose a foal to see its score</source>
+        <translation>馬を選ぶとスコアが表示されます</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a foal&apos;s name and its score</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>no score</source>
+        <translation>スコアなし</translation>
+    </message>
+    <message>
+        <source>My profile</source>
+        <translation>マイプロファイル</translation>
+    </message>
+    <message>
+        <source>A profile needs a name of its own, on one line</source>
+        <translation>プロファイルには、ほかと重ならない一行の名前が必要です</translation>
+    </message>
+    <message>
+        <source>Score Profiles</source>
+        <translation>スコアのプロファイル</translation>
+    </message>
+    <message>
+        <source>The profile&apos;s name</source>
+        <translation>プロファイルの名前</translation>
+    </message>
+    <message>
+        <source>Score profiles</source>
+        <translation>スコアのプロファイル</translation>
+    </message>
+    <message>
+        <source>Weight of %1</source>
+        <translation>%1 の重み</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新規(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>使用(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -671,6 +793,50 @@
         <source>Starred &amp;only</source>
         <translation>星付きだけ(&amp;O)</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>（なし）</translation>
+    </message>
+    <message>
+        <source>&amp;Score by:</source>
+        <translation>スコアの基準(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Score profile</source>
+        <translation>スコアのプロファイル</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles…</source>
+        <translation>プロファイル(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>ビュー(&amp;V)：</translation>
+    </message>
+    <message>
+        <source>Saved view</source>
+        <translation>保存したビュー</translation>
+    </message>
+    <message>
+        <source>Save Vie&amp;w…</source>
+        <translation>ビューを保存(&amp;W)…</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>Rename or delete the view</source>
+        <translation>ビューの名前を変える、または削除する</translation>
+    </message>
+    <message>
+        <source>&amp;Rename View…</source>
+        <translation>ビューの名前を変更(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete View</source>
+        <translation>ビューを削除(&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RosterTableWindow</name>
@@ -693,6 +859,26 @@
     <message>
         <source>&amp;Star</source>
         <translation>星を付ける(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save View</source>
+        <translation>ビューを保存</translation>
+    </message>
+    <message>
+        <source>The view&apos;s name:</source>
+        <translation>ビューの名前：</translation>
+    </message>
+    <message>
+        <source>Rename View</source>
+        <translation>ビューの名前を変更</translation>
+    </message>
+    <message>
+        <source>The view&apos;s new name:</source>
+        <translation>ビューの新しい名前：</translation>
+    </message>
+    <message>
+        <source>Delete the view %1?</source>
+        <translation>ビュー「%1」を削除しますか？</translation>
     </message>
 </context>
 <context>
@@ -745,6 +931,32 @@
     <message>
         <source>實行</source>
         <translation>実行</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::StableOverview</name>
+    <message numerus="yes">
+        <source>%n foals listed</source>
+        <translation>
+            <numerusform>一覧の馬 %n 頭</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 of %4</source>
+        <comment>a field, a value, how many, of how many</comment>
+        <translation>%1 %2：%4 頭中 %3 頭</translation>
+    </message>
+    <message>
+        <source>Stable Overview</source>
+        <translation>厩舎の概要</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image…</source>
+        <translation>画像を保存(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>The listed foals&apos; values, counted</source>
+        <translation>一覧の馬の値の数</translation>
     </message>
 </context>
 <context>

@@ -329,6 +329,29 @@
     </message>
 </context>
 <context>
+    <name>ScoreProfile</name>
+    <message>
+        <source>Turf sprinter</source>
+        <translation>草地短途</translation>
+    </message>
+    <message>
+        <source>Stayer</source>
+        <translation>長途</translation>
+    </message>
+    <message>
+        <source>Dirt runner</source>
+        <translation>泥地型</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>經典賽</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>均衡</translation>
+    </message>
+</context>
+<context>
     <name>TableCopy</name>
     <message>
         <source>&amp;Copy</source>
@@ -401,12 +424,40 @@
         <source>Starred: the foals to keep (Space stars them)</source>
         <translation>星號：要留下的幼駒（按空白鍵加星號）</translation>
     </message>
+    <message>
+        <source>no score</source>
+        <translation>沒有評分</translation>
+    </message>
+    <message>
+        <source>評分</source>
+        <translation>評分</translation>
+    </message>
+    <message>
+        <source>Score: 100 × Σ(weight × place) / Σ weight, rounded, where a value&apos;s place is its position on its own scale from the worst (0) to the best (1): on D C B A S, B is 0.5; on C B A, B is 0.5; on D C B A, B is ⅔</source>
+        <translation>評分：100 × Σ（權重 × 位置）÷ Σ 權重，四捨五入；數值的位置是它在自己等級中的位置，最差為 0、最佳為 1（D C B A S 中 B 為 0.5，C B A 中 B 為 0.5，D C B A 中 B 為 ⅔）</translation>
+    </message>
+    <message>
+        <source>%1 (profile %2)</source>
+        <translation>%1（評分方案：%2）</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::ChangesLine</name>
     <message>
         <source>Gone — %1</source>
         <translation>已離開 — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new: %1</source>
+        <comment>the new foals, the best score first</comment>
+        <translation>
+            <numerusform>加入 %n 頭：%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the new foals</comment>
+        <translation>、</translation>
     </message>
 </context>
 <context>
@@ -575,6 +626,10 @@
         <source>Diagnostics copied: paste them into your bug report</source>
         <translation>已複製診斷資訊：請貼到您的問題回報中</translation>
     </message>
+    <message>
+        <source>Stable &amp;Overview</source>
+        <translation>馬廄總覽(&amp;O)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
@@ -606,9 +661,76 @@
         <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
         <translation>勾選年齡的幼駒，依馬名排列：新 為新加入、▲ 提升、▼ 下降、◆ 改變（與上次讀取相比）</translation>
     </message>
+</context>
+<context>
+    <name>foalix::ui::OwnedWindows</name>
     <message>
         <source>Choose two to four foals to compare: Ctrl+click them</source>
         <translation>請選擇二至四頭要比較的幼駒：按住 Ctrl 鍵點選</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::ProfilesDialog</name>
+    <message>
+        <source>%1 (in use)</source>
+        <translation>%1（使用中）</translation>
+    </message>
+    <message>
+        <source>Choose a foal to see its score</source>
+        <translation>選取幼駒即可看到評分</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a foal&apos;s name and its score</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>no score</source>
+        <translation>沒有評分</translation>
+    </message>
+    <message>
+        <source>My profile</source>
+        <translation>我的評分方案</translation>
+    </message>
+    <message>
+        <source>A profile needs a name of its own, on one line</source>
+        <translation>評分方案需要一個不重複、只有一行的名稱</translation>
+    </message>
+    <message>
+        <source>Score Profiles</source>
+        <translation>評分方案</translation>
+    </message>
+    <message>
+        <source>The profile&apos;s name</source>
+        <translation>評分方案名稱</translation>
+    </message>
+    <message>
+        <source>Score profiles</source>
+        <translation>評分方案</translation>
+    </message>
+    <message>
+        <source>Weight of %1</source>
+        <translation>%1 的權重</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新增(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>儲存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>使用(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -671,6 +793,50 @@
         <source>Starred &amp;only</source>
         <translation>只顯示已加星號(&amp;O)</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>（無）</translation>
+    </message>
+    <message>
+        <source>&amp;Score by:</source>
+        <translation>評分方案(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Score profile</source>
+        <translation>評分方案</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles…</source>
+        <translation>評分方案(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>檢視組合(&amp;V)：</translation>
+    </message>
+    <message>
+        <source>Saved view</source>
+        <translation>已儲存的檢視組合</translation>
+    </message>
+    <message>
+        <source>Save Vie&amp;w…</source>
+        <translation>儲存檢視組合(&amp;W)…</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>Rename or delete the view</source>
+        <translation>重新命名或刪除檢視組合</translation>
+    </message>
+    <message>
+        <source>&amp;Rename View…</source>
+        <translation>重新命名檢視組合(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete View</source>
+        <translation>刪除檢視組合(&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RosterTableWindow</name>
@@ -693,6 +859,26 @@
     <message>
         <source>&amp;Star</source>
         <translation>加星號(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save View</source>
+        <translation>儲存檢視組合</translation>
+    </message>
+    <message>
+        <source>The view&apos;s name:</source>
+        <translation>檢視組合名稱：</translation>
+    </message>
+    <message>
+        <source>Rename View</source>
+        <translation>重新命名檢視組合</translation>
+    </message>
+    <message>
+        <source>The view&apos;s new name:</source>
+        <translation>檢視組合的新名稱：</translation>
+    </message>
+    <message>
+        <source>Delete the view %1?</source>
+        <translation>要刪除檢視組合「%1」嗎？</translation>
     </message>
 </context>
 <context>
@@ -745,6 +931,32 @@
     <message>
         <source>實行</source>
         <translation>實行</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::StableOverview</name>
+    <message numerus="yes">
+        <source>%n foals listed</source>
+        <translation>
+            <numerusform>列出 %n 頭幼駒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 of %4</source>
+        <comment>a field, a value, how many, of how many</comment>
+        <translation>%1 %2：%4 頭中有 %3 頭</translation>
+    </message>
+    <message>
+        <source>Stable Overview</source>
+        <translation>馬廄總覽</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image…</source>
+        <translation>儲存圖片(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>The listed foals&apos; values, counted</source>
+        <translation>列出幼駒的數值統計</translation>
     </message>
 </context>
 <context>

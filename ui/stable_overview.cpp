@@ -122,11 +122,10 @@ std::vector<OverviewBar*> StableOverview::bars() const {
 
 // A row per field, in two columns as the main window reads them, then the scores' row.
 void StableOverview::showOverview() {
-    while (QLayoutItem* item = grid_->takeAt(0)) {
-        delete item->widget();
-        delete item->layout();
-        delete item;
-    }
+    // Drawn anew: the fields' values and the profile may have changed since.
+    qDeleteAll(picture_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    delete grid_;
+    grid_ = new QGridLayout(picture_);
     const auto& roster = session_.roster();
     const std::vector<int> listed = roster ? roster->listed : std::vector<int>();
     const savedata::HorseTable empty;

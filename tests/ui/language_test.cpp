@@ -1,5 +1,6 @@
 // The window in each of its languages: every text of both windows, the table, the
-// History window and the menus said in the language chosen, none of the original's left
+// History window, the comparison, the stable overview, the score profiles and the menus
+// said in the language chosen, none of the original's left
 // where a translation differs; back in Original, every text as it was, byte for byte;
 // every caption within its place; the choice kept for the next start.
 #include <gtest/gtest.h>
@@ -19,7 +20,9 @@
 #include "ui/history_window.h"
 #include "ui/main_window.h"
 #include "ui/placed_controls.h"
+#include "ui/profiles_dialog.h"
 #include "ui/roster_table_window.h"
+#include "ui/stable_overview.h"
 #include "ui/twips.h"
 
 namespace foalix::testing {
@@ -107,8 +110,12 @@ class Languages : public ::testing::Test {
         window_->show();
         control<QPushButton>(window_.get(), "cmdApply")->click();
         window_->session().setCurrentRecord(1);
-        windows_ = {window_.get(), window_->showRosterTable(),
-                    static_cast<QWidget*>(window_->showHistory()), window_->compare({1, 2})};
+        windows_ = {window_.get(),
+                    window_->showRosterTable(),
+                    static_cast<QWidget*>(window_->showHistory()),
+                    window_->compare({1, 2}),
+                    window_->showOverview(),
+                    window_->showRosterTable()->showProfiles()};
     }
     void TearDown() override { session::installLanguage(Language::Original); }
     void choose(const char* key) {
