@@ -174,7 +174,7 @@ TEST_F(DumpTest, StarsOfTheWindowsHistory) {
         "foalix-dump: " + damaged + ": The history cannot be read: file is not a database\n";
     // The arguments, the exit status, what the output holds (JSON without its indentation,
     // then its foals' stars in order, ★ or ☆) and what stderr says.
-    std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>> runs{
+    const std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>> runs{
         {{"--format", "json", "--history", kept, folder, "3"}, 0, "}]}☆★☆", ""},
         {{"--format", "csv", "--history", kept, folder, "3"}, 0, ",B,1\r\n2,ミドリ", ""},
 #ifndef _WIN32  // the window's own history, in ~/.local/share when XDG_DATA_HOME is unset
@@ -228,7 +228,7 @@ TEST_F(DumpTest, ScoresAndTheOverview) {
     std::ofstream(dir_.path() / "Foalix RK5.conf")
         << "[Score]\nProfile=Grades\nProfiles=\"R3JhZGU9MQlHcmFkZXMK\"\n";
     const std::string error = "Run with --help for more information.\n";
-    const std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>> runs{
+    std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>> runs{
         {{"--profile", "balanced", "--format", "csv"}, 0, "starred,score\r\n6,", ""},
         {{"--profile", "Balanced", "--format", "csv"}, 0, ",荒,A,,73\r\n", ""},
         {{"--weights", "SP=3,ST=2,Burst=1", "--sort", "score", "--format", "csv"},
