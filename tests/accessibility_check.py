@@ -180,6 +180,16 @@ chart = named(compare_window, "Chart of the graded values")
 expect("the chart's description", chart and chart.description,
        "The same values as the table beside it, which a screen reader reads in its place")
 
+# The stable at a glance: each bar heard as its field, its value and how many of the foals
+# listed hold it, counted from the dump's rows; pressing one filters the table.
+press(main, pyatspi.ROLE_MENU_ITEM, "Stable Overview")
+overview = wait_for(frame("Stable Overview"), "the stable overview")
+turf = sum(1 for foal in plain if foal["芝適"] == "A")
+bar = wait_for(lambda: named(overview, f"芝適 A: {turf} of {len(plain)}"), "the turf's bar")
+expect("the bar's role", bar.getRoleName(), "push button")
+bar.queryAction().doAction(0)
+wait_for(lambda: table.nRows == turf or None, "the table filtered by the bar")
+
 # The language switched through the bridge, as a player who reads it would: the boxes'
 # names and meanings follow at once.
 press(main, pyatspi.ROLE_MENU_ITEM, "日本語")

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "savedata/slot_path.h"
+#include "session/roster_model.h"
 #include "session/roster_session.h"
 #include "tests/platform_fakes.h"
 #include "tests/test_support.h"
