@@ -121,12 +121,18 @@ std::variant<ScoreProfile, std::string> parseWeights(std::string_view text,
         const HorseField* field = fieldNamed(name, captions);
         const auto& fields = scoredFields();
         const auto at = std::ranges::find(fields, field);
+        // Built by appending: GCC 12 warns of overlapping copies in long chains of +.
+        std::string error = "'";
+        error.append(item).append("': ");
         if (equals == std::string_view::npos || field == nullptr || at == fields.end()) {
-            return "'" + std::string(item) + "': " +
-                   (field != nullptr ? "'" + std::string(name) + "' is not graded"
-                                     : "no graded field '" + std::string(name) + "'") +
-                   "; the fields weighed are Grade, SP, ST, Strong, Win, Burst, Grass, Mud, "
-                   "Mind, Brian";
+            if (field != nullptr) {
+                error.append("'").append(name).append("' is not graded");
+            } else {
+                error.append("no graded field '").append(name).append("'");
+            }
+            return error.append(
+                "; the fields weighed are Grade, SP, ST, Strong, Win, Burst, Grass, Mud, Mind, "
+                "Brian");
         }
         const std::string_view number = item.substr(equals + 1);
         int weight = -1;
@@ -134,8 +140,9 @@ std::variant<ScoreProfile, std::string> parseWeights(std::string_view text,
             std::from_chars(number.data(), number.data() + number.size(), weight);
         if (failed != std::errc() || past != number.data() + number.size() || weight < 0 ||
             weight > kMostWeight) {
-            return "'" + std::string(item) + "': the weight of " + (*at)->key +
-                   " is a whole number from 0 to 10";
+            return error.append("the weight of ")
+                .append((*at)->key)
+                .append(" is a whole number from 0 to 10");
         }
         made.weights.at(static_cast<std::size_t>(at - fields.begin())) = weight;
     }
@@ -146,8 +153,10 @@ std::string weightsText(const ScoreProfile& profile) {
     std::string text;
     for (std::size_t i = 0; i < kScoredFields; ++i) {
         if (profile.weights.at(i) != 0) {
-            text += (text.empty() ? "" : ",") + std::string(scoredFields().at(i)->key) + "=" +
-                    std::to_string(profile.weights.at(i));
+            text.append(text.empty() ? "" : ",")
+                .append(scoredFields().at(i)->key)
+                .append("=")
+                .append(std::to_string(profile.weights.at(i)));
         }
     }
     return text;
