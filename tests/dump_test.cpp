@@ -239,6 +239,7 @@ TEST_F(DumpTest, ScoresAndTheOverview) {
         {{"--where", "score>=50", "--format", "json"}, 0, "\"count\":1,", ""},
         {{"--where", "評分<50"}, 0, "アオ〆", ""},
         {{"--format", "csv"}, 0, "Brian,starred\r\n", ""},  // no profile: no score
+        {{"--sort", "score", "--format", "csv"}, 0, "score\r\n2,ミドリ", ""},  // by Balanced
         {{"--weights", "Spd=1"}, 64, "", "--weights: 'Spd=1': no graded field 'Spd';"},
         {{"--weights", "SP=11"}, 64, "", "--weights: 'SP=11': the weight of SP is a whole"},
         {{"--weights", "SP=1", "--profile", "Stayer"}, 64, "", "--weights excludes --profile"},
