@@ -67,7 +67,8 @@ std::string iniValue(std::string_view text, std::string_view section, std::strin
     for (std::string line; std::getline(lines, line);) {
         const std::string_view word = trimmed(line);
         if (word.starts_with('[')) {
-            inSection = word == "[" + std::string(section) + "]";
+            inSection = word.size() == section.size() + 2 && word.ends_with(']') &&
+                        word.substr(1, section.size()) == section;
             continue;
         }
         const auto equals = word.find('=');
