@@ -9,12 +9,38 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "session/roster_model.h"
+#include "ui/flow_layout.h"
 
 namespace foalix::ui {
+
+namespace {
+
+// Makes `box` as wide as its longest name (a translation, a view the player named) shows
+// whole in its field, no wider than its maximum (some sixteen characters). The style's own
+// size for a combo box leaves the field a few pixels short of the text it measured.
+void fitToNames(QComboBox* box) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.rect = QRect(QPoint(), box->sizeHint());
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, box);
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i) {
+        widest = std::max(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
+    }
+    // The text is drawn a pixel in from each side of the field.
+    const int wide = option.rect.width() - field.width() + widest + 2;
+    box->setMinimumWidth(std::min(box->maximumWidth(), wide));
+}
+
+}  // namespace
 
 RosterTableBar::RosterTableBar(QWidget* parent)
     : QWidget(parent),
@@ -28,7 +54,7 @@ RosterTableBar::RosterTableBar(QWidget* parent)
       viewLabel_(new QLabel(this)),
       views_(new QComboBox(this)),
       saveView_(new QPushButton(this)),
-      viewMenu_(new QToolButton(this)),
+      viewMenu_(new QPushButton(this)),
       filterError_(new QLabel(this)) {
     filter_->setObjectName("txtFilter");
     filter_->setClearButtonEnabled(true);
@@ -40,13 +66,15 @@ RosterTableBar::RosterTableBar(QWidget* parent)
     views_->setObjectName("cboView");
     saveView_->setObjectName("cmdSaveView");
     viewMenu_->setObjectName("cmdViewMenu");
-    viewMenu_->setPopupMode(QToolButton::InstantPopup);
     auto* viewActions = new QMenu(viewMenu_);
     viewActions->addAction(QString(), this, &RosterTableBar::renameViewAsked)
         ->setObjectName("mnuRenameView");
     viewActions->addAction(QString(), this, &RosterTableBar::deleteViewAsked)
         ->setObjectName("mnuDeleteView");
     viewMenu_->setMenu(viewActions);
+    for (QComboBox* box : {profile_, views_}) {
+        box->setMaximumWidth(16 * box->fontMetrics().height());
+    }
     profileLabel_->setBuddy(profile_);
     viewLabel_->setBuddy(views_);
     filterError_->setObjectName("lblFilterError");
@@ -57,15 +85,20 @@ RosterTableBar::RosterTableBar(QWidget* parent)
     row->addWidget(starredOnly_);
     row->addWidget(count_);
     row->addWidget(export_);
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(profileLabel_);
-    choices->addWidget(profile_);
-    choices->addWidget(profiles_);
-    choices->addStretch(1);
-    choices->addWidget(viewLabel_);
-    choices->addWidget(views_);
-    choices->addWidget(saveView_);
-    choices->addWidget(viewMenu_);
+    // The profile's group and the views' side by side, or one above the other in a
+    // window too narrow for both.
+    auto* choices = new FlowLayout;
+    for (const std::vector<QWidget*>& members :
+         {std::vector<QWidget*>{profileLabel_, profile_, profiles_},
+          std::vector<QWidget*>{viewLabel_, views_, saveView_, viewMenu_}}) {
+        auto* group = new QWidget(this);
+        auto* line = new QHBoxLayout(group);
+        line->setContentsMargins({});
+        for (QWidget* member : members) {
+            line->addWidget(member);
+        }
+        choices->addWidget(group);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins({});
     layout->addLayout(row);
@@ -125,6 +158,7 @@ void RosterTableBar::showProfiles(const std::vector<savedata::ScoreProfile>& pro
                               Qt::ToolTipRole);
     }
     profile_->setCurrentIndex(profile_->findData(QString::fromStdString(inUse)));
+    fitToNames(profile_);
 }
 
 void RosterTableBar::showViews(const QStringList& names, const QString& chosen) {
@@ -136,6 +170,7 @@ void RosterTableBar::showViews(const QStringList& names, const QString& chosen) 
     }
     views_->setCurrentIndex(std::max(0, views_->findData(chosen)));
     viewMenu_->setEnabled(!names.isEmpty());
+    fitToNames(views_);
 }
 
 QString RosterTableBar::chosenView() const {
@@ -158,6 +193,7 @@ void RosterTableBar::retranslate() {
     views_->setAccessibleName(tr("Saved view"));
     views_->view()->setAccessibleName(tr("Saved view"));
     views_->setItemText(0, tr("(none)"));
+    fitToNames(views_);
     saveView_->setText(tr("Save Vie&w…"));
     viewMenu_->setText(tr("More"));
     viewMenu_->setAccessibleName(tr("Rename or delete the view"));

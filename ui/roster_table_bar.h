@@ -15,7 +15,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QToolButton;
 
 namespace foalix::ui {
 
@@ -64,7 +63,7 @@ class RosterTableBar : public QWidget {
     QLabel* viewLabel_;
     QComboBox* views_;
     QPushButton* saveView_;
-    QToolButton* viewMenu_;
+    QPushButton* viewMenu_;
     QLabel* filterError_;
 };
 

@@ -180,6 +180,8 @@ void RosterTableWindow::retranslate() {
 void RosterTableWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // The built-in profiles' names in the new language, the view still chosen.
+        showChoices(bar_->chosenView());
         // The headers now read otherwise: fitted afresh, narrower too where they may be.
         session_.model()->retranslate();
         fitted_ = false;

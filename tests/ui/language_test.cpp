@@ -31,7 +31,8 @@ namespace {
 using session::Language;
 
 // Every text a player sees or hears in `windows`: titles, captions, menus, tooltips,
-// accessible names and descriptions, placeholders, table headers and their tooltips.
+// accessible names and descriptions, placeholders, the names a combo box offers, table
+// headers and their tooltips.
 QStringList textsOf(const std::vector<QWidget*>& windows) {
     QStringList texts;
     for (QWidget* window : windows) {
@@ -49,6 +50,10 @@ QStringList textsOf(const std::vector<QWidget*>& windows) {
                 texts << box->title();
             } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
                 texts << edit->placeholderText();
+            } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                for (int i = 0; i < combo->count(); ++i) {
+                    texts << combo->itemText(i) << combo->itemData(i, Qt::ToolTipRole).toString();
+                }
             } else if (auto* menu = qobject_cast<QMenu*>(widget)) {
                 texts << menu->title();
             } else if (auto* view = qobject_cast<QAbstractItemView*>(widget);
@@ -185,6 +190,47 @@ TEST_F(Languages, EveryCaptionFitsItsPlace) {
             }
         }
         EXPECT_GE(window_->centralWidget()->width(), ui::twips(6945));
+        // The table's bar folds its groups rather than widen its window beyond the screen:
+        // one above the other at the narrowest, side by side (the views' at the right) when
+        // they fit, each whole.
+        QWidget* table = window_->showRosterTable();
+        const auto group = [table](const char* name) {
+            return table->findChild<QWidget*>(name)->parentWidget();
+        };
+        const QRect screen = table->screen()->availableGeometry();
+        // The new captions' sizes reach the window through a layout request per level.
+        for (int level = 0; level < 3; ++level) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        }
+        EXPECT_LT(table->minimumSizeHint().width(), screen.width()) << key;
+        for (const int wide : {table->minimumSizeHint().width(), 2 * screen.width()}) {
+            table->resize(wide, 600);
+            QCoreApplication::processEvents();
+            const QRect profile = group("cboProfile")->geometry();
+            const QRect views = group("cboView")->geometry();
+            const bool sideBySide = wide > screen.width();
+            EXPECT_EQ(views.top() > profile.top(), !sideBySide) << key << " " << wide;
+            if (sideBySide) {
+                EXPECT_EQ(views.right(), group("cboView")->parentWidget()->width() - 1) << key;
+            }
+            EXPECT_FALSE(views.intersects(profile));
+            for (QWidget* widget : {group("cboProfile"), group("cboView")}) {
+                EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << key << " " << wide;
+            }
+            // Each name a box offers shows whole in its field.
+            for (auto* box : table->findChildren<QComboBox*>()) {
+                QStyleOptionComboBox option;
+                option.initFrom(box);
+                const int field = box->style()
+                                      ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, box)
+                                      .width();
+                for (int i = 0; i < box->count(); ++i) {
+                    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->itemText(i)), field - 2)
+                        << key << " " << box->itemText(i).toStdString();
+                }
+            }
+        }
         // The folder dialog's captions too.
         whenModal([key](QWidget* dialog) {
             for (QWidget* widget : dialog->findChildren<QWidget*>()) {
