@@ -59,13 +59,8 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     app.footer(std::string(kFooter) + "\n" + kScoreHelp);
     app.set_version_flag("--version", std::string("foalix-dump ") + FOALIX_VERSION,
                          "print the version and exit");
-    const RosterCommand command = addRosterOptions(app, options);
-    if (const auto status =
-            parseArguments(app, argc, argv, out, err, [&] { checkRosterOptions(command); })) {
-        return *status;
-    }
     LoadedFoals loaded;
-    if (const auto status = loadFoals(options, command, loaded, err)) {
+    if (const auto status = parseAndLoadFoals(app, options, argc, argv, out, err, loaded)) {
         return *status;
     }
     const Roster& roster = loaded.roster;

@@ -101,13 +101,8 @@ int runOverview(int argc, const char* const* argv, std::ostream& out, std::ostre
     RosterOptions options;
     CLI::App app(kDescription, "foalix-dump overview");
     app.footer(std::string(kFooter) + "\n" + kScoreHelp);
-    const RosterCommand command = addRosterOptions(app, options);
-    if (const auto status =
-            parseArguments(app, argc, argv, out, err, [&] { checkRosterOptions(command); })) {
-        return *status;
-    }
     LoadedFoals loaded;
-    if (const auto status = loadFoals(options, command, loaded, err)) {
+    if (const auto status = parseAndLoadFoals(app, options, argc, argv, out, err, loaded)) {
         return *status;
     }
     // Scores spread only for a profile asked for, not one a --sort or --where chose.

@@ -207,4 +207,15 @@ std::optional<int> loadFoals(const RosterOptions& options, const RosterCommand& 
     return std::nullopt;
 }
 
+std::optional<int> parseAndLoadFoals(CLI::App& app, RosterOptions& options, int argc,
+                                     const char* const* argv, std::ostream& out, std::ostream& err,
+                                     LoadedFoals& loaded) {
+    const RosterCommand command = addRosterOptions(app, options);
+    if (const auto status =
+            parseArguments(app, argc, argv, out, err, [&] { checkRosterOptions(command); })) {
+        return status;
+    }
+    return loadFoals(options, command, loaded, err);
+}
+
 }  // namespace foalix::cli

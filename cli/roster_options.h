@@ -52,6 +52,13 @@ struct LoadedFoals {
 std::optional<int> loadFoals(const RosterOptions& options, const RosterCommand& command,
                              LoadedFoals& loaded, std::ostream& err);
 
+// A roster command's whole start: its roster options added to `app`, the arguments
+// parsed and checked, the foals loaded; the exit status when it stops there (help, a
+// version, an argument or a slot that does not read).
+std::optional<int> parseAndLoadFoals(CLI::App& app, RosterOptions& options, int argc,
+                                     const char* const* argv, std::ostream& out, std::ostream& err,
+                                     LoadedFoals& loaded);
+
 // The help's words on scores, for the commands that take them.
 extern const char* const kScoreHelp;
 
