@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "history/folder_spelling.h"
+#include "history/history_guarded.h"
 #include "history/schema.h"
 #include "history/set_aside.h"
 #include "history/sqlite.h"
@@ -62,46 +63,6 @@ bool History::open() {
     db_ = std::move(db);
     version_ = kSchemaVersion;
     return true;
-}
-
-template <typename Work, typename Result>
-Result History::guarded(const char* doing, Work work, Result fallback) {
-    busy_ = false;
-    for (bool firstTry = true;; firstTry = false) {
-        try {
-            if (!db_ && !open()) {
-                return fallback;
-            }
-            db_->setBusyTimeout(waitMs_);
-            return work();
-        } catch (const SqliteError& e) {
-            // Set when `work` failed; a failure to open leaves it unset, and the next use
-            // tries again.
-            const bool opened = db_ != nullptr;
-            if (opened) {
-                db_->rollbackQuietly();
-            }
-            busy_ = e.busy();
-            // Read only, nothing is set aside: SQLite's own words say what went wrong.
-            if (access_ == Access::ReadOnly) {
-                notice_ = {doing, nullptr, e.what()};
-                return fallback;
-            }
-            if (e.damaged()) {
-                db_.reset();
-                version_ = 0;
-                if (firstTry && setDamagedAside()) {
-                    continue;
-                }
-                if (!firstTry) {
-                    notice_ = failure(kNotKept, e);
-                }
-                return fallback;
-            }
-            notice_ = failure(opened ? doing : kNotKept, e);
-            return fallback;
-        }
-    }
 }
 
 bool History::setDamagedAside() {
@@ -231,32 +192,6 @@ bool History::clear() {
         waiting_.clear();
     }
     return cleared;
-}
-
-bool History::star(const std::string& saveFolder, int slot, int record, const std::string& name,
-                   bool on, std::int64_t at) {
-    return guarded(
-        kStarNotChanged,
-        [&] {
-            setStar(*db_, saveFolder, slot, record, name, on, at);
-            return true;
-        },
-        false);
-}
-
-std::set<std::pair<int, std::string>> History::stars(const std::string& saveFolder, int slot) {
-    std::set<std::pair<int, std::string>> stars;
-    for (StarredFoal& star : guarded(
-             kCannotRead, [&] { return starsIn(*db_, &saveFolder, slot); },
-             std::vector<StarredFoal>())) {
-        stars.emplace(star.record, std::move(star.name));
-    }
-    return stars;
-}
-
-std::vector<StarredFoal> History::allStars() {
-    return guarded(
-        kCannotRead, [&] { return starsIn(*db_, nullptr, 0); }, std::vector<StarredFoal>());
 }
 
 std::int64_t History::sizeOnDisk() const {

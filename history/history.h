@@ -22,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+#include "history/notes.h"
 #include "history/notice.h"
 #include "history/reads.h"
 #include "history/stars.h"
@@ -45,6 +46,16 @@ struct Limits {
     // Reads waiting to be kept at most; beyond, the oldest is let go.
     std::size_t mostWaiting = 200;
 };
+
+// Whether a file can be taken as a history: whole (SQLite's integrity check), a history's
+// tables, of a version this release reads or upgrades. `reason` says why not.
+struct BackupCheck {
+    bool usable = false;
+    int version = 0;
+    const char* reason = nullptr;  // a reason of notice.h, or nothing with `detail` alone
+    std::string detail;
+};
+BackupCheck checkBackup(const std::string& file);
 
 class History {
   public:
@@ -92,6 +103,26 @@ class History {
     std::set<std::pair<int, std::string>> stars(const std::string& saveFolder, int slot);
     // Every star, by save folder, slot, record and name.
     std::vector<StarredFoal> allStars();
+
+    // Keeps `text` as the note on the foal of `record` holding `name` (`at`: now, Unix
+    // seconds); an empty text removes it. False (with a notice) when it cannot.
+    bool note(const std::string& saveFolder, int slot, int record, const std::string& name,
+              const std::string& text, std::int64_t at);
+    // The slot's notes, by record and name.
+    SlotNotes notes(const std::string& saveFolder, int slot);
+    // Every note, by save folder, slot, record and name.
+    std::vector<FoalNote> allNotes();
+
+    // Writes a copy of the whole history to `out` (UTF-8) with SQLite's online backup,
+    // consistent while this or another window writes. The copy is made beside `out` and
+    // takes its name only when whole, so a failure leaves `out` as it was. False (with a
+    // notice) when it cannot; a history not yet made has nothing to copy.
+    bool backUp(const std::string& out);
+    // Takes `file` as the history. It is checked first (see checkBackup); then the history in
+    // use is set aside, as a damaged one is, and a copy of `file` takes its place, brought to
+    // this release's tables; the reads still waiting are kept in it. The notice says what was
+    // set aside, or why nothing changed.
+    bool restore(const std::string& file);
 
     // The version of the file's tables (0 before it is first opened) and the file's size in
     // bytes with its log, for a player's bug report.

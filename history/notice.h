@@ -36,11 +36,26 @@ inline constexpr const char* kNotCleared =
     QT_TRANSLATE_NOOP("History", "The history was not cleared: %1");
 inline constexpr const char* kStarNotChanged =
     QT_TRANSLATE_NOOP("History", "The star was not changed: %1");
+inline constexpr const char* kNoteNotChanged =
+    QT_TRANSLATE_NOOP("History", "The note was not changed: %1");
+inline constexpr const char* kNotBackedUp =
+    QT_TRANSLATE_NOOP("History", "The history was not backed up: %1");
+inline constexpr const char* kNotRestored =
+    QT_TRANSLATE_NOOP("History", "The history was not restored: %1");
+inline constexpr const char* kRestored =
+    QT_TRANSLATE_NOOP("History", "The history was restored; the one before it was set aside as %1");
+inline constexpr const char* kRestoredAnew =
+    QT_TRANSLATE_NOOP("History", "The history was restored");
 inline constexpr const char* kSetAside =
     QT_TRANSLATE_NOOP("History", "History was damaged: set aside as %1, a new one started");
 inline constexpr const char* kNewer = QT_TRANSLATE_NOOP("History", "made by a newer Foalix");
 inline constexpr const char* kNotSetAside =
     QT_TRANSLATE_NOOP("History", "it is damaged and could not be set aside (%1)");
+
+// Why a file offered as a history cannot be taken.
+inline constexpr const char* kDamaged = QT_TRANSLATE_NOOP("History", "the file is damaged");
+inline constexpr const char* kNotAHistory =
+    QT_TRANSLATE_NOOP("History", "the file is not a Foalix history");
 
 // Why a use gave up waiting for the history.
 inline constexpr const char* kInUse = QT_TRANSLATE_NOOP("History", "another program is using it");

@@ -98,10 +98,24 @@ CREATE TABLE stars (
 )");
 }
 
+// 2 to 3: the player's notes on foals, keyed as the stars are.
+void addNotes(Connection& db) {
+    db.exec(R"(
+CREATE TABLE notes (
+  save_folder TEXT NOT NULL,
+  slot INTEGER NOT NULL,
+  record INTEGER NOT NULL,
+  name TEXT NOT NULL,
+  note TEXT NOT NULL,
+  written_at INTEGER NOT NULL,
+  PRIMARY KEY (save_folder, slot, record, name)) WITHOUT ROWID;
+)");
+}
+
 // The steps that bring a file to this release's tables, in order: kSteps[v] takes version
 // v to v + 1. The next version adds its step here.
 using Step = void (*)(Connection&);
-constexpr std::array<Step, 2> kSteps{upgradeUnversioned, addStars};
+constexpr std::array<Step, 3> kSteps{upgradeUnversioned, addStars, addNotes};
 static_assert(kSteps.size() == kSchemaVersion);
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The history's tables and their versions. `PRAGMA user_version` says which tables a file
 // holds; each version after the first is one step from the one before, so a file of any
-// earlier release is brought to this one's tables, its reads and stars kept.
+// earlier release is brought to this one's tables, its reads, stars and notes kept.
 #pragma once
 
 #include <array>
@@ -12,8 +12,9 @@ namespace foalix::history {
 
 class Connection;
 
-// The tables this release reads and writes: version 2 (1 the reads and foals, 2 the stars).
-inline constexpr int kSchemaVersion = 2;
+// The tables this release reads and writes: version 3 (1 the reads and foals, 2 the stars,
+// 3 the notes).
+inline constexpr int kSchemaVersion = 3;
 
 // The foals table's columns after `record`, each with the value it holds. Fixed here, not
 // taken from the fields the window shows, so a change to the display never changes the

@@ -28,8 +28,8 @@ std::string localTimeStamp() {
 
 }  // namespace
 
-SetAside setAside(const std::string& file) {
-    const std::string stamped = file + ".damaged-" + localTimeStamp();
+SetAside setAside(const std::string& file, const char* why) {
+    const std::string stamped = file + "." + why + "-" + localTimeStamp();
     std::string aside = stamped;
     std::error_code error;
     for (int n = 2;

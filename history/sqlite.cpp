@@ -78,6 +78,19 @@ void Connection::exec(const char* sql) {
     }
 }
 
+void Connection::backUpTo(const std::string& file) {
+    Connection copy(file);
+    sqlite3_backup* backup = sqlite3_backup_init(copy.db_, "main", db_, "main");
+    if (backup == nullptr) {
+        copy.fail(sqlite3_errcode(copy.db_));
+    }
+    // Every page in one step, under one read of this database: a consistent copy.
+    sqlite3_backup_step(backup, -1);
+    if (const int code = sqlite3_backup_finish(backup); code != SQLITE_OK) {
+        copy.fail(code);
+    }
+}
+
 void Connection::setBusyTimeout(int milliseconds) {
     sqlite3_busy_timeout(db_, milliseconds);
 }

@@ -54,6 +54,9 @@ class Connection {
     // being handled.
     void rollbackQuietly() noexcept;
     [[noreturn]] void fail(int code) const;
+    // Copies the whole database into the new file `file` with SQLite's online backup: one
+    // consistent picture of it, while other connections go on writing.
+    void backUpTo(const std::string& file);
 
   private:
     friend class Statement;

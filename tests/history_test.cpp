@@ -6,10 +6,12 @@
 
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <tuple>
 
 #include "history/history.h"
+#include "history/schema.h"
 #include "history/sqlite.h"
 #include "tests/test_support.h"
 
@@ -115,17 +117,18 @@ TEST(History, AReadThatMeetsALockWaitsAndIsKeptOnceItFrees) {
     EXPECT_EQ(listed, "1003S1 1001A1 1000B- ");
 }
 
-// The kept files of the release without versions and of version 1: every read stays,
+// The kept files of the release without versions and of versions 1 and 2: every read stays,
 // listed with its number of foals and of changes from the slot's read before, a foal's
-// values read back, and foals can be starred. Each list is read by a history opened anew:
-// the first upgrades the file, the next finds it done.
+// values read back, the stars kept, and foals can be starred and noted. Each list is read by a
+// history opened anew: the first upgrades the file, the next finds it done.
 TEST(History, UpgradesTheFilesOfEarlierReleases) {
     const std::vector<std::tuple<std::string, std::string, std::array<int, 2>, std::string>>
         fixtures{{"unversioned",
                   "C:\\Program Files\\Vantrel\\Galvaro\\SAVEDATA",
                   {1, 3},
                   "3:3:2 2:2:3 1:2:- 4:2:- ミドリD2荒"},
-                 {"v1", "D:\\Games\\Galvaro\\SAVEDATA", {2, 4}, "2:3:2 1:2:- 3:1:- ミドリA1荒"}};
+                 {"v1", "D:\\Games\\Galvaro\\SAVEDATA", {2, 4}, "2:3:2 1:2:- 3:1:- ミドリA1荒"},
+                 {"v2", "E:\\Galvaro\\SAVEDATA", {1, 2}, "3:2:2 2:2:1 1:2:- 4:1:- カゼB2荒"}};
     for (const auto& [fixture, folder, slots, expected] : fixtures) {
         testing::TempDir dir;
         const fs::path file = dir.path() / kHistoryFileName;
@@ -141,8 +144,13 @@ TEST(History, UpgradesTheFilesOfEarlierReleases) {
         const savedata::HorseEntry foal =
             history.foalsOf(history.reads(folder, slots[0])[0].id).begin()->second;
         EXPECT_EQ(listed + foal.name + foal.Grade + foal.Age + foal.Temper, expected);
-        EXPECT_TRUE(history.star(folder, slots[0], 1, foal.name, true, 1));  // an empty table
-        EXPECT_EQ(history.stars(folder, slots[0]).size(), 1u);
+        const std::size_t starsKept = history.allStars().size();
+        EXPECT_EQ(starsKept, fixture == "v2" ? 2u : 0u);
+        EXPECT_TRUE(history.star(folder, slots[0], 1, foal.name, true, 1));
+        EXPECT_EQ(history.allStars().size(), starsKept + 1);
+        EXPECT_TRUE(history.note(folder, slots[0], 1, foal.name, "#keep", 1));  // a new table
+        EXPECT_EQ(history.allNotes().size(), 1u);
+        EXPECT_EQ(history.version(), kSchemaVersion);
     }
 }
 
@@ -155,7 +163,9 @@ TEST(History, TriesAgainAtTheNextUseAndLeavesANewerFileAlone) {
         const fs::path file = dir.path() / "history" / kHistoryFileName;
         if (newer) {
             History(file.string()).keep(readOf(1, 999), roster("S"));
-            Connection(file.string()).exec("CREATE TABLE later (x); PRAGMA user_version = 3");
+            Connection(file.string())
+                .exec("CREATE TABLE later (x); PRAGMA user_version = " +
+                      std::to_string(kSchemaVersion + 1));
         } else {
             std::ofstream{file.parent_path()};
         }
@@ -188,6 +198,110 @@ TEST(History, SetsEachDamagedFileAsideUnderANameOfItsOwn) {
         sizes.insert(entry.file_size());
     }
     EXPECT_EQ(sizes.count(4096) + sizes.count(5000), 2u);
+}
+
+// A note is kept by save folder, slot, record and name: written, rewritten, removed by an
+// empty text, apart from another foal's on the same record, and kept when the reads are
+// cleared.
+TEST(History, KeepsEachFoalsNoteApartFromTheReads) {
+    testing::TempDir dir;
+    History history((dir.path() / kHistoryFileName).string());
+    const std::string folder = readOf(1, 0).saveFolder;
+    history.keep(readOf(1, 1000), roster("A"));
+    const std::vector<std::tuple<int, std::string, std::string, std::string>> steps{
+        {4, "ハヤテ", "#keep sire line", "4ハヤテ:#keep sire line "},
+        {4, "カゼ", "another foal", "4カゼ:another foal 4ハヤテ:#keep sire line "},
+        {4, "ハヤテ", "#keep\nbetter", "4カゼ:another foal 4ハヤテ:#keep\nbetter "},
+        {4, "カゼ", " \n ", "4ハヤテ:#keep\nbetter "},
+    };
+    for (const auto& [record, name, text, expected] : steps) {
+        EXPECT_TRUE(history.note(folder, 1, record, name, text, 2000));
+        std::string listed;
+        for (const auto& [foal, note] : history.notes(folder, 1)) {
+            listed += std::to_string(foal.first) + foal.second + ":" + note + " ";
+        }
+        EXPECT_EQ(listed, expected) << text;
+    }
+    EXPECT_TRUE(history.notes(folder, 2).empty());
+    EXPECT_TRUE(history.clear());
+    EXPECT_EQ(history.allNotes().size(), 1u);
+    EXPECT_EQ(History((dir.path() / kHistoryFileName).string()).allNotes().at(0).text,
+              "#keep\nbetter");
+}
+
+// A backup taken while another program holds a write open is the history as committed; it
+// is taken back in place of a history with other reads, which is set aside, and every
+// read, star and note comes back with it.
+TEST(History, BacksUpWhileAnotherWritesAndRestoresEverything) {
+    testing::TempDir dir;
+    const std::string file = (dir.path() / kHistoryFileName).string();
+    const std::string folder = readOf(1, 0).saveFolder;
+    const std::string backup = (dir.path() / "copy.sqlite3").string();
+    {
+        History history(file);
+        history.keep(readOf(1, 1000), roster("A"));
+        history.keep(readOf(1, 1001), roster("S"));
+        history.star(folder, 1, 4, "ハヤテ", true, 1001);
+        history.note(folder, 1, 4, "ハヤテ", "#keep", 1001);
+        std::ofstream(backup) << "an older copy";
+        Connection other(file);
+        other.exec("BEGIN IMMEDIATE; DELETE FROM stars");
+        EXPECT_TRUE(history.backUp(backup));
+        EXPECT_EQ(history.takeNotice().text(), "");
+        other.exec("ROLLBACK");
+    }
+    EXPECT_FALSE(fs::exists(backup + ".part"));
+    const std::string other = (dir.path() / "other" / kHistoryFileName).string();
+    History restored(other);
+    restored.keep(readOf(2, 5000), roster("C"));
+    EXPECT_TRUE(restored.restore(backup));
+    EXPECT_TRUE(restored.takeNotice().text().starts_with(
+        "The history was restored; the one before it was set aside as "
+        "history.sqlite3.replaced-"));
+    EXPECT_EQ(restored.reads(folder, 1).size(), 2u);
+    EXPECT_TRUE(restored.reads(folder, 2).empty());
+    EXPECT_EQ(restored.stars(folder, 1).size(), 1u);
+    EXPECT_EQ(restored.notes(folder, 1).begin()->second, "#keep");
+    std::size_t files = 0;
+    for (const auto& entry : fs::directory_iterator(fs::path(other).parent_path())) {
+        files += entry.path().filename().string().find(".replaced-") != std::string::npos;
+    }
+    EXPECT_EQ(files, 1u);
+}
+
+// A file that is not whole, not a history, or made by a newer Foalix is refused, and the
+// history in use and its folder stay as they were; so does a backup that cannot be written.
+TEST(History, RefusesAFileItCannotTakeAndChangesNothing) {
+    testing::TempDir dir;
+    const fs::path place = dir.path() / "history";
+    const std::string file = (place / kHistoryFileName).string();
+    History(file).keep(readOf(1, 1000), roster("A"));
+    const fs::path offered = dir.path() / "offered.sqlite3";
+    const std::vector<std::pair<std::function<void()>, std::string>> offers{
+        {[&] { std::ofstream(offered) << std::string(8192, 'x'); }, "the file is damaged"},
+        {[&] { Connection(offered.string()).exec("CREATE TABLE songs (x)"); },
+         "the file is not a Foalix history"},
+        {[&] {
+             fs::copy_file(file, offered);
+             Connection(offered.string())
+                 .exec("PRAGMA user_version = " + std::to_string(kSchemaVersion + 1));
+         },
+         "made by a newer Foalix"},
+    };
+    for (const auto& [make, reason] : offers) {
+        fs::remove(offered);
+        make();
+        EXPECT_FALSE(checkBackup(offered.string()).usable);
+        const auto before = testing::snapshot(place);
+        History history(file);
+        EXPECT_FALSE(history.restore(offered.string()));
+        EXPECT_EQ(history.takeNotice().text(), "The history was not restored: " + reason);
+        EXPECT_EQ(testing::snapshot(place), before);
+        EXPECT_EQ(history.reads(readOf(1, 0).saveFolder, 1).size(), 1u);
+    }
+    History history(file);
+    EXPECT_FALSE(history.backUp((dir.path() / "absent" / "copy.sqlite3").string()));
+    EXPECT_TRUE(history.takeNotice().text().starts_with("The history was not backed up: "));
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 // what a text that does not parse is told with.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
+#include "savedata/note_tags.h"
 #include "savedata/value_filter.h"
 
 namespace foalix::savedata {
@@ -76,6 +80,26 @@ TEST(ValueFilter, WhichFoalsATextLetsThrough) {
             }
         }
         EXPECT_EQ(result, expected) << text;
+    }
+}
+
+// A note's tags: each #word once, as written, ended by spaces and punctuation of any script
+// but - and _; found again in any case of Latin letters.
+TEST(NoteTags, AreTheWordsWrittenWithAHash) {
+    const std::vector<std::tuple<std::string, std::string, std::string, bool>> notes{
+        {"#keep sire line", "keep", "#KEEP", true},
+        {"Good #Keep, #sire-line。#KEEP #fast_start!", "Keep sire-line fast_start", "sire", false},
+        {"＃逃げ馬　次走#芝", "逃げ馬 芝", "#芝", true},
+        {"# alone, #, ##", "", "#", false},
+        {"", "", "keep", false},
+    };
+    for (const auto& [note, tags, asked, held] : notes) {
+        std::string listed;
+        for (const std::string& tag : tagsOf(note)) {
+            listed += (listed.empty() ? "" : " ") + tag;
+        }
+        EXPECT_EQ(listed, tags) << note;
+        EXPECT_EQ(hasTag(note, asked), held) << note;
     }
 }
 

@@ -78,6 +78,34 @@
         <source>another program is using it</source>
         <translation>another program is using it</translation>
     </message>
+    <message>
+        <source>The note was not changed: %1</source>
+        <translation>The note was not changed: %1</translation>
+    </message>
+    <message>
+        <source>The history was not backed up: %1</source>
+        <translation>The history was not backed up: %1</translation>
+    </message>
+    <message>
+        <source>The history was not restored: %1</source>
+        <translation>The history was not restored: %1</translation>
+    </message>
+    <message>
+        <source>The history was restored; the one before it was set aside as %1</source>
+        <translation>The history was restored; the one before it was set aside as %1</translation>
+    </message>
+    <message>
+        <source>The history was restored</source>
+        <translation>The history was restored</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>the file is damaged</translation>
+    </message>
+    <message>
+        <source>the file is not a Foalix history</source>
+        <translation>the file is not a Foalix history</translation>
+    </message>
 </context>
 <context>
     <name>HorseField</name>

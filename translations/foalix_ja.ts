@@ -78,6 +78,34 @@
         <source>another program is using it</source>
         <translation>ほかのプログラムが使用中です</translation>
     </message>
+    <message>
+        <source>The note was not changed: %1</source>
+        <translation>メモを変更できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The history was not backed up: %1</source>
+        <translation>履歴をバックアップできませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The history was not restored: %1</source>
+        <translation>履歴を復元できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The history was restored; the one before it was set aside as %1</source>
+        <translation>履歴を復元しました。それまでの履歴は %1 として退避しました</translation>
+    </message>
+    <message>
+        <source>The history was restored</source>
+        <translation>履歴を復元しました</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>ファイルが壊れています</translation>
+    </message>
+    <message>
+        <source>the file is not a Foalix history</source>
+        <translation>Foalix の履歴ファイルではありません</translation>
+    </message>
 </context>
 <context>
     <name>HorseField</name>

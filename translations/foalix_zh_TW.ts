@@ -78,6 +78,34 @@
         <source>another program is using it</source>
         <translation>另一個程式正在使用</translation>
     </message>
+    <message>
+        <source>The note was not changed: %1</source>
+        <translation>未能變更備註：%1</translation>
+    </message>
+    <message>
+        <source>The history was not backed up: %1</source>
+        <translation>未能備份紀錄：%1</translation>
+    </message>
+    <message>
+        <source>The history was not restored: %1</source>
+        <translation>未能還原紀錄：%1</translation>
+    </message>
+    <message>
+        <source>The history was restored; the one before it was set aside as %1</source>
+        <translation>紀錄已還原；原本的紀錄已另存為 %1</translation>
+    </message>
+    <message>
+        <source>The history was restored</source>
+        <translation>紀錄已還原</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>檔案已損毀</translation>
+    </message>
+    <message>
+        <source>the file is not a Foalix history</source>
+        <translation>不是 Foalix 的紀錄檔</translation>
+    </message>
 </context>
 <context>
     <name>HorseField</name>

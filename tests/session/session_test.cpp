@@ -123,7 +123,7 @@ TEST_F(SessionTest, DiagnosticsSayWhatABugReportNeeds) {
     const QString text = session::diagnostics(*session_);
     for (const QString& part :
          {QString("Foalix " FOALIX_VERSION "\n"), "Settings: " + fake_.settings.store.location(),
-          QString("history.sqlite3 (version 2, "), QString("Recent failures:\n  "),
+          QString("history.sqlite3 (version 3, "), QString("Recent failures:\n  "),
           QString(" Save Data not found\n")}) {
         EXPECT_TRUE(text.contains(part)) << text.toStdString();
     }

@@ -1,0 +1,45 @@
+#include "history/notes.h"
+
+#include "history/folder_spelling.h"
+#include "history/schema.h"
+#include "history/sqlite.h"
+
+namespace foalix::history {
+
+void setNote(Connection& db, const std::string& saveFolder, int slot, int record,
+             const std::string& name, const std::string& text, std::int64_t at) {
+    const bool blank = text.find_first_not_of(" \t\r\n") == std::string::npos;
+    Statement change(db, blank ? "DELETE FROM notes WHERE " + sameFolderCondition() +
+                                     " AND slot = ? AND record = ? AND name = ?"
+                               : "INSERT OR REPLACE INTO notes (save_folder, slot, record, "
+                                 "name, note, written_at) VALUES (?, ?, ?, ?, ?, ?)");
+    change.bind(folderSpelling(saveFolder)).bind(slot).bind(record).bind(name);
+    if (!blank) {
+        change.bind(text).bind(at);
+    }
+    change.step();
+}
+
+std::vector<FoalNote> notesIn(Connection& db, const std::string* saveFolder, int slot) {
+    // Opened to read, a file made before notes were kept has none.
+    if (!hasTable(db, "notes")) {
+        return {};
+    }
+    std::string sql = "SELECT save_folder, slot, record, name, note, written_at FROM notes";
+    if (saveFolder != nullptr) {
+        sql += " WHERE " + sameFolderCondition() + " AND slot = ?";
+    }
+    Statement select(db, sql + " ORDER BY save_folder, slot, record, name");
+    if (saveFolder != nullptr) {
+        select.bind(folderSpelling(*saveFolder)).bind(slot);
+    }
+    std::vector<FoalNote> notes;
+    while (select.step()) {
+        notes.push_back({select.text(0), static_cast<int>(select.integer(1)),
+                         static_cast<int>(select.integer(2)), select.text(3), select.text(4),
+                         select.integer(5)});
+    }
+    return notes;
+}
+
+}  // namespace foalix::history
