@@ -175,6 +175,7 @@ std::variant<ValueFilter, FilterError> ValueFilter::parse(
                 error.kind =
                     error.value.empty() ? FilterErrorKind::MissingValue : FilterErrorKind::NoValue;
                 error.choices = {"0 to 100"};
+                error.score = true;
                 return error;
             }
             filter.conditions_.push_back({nullptr, comparison->second, error.value, points});

@@ -51,6 +51,8 @@ struct FilterError {
     // What would do: the comparisons (NoComparison), every field's key (NoField), or the
     // field's values lowest first (NoValue, MissingValue).
     std::vector<std::string> choices = {};
+    // About a score: its values are the whole numbers 0 to 100.
+    bool score = false;
 };
 
 // The error in English, the condition first:

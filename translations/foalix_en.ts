@@ -491,6 +491,14 @@
         <comment>between the new foals</comment>
         <translation>, </translation>
     </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <comment>the new foals beyond those named</comment>
+        <translation>
+            <numerusform> and %n more</numerusform>
+            <numerusform> and %n more</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::CompareWindow</name>
@@ -795,6 +803,11 @@
         <source>, </source>
         <comment>between the fields or values listed</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>the range of a score&apos;s values</comment>
+        <translation>%1 to %2</translation>
     </message>
 </context>
 <context>

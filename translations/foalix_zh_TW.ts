@@ -487,6 +487,13 @@
         <comment>between the new foals</comment>
         <translation>、</translation>
     </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <comment>the new foals beyond those named</comment>
+        <translation>
+            <numerusform>，另有 %n 頭</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::CompareWindow</name>
@@ -790,6 +797,11 @@
         <source>, </source>
         <comment>between the fields or values listed</comment>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>the range of a score&apos;s values</comment>
+        <translation>%1 至 %2</translation>
     </message>
 </context>
 <context>

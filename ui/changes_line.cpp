@@ -46,22 +46,34 @@ void ChangesLine::showChanges(const session::LoadedRoster* roster) {
     }
 }
 
-QString ChangesLine::newFoalsLine(const session::RosterSession& session) {
+QString ChangesLine::newFoalsText(const session::RosterSession& session, int most) {
     const std::vector<int> records = session.newFoals();
     if (records.empty()) {
         return {};
     }
     QStringList foals;
     for (int record : records) {
+        if (foals.size() == most) {
+            break;
+        }
         const savedata::HorseEntry& entry = session.roster()->table.row(record);
         const auto score = savedata::scoreOf(entry, session.profile());
         const QString name = QString::fromStdString(entry.name);
         foals << (score ? QString("%1 %2").arg(name).arg(*score) : name);
     }
-    const QString line =
+    QString line =
         tr("%n new: %1", "the new foals, the best score first", static_cast<int>(records.size()))
             .arg(foals.join(tr(", ", "between the new foals")));
-    return QString("<a href=\"new\">%1</a>").arg(line.toHtmlEscaped());
+    const int unnamed = static_cast<int>(records.size()) - static_cast<int>(foals.size());
+    if (unnamed > 0) {
+        line += tr(" and %n more", "the new foals beyond those named", unnamed);
+    }
+    return line;
+}
+
+QString ChangesLine::newFoalsLine(const session::RosterSession& session) {
+    const QString line = newFoalsText(session, kNamedNewFoals);
+    return line.isEmpty() ? line : QString("<a href=\"new\">%1</a>").arg(line.toHtmlEscaped());
 }
 
 ComparisonView* ChangesLine::showGoneFoals() {

@@ -26,8 +26,12 @@ class ChangesLine : public QLabel {
     ComparisonView* showGoneFoals();
 
     // "3 new: ハヤテ 82, カゼ 75, ミナモ 60": the new foals listed, the best score first, as a
-    // link ("new") to show them alone; empty when none came.
+    // link ("new") to show them alone; empty when none came. A whole new roster names the
+    // best few and says how many more, so the line stays within the window.
     static QString newFoalsLine(const session::RosterSession& session);
+    // The same as plain text, naming `most` foals at most (the line's tooltip names all).
+    static QString newFoalsText(const session::RosterSession& session, int most);
+    static constexpr int kNamedNewFoals = 5;
 
   private:
     session::RosterSession& session_;

@@ -49,6 +49,9 @@ QString RosterProxy::errorText(const savedata::FilterError& error) {
         for (const savedata::HorseField* field : savedata::fieldsInReadingOrder()) {
             choices << RosterModel::captionOf(*field);
         }
+        choices << RosterModel::columnTitle("score");
+    } else if (error.score) {
+        choices << tr("%1 to %2", "the range of a score's values").arg(0).arg(100);
     } else {
         for (const std::string& choice : error.choices) {
             choices << QString::fromStdString(choice);

@@ -3,9 +3,11 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QTableView>
+#include <limits>
 
 #include "session/roster_model.h"
 #include "session/roster_session.h"
+
 #include "ui/changes_line.h"
 #include "ui/profiles_dialog.h"
 #include "ui/roster_proxy.h"
@@ -60,6 +62,7 @@ void RosterTableWindow::showChoices(const QString& chosen) {
 void RosterTableWindow::showNewFoals() {
     const QString line = ChangesLine::newFoalsLine(session_);
     newFoals_->setText(line);
+    newFoals_->setToolTip(ChangesLine::newFoalsText(session_, std::numeric_limits<int>::max()));
     newFoals_->setVisible(!line.isEmpty());
 }
 

@@ -179,6 +179,9 @@ TEST_F(ChoosingFoalsTest, FilterTakesConditionsAndSaysWhatIsWrong) {
         {session::Language::Japanese, "体力>D", "9 1 / 5頭", ""},
         {session::Language::Japanese, "素質>Q", "2 5 9 12 1 5 / 5頭",
          "「素質>Q」：「Q」は 素質 の値ではありません。"},
+        // A score's range, and the score among the fields, in the window's language.
+        {session::Language::Japanese, "スコア>=x", "2 5 9 12 1 5 / 5頭",
+         "「スコア>=x」：「x」は スコア の値ではありません。値は 0～100"},
     };
     for (const Case& test : cases) {
         session::installLanguage(test.language);
@@ -191,6 +194,9 @@ TEST_F(ChoosingFoalsTest, FilterTakesConditionsAndSaysWhatIsWrong) {
                   QString::fromUtf8(test.error))
             << test.text << " " << error->text().toStdString();
     }
+    // The score is a field too.
+    control<QLineEdit>(table_, "txtFilter")->setText("Spd>=A");
+    EXPECT_TRUE(control<QLabel>(table_, "lblFilterError")->text().endsWith("、スコア"));
     session::installLanguage(session::Language::Original);
 }
 

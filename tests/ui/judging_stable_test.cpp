@@ -142,6 +142,19 @@ TEST_F(JudgingStableTest, TheNewFoalsBestScoreFirstAndAClickShowsThemAlone) {
     EXPECT_EQ(line->text(), "<a href=\"new\">2 new: アカ 73, クロ 30</a>");
     emit line->linkActivated("new");
     EXPECT_EQ(records(), "20 21");
+    // Many new foals: the best five named, the rest counted, all in the tooltip; the
+    // window no wider than the screen.
+    const char* const names[] = {"イチ", "ニイ", "サン", "ヨン", "ゴウ", "ロク", "ナナ"};
+    for (int i = 0; i < 7; ++i) {
+        more.foal(22 + i, 32 + i, names[i], 22 + i, 0x00, kExampleTwo);
+    }
+    more.writeTo(slot(1));
+    click("cmdApply");
+    EXPECT_EQ(line->text(),
+              "<a href=\"new\">7 new: イチ 30, ゴウ 30, サン 30, ナナ 30, ニイ 30 and 2 more</a>");
+    EXPECT_EQ(line->toolTip(),
+              "7 new: イチ 30, ゴウ 30, サン 30, ナナ 30, ニイ 30, ヨン 30, ロク 30");
+    EXPECT_LE(table_->frameGeometry().width(), table_->screen()->availableGeometry().width());
 }
 
 }  // namespace
