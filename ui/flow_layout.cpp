@@ -61,16 +61,18 @@ int FlowLayout::arrange(const QRect& rect, bool move) const {
             shown.append(item);
         }
     }
+    // Each item at its preferred width, but no wider than the line.
+    const auto widthOf = [&area](const QLayoutItem* item) {
+        return std::min(item->sizeHint().width(), area.width());
+    };
     int top = area.top();
     for (qsizetype first = 0; first < shown.size();) {
-        // As many items as the width holds, one at least; each at its preferred width but
-        // no wider than the line.
+        // As many items as the width holds, one at least.
         qsizetype end = first;
         int used = 0;
         int height = 0;
         while (end < shown.size()) {
-            const int wide = std::min(shown[end]->sizeHint().width(), area.width());
-            const int needed = used + (end > first ? gap : 0) + wide;
+            const int needed = used + (end > first ? gap : 0) + widthOf(shown[end]);
             if (end > first && needed > area.width()) {
                 break;
             }
@@ -85,7 +87,7 @@ int FlowLayout::arrange(const QRect& rect, bool move) const {
             const int spare = gaps > 0 ? std::max(0, area.width() - used) : 0;
             int left = area.left();
             for (qsizetype i = first; i < end; ++i) {
-                const int wide = std::min(shown[i]->sizeHint().width(), area.width());
+                const int wide = widthOf(shown[i]);
                 shown[i]->setGeometry(QRect(left, top, wide, height));
                 const int after = static_cast<int>(i - first);
                 left += wide + gap + (gaps > 0 ? spare / gaps + (after < spare % gaps ? 1 : 0) : 0);
