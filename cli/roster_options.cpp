@@ -42,7 +42,8 @@ ValueFilter filterOf(const std::string& text) {
     return std::get<ValueFilter>(std::move(parsed));
 }
 
-// The profile of `name`: a built-in's (any case), else one the window saved.
+// The profile of `name`: the one of exactly that name, a built-in's or one the window
+// saved, else the one it names in another case.
 std::optional<ScoreProfile> profileNamed(const std::string& name) {
     std::vector<ScoreProfile> all = builtInProfiles();
     std::ranges::copy(windowProfiles(), std::back_inserter(all));
@@ -52,8 +53,11 @@ std::optional<ScoreProfile> profileNamed(const std::string& name) {
         });
         return text;
     };
-    const auto found = std::ranges::find_if(
-        all, [&](const ScoreProfile& profile) { return lower(profile.name) == lower(name); });
+    auto found = std::ranges::find(all, name, &ScoreProfile::name);
+    if (found == all.end()) {
+        found = std::ranges::find_if(
+            all, [&](const ScoreProfile& profile) { return lower(profile.name) == lower(name); });
+    }
     return found == all.end() ? std::nullopt : std::optional<ScoreProfile>(*found);
 }
 
@@ -101,6 +105,9 @@ RosterCommand addRosterOptions(CLI::App& app, RosterOptions& options) {
                         ->type_name("FIELD=W,…")
                         ->check(CLI::Validator(
                             [](const std::string& text) {
+                                if (text.empty()) {
+                                    return std::string("no weights; write FIELD=W,…");
+                                }
                                 const auto parsed = parseWeights(text);
                                 const auto* error = std::get_if<std::string>(&parsed);
                                 return error != nullptr ? *error : std::string();

@@ -1,5 +1,5 @@
 # The window's translations: translations/foalix_<language>.ts, compiled by Qt's lrelease
-# (the host's, for the Windows cross build too) and embedded in the window library as
+# (the host's, for the Windows cross build too) and embedded in the session library as
 # :/translations/foalix_<language>.qm.
 set(FOALIX_LANGUAGES ja zh_TW en)
 find_program(FOALIX_LRELEASE NAMES lrelease lrelease-qt6 HINTS /usr/lib/qt6/bin REQUIRED)

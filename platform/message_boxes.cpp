@@ -15,6 +15,12 @@ Answer QtMessageBoxes::show(QWidget* owner, const QString& text, Buttons buttons
         box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Retry);
         box.setEscapeButton(QMessageBox::Cancel);
+    } else if (buttons == Buttons::SaveDiscardCancel) {
+        // Changes not kept yet: Enter keeps them, Escape goes back to them.
+        box.setDefaultButton(box.addButton(QMessageBox::Save));
+        box.addButton(QMessageBox::Discard);
+        box.addButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
     } else if (buttons == Buttons::OkCancel) {
         // A question whose Ok cannot be undone: Cancel is what Enter answers.
         box.addButton(QMessageBox::Ok);
@@ -29,6 +35,10 @@ Answer QtMessageBoxes::show(QWidget* owner, const QString& text, Buttons buttons
             return Answer::Retry;
         case QMessageBox::Ok:
             return Answer::Ok;
+        case QMessageBox::Save:
+            return Answer::Save;
+        case QMessageBox::Discard:
+            return Answer::Discard;
         default:
             return Answer::Cancel;
     }

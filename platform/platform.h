@@ -59,9 +59,9 @@ class SettingsStore {
     virtual QString location() const = 0;
 };
 
-enum class Buttons { Ok, RetryCancel, OkCancel };
+enum class Buttons { Ok, RetryCancel, OkCancel, SaveDiscardCancel };
 enum class Icon { None, Critical };
-enum class Answer { Ok, Retry, Cancel };
+enum class Answer { Ok, Retry, Cancel, Save, Discard };
 
 class MessageBoxes {
   public:

@@ -108,6 +108,7 @@ const ScoreProfile* builtInProfile(std::string_view name) {
 std::variant<ScoreProfile, std::string> parseWeights(std::string_view text,
                                                      const ValueFilter::Captions& captions) {
     ScoreProfile made;
+    std::array<bool, kScoredFields> weighed{};
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t end = std::min(text.find(',', start), text.size());
@@ -124,6 +125,11 @@ std::variant<ScoreProfile, std::string> parseWeights(std::string_view text,
         // Built by appending: GCC 12 warns of overlapping copies in long chains of +.
         std::string error = "'";
         error.append(item).append("': ");
+        if (field != nullptr && at != fields.end() && equals == std::string_view::npos) {
+            return error.append("no weight; write ")
+                .append((*at)->key)
+                .append("=W, W a whole number from 0 to 10");
+        }
         if (equals == std::string_view::npos || field == nullptr || at == fields.end()) {
             if (field != nullptr) {
                 error.append("'").append(name).append("' is not graded");
@@ -144,7 +150,12 @@ std::variant<ScoreProfile, std::string> parseWeights(std::string_view text,
                 .append((*at)->key)
                 .append(" is a whole number from 0 to 10");
         }
-        made.weights.at(static_cast<std::size_t>(at - fields.begin())) = weight;
+        const auto place = static_cast<std::size_t>(at - fields.begin());
+        if (weighed.at(place)) {
+            return error.append((*at)->key).append(" is weighed twice");
+        }
+        weighed.at(place) = true;
+        made.weights.at(place) = weight;
     }
     return made;
 }

@@ -55,8 +55,8 @@ const ScoreProfile* builtInProfile(std::string_view name);
 
 // Weights as a player types them: "SP=3,ST=2,Burst=1", each field named by its key (any
 // case) or a caption (`captions` adds the window's); a field not named weighs 0. The error,
-// in English, names what is wrong: a field that is no field, or no graded one, a weight
-// that is no whole number from 0 to 10.
+// in English, names what is wrong: a field that is no field, or no graded one, one without
+// a weight or weighed twice, a weight that is no whole number from 0 to 10.
 std::variant<ScoreProfile, std::string> parseWeights(std::string_view text,
                                                      const ValueFilter::Captions& captions = {});
 // The weights that are not 0, as parseWeights reads them: "SP=3,ST=2,Burst=1".

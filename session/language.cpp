@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
+#include <vector>
 
 namespace foalix::session {
 namespace {
@@ -88,6 +89,30 @@ void installLanguage(Language language) {
 
 Language installedLanguage() {
     return installed;
+}
+
+QStringList everyTranslation(const char* context, const char* source) {
+    // Loaded once, apart from the installed ones: asking them changes nothing the window shows.
+    static const std::vector<std::unique_ptr<QTranslator>> translations = [] {
+        std::vector<std::unique_ptr<QTranslator>> loaded;
+        for (const LanguageName& name : kLanguages) {
+            auto translator = std::make_unique<QTranslator>();
+            if (name.language != Language::Original &&
+                translator->load(QString(":/translations/foalix_") + name.key)) {
+                loaded.push_back(std::move(translator));
+            }
+        }
+        return loaded;
+    }();
+    QStringList texts{QCoreApplication::translate(context, source), QString::fromUtf8(source)};
+    for (const auto& translator : translations) {
+        const QString text = translator->translate(context, source);
+        if (!text.isEmpty()) {
+            texts << text;
+        }
+    }
+    texts.removeDuplicates();
+    return texts;
 }
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace foalix::session {
@@ -33,6 +34,10 @@ QString keyOf(Language language);
 // Makes `language` the interface's, replacing the one before.
 void installLanguage(Language language);
 Language installedLanguage();
+
+// `source` of `context` in the installed language first, then as written, then in each of
+// the others: the names a player may have typed or saved under another language.
+QStringList everyTranslation(const char* context, const char* source);
 
 // A time as the interface shows it: Original keeps its fixed forms (14:02, and
 // 2025-01-02 14:02 for another day); the others take their language's short form.

@@ -241,7 +241,7 @@ QString RosterModel::columnTitle(std::string_view key) {
     return key == "row"       ? tr("No.")
            : key == "name"    ? tr("馬名")
            : key == "starred" ? QStringLiteral("★")
-           : key == "score"   ? tr("評分")
+           : key == "score"   ? tr(kScoreTitle)
                               : tr("Change");
 }
 
@@ -249,6 +249,18 @@ QString RosterModel::profileName(const savedata::ScoreProfile& profile) {
     return savedata::builtInProfile(profile.name) != nullptr
                ? QCoreApplication::translate("ScoreProfile", profile.name.c_str())
                : QString::fromStdString(profile.name);
+}
+
+QString RosterModel::weightsCaption(const savedata::ScoreProfile& profile) {
+    QStringList weighed;
+    for (std::size_t i = 0; i < savedata::kScoredFields; ++i) {
+        if (profile.weights.at(i) != 0) {
+            weighed << tr("%1 %2", "a value's caption and its weight")
+                           .arg(captionOf(*savedata::scoredFields().at(i)))
+                           .arg(profile.weights.at(i));
+        }
+    }
+    return weighed.isEmpty() ? tr("every weight 0") : weighed.join(tr(", "));
 }
 
 QString RosterModel::scoreMeaning(const savedata::ScoreProfile* profile) {

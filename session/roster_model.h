@@ -36,6 +36,8 @@ class RosterModel : public QAbstractTableModel {
     static constexpr int kNameColumn = 1;
     static constexpr int kStarColumn = 2 + static_cast<int>(savedata::kHorseFields.size());
     static constexpr int kScoreColumn = kStarColumn + 1;
+    // The score's title as written, before translation.
+    static constexpr const char* kScoreTitle = QT_TR_NOOP("評分");
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -63,6 +65,8 @@ class RosterModel : public QAbstractTableModel {
     // A profile's name as the player reads it: a built-in's in the interface's language.
     static QString profileName(const savedata::ScoreProfile& profile);
     // What the score is, for its tooltips: its definition, and the profile's name.
+    // The weights that are not 0, by the window's captions: "ＳＰ 3, 瞬發 2, 芝適 2".
+    static QString weightsCaption(const savedata::ScoreProfile& profile);
     static QString scoreMeaning(const savedata::ScoreProfile* profile);
     // A field's caption in the interface's language, without the blanks that align it.
     static QString captionOf(const savedata::HorseField& field);

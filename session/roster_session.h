@@ -130,9 +130,10 @@ class RosterSession : public QObject {
     // Scores by the profile of `name` from now on.
     void useProfile(const std::string& name);
     // Keeps `profile` among the player's own, in place of the one named `replacing` (none:
-    // as a new one), and scores by it when that one was in use. False, with nothing kept,
-    // when its name is empty, holds a tab or a line break, or is a built-in's or another
-    // of the player's; a store that cannot be written is reported.
+    // as a new one), and scores by it when that one was in use; the saved views that scored
+    // by the one replaced score by it under its new name. False, with nothing kept, when its
+    // name is empty, holds a tab or a line break, or is a built-in's in any language or
+    // another of the player's in any case; a store that cannot be written is reported.
     bool keepProfile(const savedata::ScoreProfile& profile, const std::string& replacing = {});
     // Forgets the player's profile `name`; Balanced scores when it was in use.
     void deleteProfile(const std::string& name);
@@ -198,6 +199,8 @@ class RosterSession : public QObject {
     // Scores by the profile the settings name, or Balanced.
     void scoreByProfile();
     void keepOwnProfiles(const std::vector<savedata::ScoreProfile>& profiles);
+    // The saved views that score by the profile `from` score by `to`.
+    void renameInViews(const QString& from, const QString& to);
     void publish(std::shared_ptr<const LoadedRoster> roster);
     void follow(bool readAtOnce);
     void showHistoryNotice();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "savedata/run_time_error.h"
+#include "session/language.h"
 #include "session/roster_model.h"
 #include "session/roster_session.h"
 
@@ -64,9 +65,20 @@ bool RosterSession::keepProfile(const ScoreProfile& profile, const std::string& 
     std::vector<ScoreProfile> own = ownProfiles();
     const bool named =
         !profile.name.empty() && profile.name.find_first_of("\t\r\n") == std::string::npos;
+    // A name reads as another's in any case, and a built-in's in any language: the list,
+    // the combo box and foalix-dump --profile could not tell the two apart.
+    const QString name = QString::fromStdString(profile.name);
+    const auto same = [&name](const QString& other) {
+        return QString::compare(name, other, Qt::CaseInsensitive) == 0;
+    };
     const bool taken =
-        isBuiltIn(profile.name) || std::ranges::any_of(own, [&](const ScoreProfile& other) {
-            return other.name == profile.name && other.name != replacing;
+        std::ranges::any_of(savedata::builtInProfiles(),
+                            [&](const ScoreProfile& builtIn) {
+                                return std::ranges::any_of(
+                                    everyTranslation("ScoreProfile", builtIn.name.c_str()), same);
+                            }) ||
+        std::ranges::any_of(own, [&](const ScoreProfile& other) {
+            return other.name != replacing && same(QString::fromStdString(other.name));
         });
     if (!named || taken) {
         return false;
@@ -85,6 +97,9 @@ bool RosterSession::keepProfile(const ScoreProfile& profile, const std::string& 
         if (inUse) {
             useProfile(profile.name);
         }
+    }
+    if (!replacing.empty() && replacing != profile.name) {
+        renameInViews(QString::fromStdString(replacing), QString::fromStdString(profile.name));
     }
     scoreByProfile();
     return true;
@@ -122,6 +137,20 @@ bool RosterSession::keepView(const SavedView& view, const QString& replacing) {
     }
     reporting([&] { settings_->set(setting::savedViews, viewsToJson(views)); });
     return true;
+}
+
+void RosterSession::renameInViews(const QString& from, const QString& to) {
+    std::vector<SavedView> views = savedViews();
+    bool renamed = false;
+    for (SavedView& view : views) {
+        if (view.profile == from) {
+            view.profile = to;
+            renamed = true;
+        }
+    }
+    if (renamed) {
+        reporting([&] { settings_->set(setting::savedViews, viewsToJson(views)); });
+    }
 }
 
 void RosterSession::deleteView(const QString& name) {

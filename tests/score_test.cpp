@@ -64,7 +64,9 @@ TEST(Score, WeightsAsTyped) {
     const ValueFilter::Captions captions{{"スピード", fieldByKey("SP")}};
     const std::vector<std::pair<const char*, std::string>> cases{
         {"SP=3,st=2,Burst=1", "SP=3,ST=2,Burst=1"},
-        {"ＳＰ=3,芝適=10,スピード=4", "SP=4,Grass=10"},  // the last weight of a field holds
+        {"ＳＰ=3,芝適=10", "SP=3,Grass=10"},
+        {"ＳＰ=3,スピード=4", "'スピード=4': SP is weighed twice"},
+        {"SP", "'SP': no weight; write SP=W, W a whole number from 0 to 10"},
         {"賢=0,Grade=1,", "Grade=1"},
         {"Spd=3",
          "'Spd=3': no graded field 'Spd'; the fields weighed are Grade, SP, ST, "

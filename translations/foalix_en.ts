@@ -471,6 +471,19 @@
         <source>%1 (profile %2)</source>
         <translation>%1 (profile %2)</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a value&apos;s caption and its weight</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>every weight 0</source>
+        <translation>every weight 0</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::ChangesLine</name>
@@ -773,6 +786,18 @@
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Save the changes to the profile %1?</source>
+        <translation>Save the changes to the profile %1?</translation>
+    </message>
+    <message>
+        <source>Delete the profile %1?</source>
+        <translation>Delete the profile %1?</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>Na&amp;me:</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RadarChart</name>
@@ -822,7 +847,7 @@
     </message>
     <message>
         <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
-        <translation>Filter: a name, or values such as Speed&gt;=A Turf=A</translation>
+        <translation>Filter: a name, or conditions such as Speed&gt;=A Turf=A Score&gt;=70 new ★</translation>
     </message>
     <message>
         <source>Filter by name or values</source>
@@ -927,6 +952,22 @@
         <source>Delete the view %1?</source>
         <translation>Delete the view %1?</translation>
     </message>
+    <message>
+        <source>The view %1 scores by the profile %2, which is no longer kept; the scores stay by %3.</source>
+        <translation>The view %1 scores by the profile %2, which is no longer kept; the scores stay by %3.</translation>
+    </message>
+    <message>
+        <source>Replace the view %1?</source>
+        <translation>Replace the view %1?</translation>
+    </message>
+    <message>
+        <source>A view needs a name.</source>
+        <translation>A view needs a name.</translation>
+    </message>
+    <message>
+        <source>A view is named %1 already.</source>
+        <translation>A view is named %1 already.</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::SelectFolderDialog</name>
@@ -1005,6 +1046,20 @@ The device is not ready.</translation>
     <message>
         <source>The listed foals&apos; values, counted</source>
         <translation>The listed foals&apos; values, counted</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>the score&apos;s row: the score, the profile it is by</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: every weight is 0, no foal has a score</source>
+        <translation>%1: every weight is 0, no foal has a score</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>the foals without a score</comment>
+        <translation>none</translation>
     </message>
 </context>
 <context>

@@ -360,7 +360,7 @@
     <name>ScoreProfile</name>
     <message>
         <source>Turf sprinter</source>
-        <translation>芝の短距離</translation>
+        <translation>芝スプリンター</translation>
     </message>
     <message>
         <source>Stayer</source>
@@ -368,11 +368,11 @@
     </message>
     <message>
         <source>Dirt runner</source>
-        <translation>ダート向き</translation>
+        <translation>ダート馬</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation>クラシック</translation>
+        <translation>クラシック向き</translation>
     </message>
     <message>
         <source>Balanced</source>
@@ -467,6 +467,19 @@
     <message>
         <source>%1 (profile %2)</source>
         <translation>%1（プロファイル：%2）</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a value&apos;s caption and its weight</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>every weight 0</source>
+        <translation>重みはすべて 0</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 <context>
@@ -767,6 +780,18 @@
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>Save the changes to the profile %1?</source>
+        <translation>プロファイル %1 の変更を保存しますか？</translation>
+    </message>
+    <message>
+        <source>Delete the profile %1?</source>
+        <translation>プロファイル %1 を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>名前(&amp;M)：</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RadarChart</name>
@@ -815,7 +840,7 @@
     </message>
     <message>
         <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
-        <translation>絞り込み：名前、または スピード&gt;=A 芝適性=A のような値</translation>
+        <translation>絞り込み：名前、または スピード&gt;=A 芝適性=A スコア&gt;=70 新 ★ のような条件</translation>
     </message>
     <message>
         <source>Filter by name or values</source>
@@ -839,7 +864,7 @@
     </message>
     <message>
         <source>&amp;Score by:</source>
-        <translation>スコアの基準(&amp;S)：</translation>
+        <translation>スコア(&amp;S)：</translation>
     </message>
     <message>
         <source>Score profile</source>
@@ -920,6 +945,22 @@
         <source>Delete the view %1?</source>
         <translation>ビュー「%1」を削除しますか？</translation>
     </message>
+    <message>
+        <source>The view %1 scores by the profile %2, which is no longer kept; the scores stay by %3.</source>
+        <translation>ビュー %1 はプロファイル %2 でスコアを出しますが、そのプロファイルはもうありません。スコアは %3 のままです。</translation>
+    </message>
+    <message>
+        <source>Replace the view %1?</source>
+        <translation>ビュー %1 を置き換えますか？</translation>
+    </message>
+    <message>
+        <source>A view needs a name.</source>
+        <translation>ビューには名前が必要です。</translation>
+    </message>
+    <message>
+        <source>A view is named %1 already.</source>
+        <translation>%1 という名前のビューはすでにあります。</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::SelectFolderDialog</name>
@@ -978,7 +1019,7 @@
     <message numerus="yes">
         <source>%n foals listed</source>
         <translation>
-            <numerusform>一覧の馬 %n 頭</numerusform>
+            <numerusform>一覧の馬：%n頭</numerusform>
         </translation>
     </message>
     <message>
@@ -996,7 +1037,21 @@
     </message>
     <message>
         <source>The listed foals&apos; values, counted</source>
-        <translation>一覧の馬の値の数</translation>
+        <translation>一覧の馬の値ごとの頭数</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>the score&apos;s row: the score, the profile it is by</comment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1: every weight is 0, no foal has a score</source>
+        <translation>%1：重みがすべて 0 なので、どの馬にもスコアはありません</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>the foals without a score</comment>
+        <translation>なし</translation>
     </message>
 </context>
 <context>

@@ -360,11 +360,11 @@
     <name>ScoreProfile</name>
     <message>
         <source>Turf sprinter</source>
-        <translation>草地短途</translation>
+        <translation>草地短途型</translation>
     </message>
     <message>
         <source>Stayer</source>
-        <translation>長途</translation>
+        <translation>長途型</translation>
     </message>
     <message>
         <source>Dirt runner</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>Classic</source>
-        <translation>經典賽</translation>
+        <translation>經典型</translation>
     </message>
     <message>
         <source>Balanced</source>
@@ -467,6 +467,19 @@
     <message>
         <source>%1 (profile %2)</source>
         <translation>%1（評分方案：%2）</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a value&apos;s caption and its weight</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>every weight 0</source>
+        <translation>權重全為 0</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 <context>
@@ -767,6 +780,18 @@
         <source>Close</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>Save the changes to the profile %1?</source>
+        <translation>要儲存評分方案 %1 的變更嗎？</translation>
+    </message>
+    <message>
+        <source>Delete the profile %1?</source>
+        <translation>要刪除評分方案 %1 嗎？</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>名稱(&amp;M)：</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::RadarChart</name>
@@ -815,7 +840,7 @@
     </message>
     <message>
         <source>Filter: a name, or values such as SP&gt;=A Grass=A</source>
-        <translation>篩選：馬名，或像 速度&gt;=A 草地適性=A 這樣的數值</translation>
+        <translation>篩選：馬名，或像 速度&gt;=A 草地適性=A 評分&gt;=70 新 ★ 這樣的條件</translation>
     </message>
     <message>
         <source>Filter by name or values</source>
@@ -847,7 +872,7 @@
     </message>
     <message>
         <source>&amp;Profiles…</source>
-        <translation>評分方案(&amp;P)…</translation>
+        <translation>管理評分方案(&amp;P)…</translation>
     </message>
     <message>
         <source>&amp;View:</source>
@@ -919,6 +944,22 @@
     <message>
         <source>Delete the view %1?</source>
         <translation>要刪除檢視組合「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>The view %1 scores by the profile %2, which is no longer kept; the scores stay by %3.</source>
+        <translation>檢視組合 %1 使用的評分方案 %2 已不存在；評分仍依 %3。</translation>
+    </message>
+    <message>
+        <source>Replace the view %1?</source>
+        <translation>要取代檢視組合 %1 嗎？</translation>
+    </message>
+    <message>
+        <source>A view needs a name.</source>
+        <translation>檢視組合需要名稱。</translation>
+    </message>
+    <message>
+        <source>A view is named %1 already.</source>
+        <translation>已有名為 %1 的檢視組合。</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1038,20 @@
     <message>
         <source>The listed foals&apos; values, counted</source>
         <translation>列出幼駒的數值統計</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>the score&apos;s row: the score, the profile it is by</comment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1: every weight is 0, no foal has a score</source>
+        <translation>%1：權重全為 0，沒有任何馬匹有評分</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>the foals without a score</comment>
+        <translation>無</translation>
     </message>
 </context>
 <context>

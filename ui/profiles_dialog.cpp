@@ -16,6 +16,8 @@
 #include "session/roster_model.h"
 #include "session/roster_session.h"
 
+#include "platform/platform.h"
+
 namespace foalix::ui {
 
 using savedata::ScoreProfile;
@@ -26,6 +28,7 @@ ProfilesDialog::ProfilesDialog(session::RosterSession& session, QWidget* owner)
       session_(session),
       list_(new QListWidget(this)),
       name_(new QLineEdit(this)),
+      nameCaption_(new QLabel(this)),
       score_(new QLabel(this)),
       error_(new QLabel(this)),
       new_(new QPushButton(this)),
@@ -44,7 +47,8 @@ ProfilesDialog::ProfilesDialog(session::RosterSession& session, QWidget* owner)
     use_->setObjectName("cmdUseProfile");
     close_->setObjectName("cmdCloseProfiles");
     auto* form = new QFormLayout;
-    form->addRow(name_);
+    nameCaption_->setBuddy(name_);
+    form->addRow(nameCaption_, name_);
     for (std::size_t i = 0; i < savedata::kScoredFields; ++i) {
         captions_.at(i) = new QLabel(this);
         weights_.at(i) = new QSpinBox(this);
@@ -67,11 +71,25 @@ ProfilesDialog::ProfilesDialog(session::RosterSession& session, QWidget* owner)
     layout->addWidget(list_, 1);
     layout->addLayout(form, 1);
     layout->addLayout(buttons);
-    connect(list_, &QListWidget::currentRowChanged, this, &ProfilesDialog::showChosen);
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        const QListWidgetItem* item = list_->item(row);
+        const std::string next =
+            item != nullptr ? item->data(Qt::UserRole).toString().toStdString() : std::string();
+        if (settled()) {
+            choose(next);
+        } else {
+            select(shown_);  // back to the changes the player stayed with
+        }
+    });
     connect(new_, &QPushButton::clicked, this, &ProfilesDialog::makeNew);
-    connect(save_, &QPushButton::clicked, this, &ProfilesDialog::keep);
+    connect(save_, &QPushButton::clicked, this, [this] { keep(); });
     connect(delete_, &QPushButton::clicked, this, &ProfilesDialog::remove);
-    connect(use_, &QPushButton::clicked, this, [this] { session_.useProfile(chosenName()); });
+    // The weights as the player sees them are the ones used: changes are kept first.
+    connect(use_, &QPushButton::clicked, this, [this] {
+        if (!unsaved() || keep()) {
+            session_.useProfile(shown_);
+        }
+    });
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
     connect(&session, &session::RosterSession::currentRecordChanged, this,
             &ProfilesDialog::showScore);
@@ -85,8 +103,9 @@ std::string ProfilesDialog::chosenName() const {
     return item != nullptr ? item->data(Qt::UserRole).toString().toStdString() : std::string();
 }
 
+// The list anew (names, and which is in use), the boxes kept as they are: changes not
+// kept yet stay while the profile they belong to is there.
 void ProfilesDialog::showProfiles() {
-    const std::string chosen = chosenName();
     {
         const QSignalBlocker quiet(list_);
         list_->clear();
@@ -99,34 +118,64 @@ void ProfilesDialog::showProfiles() {
             item->setData(Qt::UserRole, QString::fromStdString(profile.name));
         }
     }
-    choose(chosen);
+    if (select(shown_) && unsaved()) {
+        return;
+    }
+    showChosen();
 }
 
-void ProfilesDialog::choose(const std::string& name) {
-    int row = 0;
+bool ProfilesDialog::select(const std::string& name) {
+    int row = -1;
     for (int each = 0; each < list_->count(); ++each) {
         if (list_->item(each)->data(Qt::UserRole).toString().toStdString() == name) {
             row = each;
         }
     }
-    {
-        const QSignalBlocker quiet(list_);
-        list_->setCurrentRow(row);
-    }
+    const QSignalBlocker quiet(list_);
+    list_->setCurrentRow(std::max(row, 0));
+    return row >= 0;
+}
+
+void ProfilesDialog::choose(const std::string& name) {
+    select(name);
     showChosen();
 }
 
-void ProfilesDialog::showChosen() {
-    const std::string name = chosenName();
-    const bool own = !session::RosterSession::isBuiltIn(name);
+std::optional<ScoreProfile> ProfilesDialog::kept(const std::string& name) const {
     for (const ScoreProfile& profile : session_.profiles()) {
-        if (profile.name != name) {
-            continue;
+        if (profile.name == name) {
+            return profile;
         }
-        name_->setText(RosterModel::profileName(profile));
+    }
+    return std::nullopt;
+}
+
+bool ProfilesDialog::unsaved() const {
+    if (session::RosterSession::isBuiltIn(shown_)) {
+        return false;
+    }
+    const auto profile = kept(shown_);
+    return profile && edited() != *profile;
+}
+
+bool ProfilesDialog::settled() {
+    if (!unsaved()) {
+        return true;
+    }
+    const platform::Answer answer = session_.platform().messages.show(
+        this, tr("Save the changes to the profile %1?").arg(QString::fromStdString(shown_)),
+        platform::Buttons::SaveDiscardCancel, platform::Icon::None);
+    return answer == platform::Answer::Discard || (answer == platform::Answer::Save && keep());
+}
+
+void ProfilesDialog::showChosen() {
+    shown_ = chosenName();
+    const bool own = !session::RosterSession::isBuiltIn(shown_);
+    if (const auto profile = kept(shown_)) {
+        name_->setText(RosterModel::profileName(*profile));
         for (std::size_t i = 0; i < savedata::kScoredFields; ++i) {
             const QSignalBlocker quiet(weights_.at(i));
-            weights_.at(i)->setValue(profile.weights.at(i));
+            weights_.at(i)->setValue(profile->weights.at(i));
         }
     }
     // A built-in profile is read, not changed: New makes one of the player's own from it.
@@ -164,6 +213,9 @@ void ProfilesDialog::showScore() {
 }
 
 void ProfilesDialog::makeNew() {
+    if (!settled()) {
+        return;
+    }
     ScoreProfile made = edited();
     const QString base = tr("My profile");
     std::vector<ScoreProfile> all = session_.profiles();
@@ -180,25 +232,39 @@ void ProfilesDialog::makeNew() {
     }
 }
 
-void ProfilesDialog::keep() {
-    const std::string old = chosenName();
+bool ProfilesDialog::keep() {
     const ScoreProfile profile = edited();
-    if (!session_.keepProfile(profile, old)) {
+    if (!session_.keepProfile(profile, shown_)) {
         error_->setText(tr("A profile needs a name of its own, on one line"));
         error_->show();
-        return;
+        return false;
     }
     showProfiles();
     choose(profile.name);
+    return true;
 }
 
 void ProfilesDialog::remove() {
-    session_.deleteProfile(chosenName());
+    if (session_.platform().messages.show(
+            this, tr("Delete the profile %1?").arg(QString::fromStdString(shown_)),
+            platform::Buttons::OkCancel, platform::Icon::None) != platform::Answer::Ok) {
+        return;
+    }
+    session_.deleteProfile(shown_);
     showProfiles();
+}
+
+// Closing (Close, Escape, the title bar's button) goes through here.
+void ProfilesDialog::reject() {
+    if (settled()) {
+        showChosen();  // shown again as kept, not as left
+        QDialog::reject();
+    }
 }
 
 void ProfilesDialog::retranslate() {
     setWindowTitle(tr("Score Profiles"));
+    nameCaption_->setText(tr("Na&me:"));
     name_->setAccessibleName(tr("The profile's name"));
     list_->setAccessibleName(tr("Score profiles"));
     for (std::size_t i = 0; i < savedata::kScoredFields; ++i) {

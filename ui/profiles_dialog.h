@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "savedata/score.h"
@@ -34,20 +35,33 @@ class ProfilesDialog : public QDialog {
 
   protected:
     void changeEvent(QEvent* event) override;
+    // Closed with changes not kept: the player saves them, drops them or stays.
+    void reject() override;
 
   private:
     void showProfiles();
+    // Marks the profile `name` in the list (else the first) and says whether it is there.
+    bool select(const std::string& name);
     void showChosen();
     void showScore();
     void makeNew();
-    void keep();
+    // Keeps the boxes as the shown profile; false, the reason shown, when it cannot.
+    bool keep();
     void remove();
+    std::optional<savedata::ScoreProfile> kept(const std::string& name) const;
+    // The boxes differ from the kept profile they show.
+    bool unsaved() const;
+    // Asks what becomes of changes not kept: true once saved or dropped, false to stay.
+    bool settled();
     void retranslate();
     std::string chosenName() const;
 
     session::RosterSession& session_;
+    // The profile whose weights the boxes show (the list's choice may move on first).
+    std::string shown_;
     QListWidget* list_;
     QLineEdit* name_;
+    QLabel* nameCaption_;
     std::array<QLabel*, savedata::kScoredFields> captions_{};
     std::array<QSpinBox*, savedata::kScoredFields> weights_{};
     QLabel* score_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "session/language.h"
 #include "session/roster_model.h"
 
 namespace foalix::ui {
@@ -29,14 +30,23 @@ void RosterProxy::rescore() {
     invalidate();
 }
 
+// The names of the score and the fields in every language, the window's first: a saved
+// view or a condition typed under another language still reads.
 std::vector<std::string> RosterProxy::scoreNames() {
-    return {RosterModel::columnTitle("score").toStdString(), "評分"};
+    std::vector<std::string> names;
+    for (const QString& name :
+         session::everyTranslation("foalix::session::RosterModel", RosterModel::kScoreTitle)) {
+        names.push_back(name.toStdString());
+    }
+    return names;
 }
 
 savedata::ValueFilter::Captions RosterProxy::captions() {
     savedata::ValueFilter::Captions named;
     for (const savedata::HorseField& field : savedata::kHorseFields) {
-        named.emplace_back(RosterModel::captionOf(field).toStdString(), &field);
+        for (const QString& caption : session::everyTranslation("HorseField", field.caption)) {
+            named.emplace_back(caption.trimmed().toStdString(), &field);
+        }
     }
     return named;
 }
@@ -88,10 +98,21 @@ bool RosterProxy::lessThan(const QModelIndex& left, const QModelIndex& right) co
     if (byMeaning != 0) {
         return byMeaning < 0;
     }
-    // Ties keep the record order in both directions: descending sorts swap the sides.
+    // Ties of score go by name, as foalix-dump lists them; other ties keep the record
+    // order. Both read the same in either direction: descending sorts swap the sides.
+    const bool ascending = sortOrder() == Qt::AscendingOrder;
+    if (left.column() == RosterModel::kScoreColumn) {
+        const auto* model = static_cast<const RosterModel*>(sourceModel());
+        const int byName =
+            QString::compare(QString::fromStdString(model->entryAt(left.row()).name),
+                             QString::fromStdString(model->entryAt(right.row()).name));
+        if (byName != 0) {
+            return ascending ? byName < 0 : byName > 0;
+        }
+    }
     const int recordLeft = left.data(RosterModel::RecordRole).toInt();
     const int recordRight = right.data(RosterModel::RecordRole).toInt();
-    return sortOrder() == Qt::AscendingOrder ? recordLeft < recordRight : recordLeft > recordRight;
+    return ascending ? recordLeft < recordRight : recordLeft > recordRight;
 }
 
 bool RosterProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const {

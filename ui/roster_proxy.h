@@ -27,9 +27,10 @@ class RosterProxy : public QSortFilterProxyModel {
     static QString errorText(const savedata::FilterError& error);
     // Shows the starred foals alone, or every foal.
     void setStarredOnly(bool on);
-    // The fields' captions in the interface's language, as names the filter takes.
+    // The fields' captions in every language, the interface's first, as names the filter
+    // takes.
     static savedata::ValueFilter::Captions captions();
-    // The score's caption in the interface's language and the original's.
+    // The score's caption in every language, the interface's first.
     static std::vector<std::string> scoreNames();
 
   protected:

@@ -153,8 +153,7 @@ void RosterTableBar::showProfiles(const std::vector<savedata::ScoreProfile>& pro
     for (const savedata::ScoreProfile& profile : profiles) {
         profile_->addItem(session::RosterModel::profileName(profile),
                           QString::fromStdString(profile.name));
-        profile_->setItemData(profile_->count() - 1,
-                              QString::fromStdString(savedata::weightsText(profile)),
+        profile_->setItemData(profile_->count() - 1, session::RosterModel::weightsCaption(profile),
                               Qt::ToolTipRole);
     }
     profile_->setCurrentIndex(profile_->findData(QString::fromStdString(inUse)));

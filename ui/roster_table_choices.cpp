@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QTableView>
+#include <algorithm>
 #include <limits>
 
 #include "session/roster_model.h"
@@ -88,7 +89,20 @@ void RosterTableWindow::applyView(const QString& name) {
             }
         }
         view_->sortByColumn(column, view.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
-        if (!view.profile.isEmpty()) {
+        if (view.profile.isEmpty()) {
+            continue;
+        }
+        const auto profiles = session_.profiles();
+        if (std::ranges::find(profiles, view.profile.toStdString(),
+                              &savedata::ScoreProfile::name) == profiles.end()) {
+            // Deleted since: the scores stay as they are, and the player is told why.
+            session_.platform().messages.show(
+                this,
+                tr("The view %1 scores by the profile %2, which is no longer kept; the scores "
+                   "stay by %3.")
+                    .arg(name, view.profile, RosterModel::profileName(session_.profile())),
+                platform::Buttons::Ok, platform::Icon::None);
+        } else {
             session_.useProfile(view.profile.toStdString());
         }
     }
@@ -108,7 +122,15 @@ void RosterTableWindow::saveView() {
                                   sortKey(),
                                   proxy_->sortOrder() == Qt::DescendingOrder,
                                   QString::fromStdString(session_.profile().name)};
-    // Saved under a name a view has already, it takes that view's place.
+    // Saved under a name a view has already, it takes that view's place once the player
+    // says so.
+    const auto views = session_.savedViews();
+    if (std::ranges::find(views, name, &session::SavedView::name) != views.end() &&
+        session_.platform().messages.show(this, tr("Replace the view %1?").arg(name),
+                                          platform::Buttons::OkCancel,
+                                          platform::Icon::None) != platform::Answer::Ok) {
+        return;
+    }
     if (session_.keepView(view, name)) {
         showChoices(name);
     }
@@ -124,8 +146,17 @@ void RosterTableWindow::renameView() {
         view.name = QInputDialog::getText(this, tr("Rename View"), tr("The view's new name:"),
                                           QLineEdit::Normal, old, &ok)
                         .trimmed();
-        if (ok && session_.keepView(view, old)) {
+        if (!ok || view.name == old) {
+            return;
+        }
+        if (session_.keepView(view, old)) {
             showChoices(view.name);
+        } else {
+            session_.platform().messages.show(
+                this,
+                view.name.isEmpty() ? tr("A view needs a name.")
+                                    : tr("A view is named %1 already.").arg(view.name),
+                platform::Buttons::Ok, platform::Icon::None);
         }
         return;
     }

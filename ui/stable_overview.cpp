@@ -120,6 +120,44 @@ std::vector<OverviewBar*> StableOverview::bars() const {
     return found;
 }
 
+// The scores' row beneath both columns (ten bands are wider than a field's values), named by
+// the profile: its bands, the best first, and the foals it gives no score; a profile that
+// weighs nothing says so in place of ten empty bars.
+template <typename AddRow>
+void StableOverview::showScores(const savedata::Overview& overview, int row, const AddRow& addRow) {
+    const savedata::ScoreProfile& profile = session_.profile();
+    const QString score = RosterModel::columnTitle("score");
+    const QString caption = tr("%1 (%2)", "the score's row: the score, the profile it is by")
+                                .arg(score, RosterModel::profileName(profile));
+    if (std::ranges::all_of(profile.weights, [](int weight) { return weight == 0; })) {
+        auto* none = new QLabel(
+            tr("%1: every weight is 0, no foal has a score").arg(RosterModel::profileName(profile)),
+            picture_);
+        none->setObjectName("lblNoScores");
+        grid_->addWidget(new QLabel(caption, picture_), row, 0);
+        grid_->addWidget(none, row, 1, 1, 2 * kColumns - 1);
+        return;
+    }
+    std::vector<std::pair<QString, int>> counts;
+    for (int band = 9; band >= 0; --band) {
+        counts.emplace_back(bandName(band), overview.scores->at(static_cast<std::size_t>(band)));
+    }
+    if (overview.unscored > 0) {
+        counts.emplace_back(tr("none", "the foals without a score"), overview.unscored);
+    }
+    addRow(
+        row, 0, 2 * kColumns - 1, caption, counts,
+        [](const QString& band) { return scoreBackground(band.section("–", 0, 0).toInt()); },
+        [score](const QString& band) {
+            if (!band.contains("–")) {
+                return QString();  // no condition lists the foals without a score
+            }
+            const int low = band.section("–", 0, 0).toInt();
+            return low == 90 ? QString("%1>=90").arg(score)
+                             : QString("%1>=%2 %1<%3").arg(score).arg(low).arg(low + 10);
+        });
+}
+
 // A row per field, in two columns as the main window reads them, then the scores' row.
 void StableOverview::showOverview() {
     // Drawn anew: the fields' values and the profile may have changed since.
@@ -148,6 +186,7 @@ void StableOverview::showOverview() {
                                        .arg(overview.foals));
             bar->setToolTip(bar->accessibleName());
             const QString condition = conditionOf(value);
+            bar->setEnabled(!condition.isEmpty());
             connect(bar, &QAbstractButton::clicked, this,
                     [this, condition] { emit filterAsked(condition); });
             bars->addWidget(bar);
@@ -172,21 +211,7 @@ void StableOverview::showOverview() {
             [caption](const QString& value) { return caption + "=" + value; });
     }
     if (overview.scores) {
-        std::vector<std::pair<QString, int>> counts;
-        for (int band = 9; band >= 0; --band) {
-            counts.emplace_back(bandName(band),
-                                overview.scores->at(static_cast<std::size_t>(band)));
-        }
-        const QString score = RosterModel::columnTitle("score");
-        // Beneath both columns: ten bands are wider than a field's values.
-        addRow(
-            rows, 0, 2 * kColumns - 1, score, counts,
-            [](const QString& band) { return scoreBackground(band.section("–", 0, 0).toInt()); },
-            [score](const QString& band) {
-                const int low = band.section("–", 0, 0).toInt();
-                return low == 90 ? QString("%1>=90").arg(score)
-                                 : QString("%1>=%2 %1<%3").arg(score).arg(low).arg(low + 10);
-            });
+        showScores(overview, rows, addRow);
     }
     grid_->setColumnStretch(1, 1);
     grid_->setColumnStretch(3, 1);

@@ -18,6 +18,9 @@ class QPushButton;
 namespace foalix::session {
 class RosterSession;
 }
+namespace foalix::savedata {
+struct Overview;
+}
 
 namespace foalix::ui {
 
@@ -62,6 +65,8 @@ class StableOverview : public QWidget {
 
   private:
     void showOverview();
+    template <typename AddRow>
+    void showScores(const savedata::Overview& overview, int row, const AddRow& addRow);
     void retranslate();
 
     session::RosterSession& session_;

@@ -33,16 +33,25 @@ TEST_F(JudgingTest, OwnProfilesAreKeptRenamedAndDeleted) {
     EXPECT_EQ(session_->profile().name, "Balanced");
     QSignalSpy scored(session_.get(), &RosterSession::profileChanged);
     EXPECT_TRUE(session_->keepProfile(weighing("Grade only", "Grade=1")));
+    // Names that would read as another's: a built-in's in another case or language, the
+    // player's own in another case.
     for (const ScoreProfile& refused :
-         {weighing("Balanced", "SP=1"), weighing("Grade only", "SP=1"), weighing("two\nlines", ""),
-          weighing("", "SP=1")}) {
+         {weighing("Balanced", "SP=1"), weighing("balanced", "SP=1"),
+          weighing("ステイヤー", "SP=1"), weighing("Grade only", "SP=1"),
+          weighing("GRADE ONLY", "SP=1"), weighing("two\nlines", ""), weighing("", "SP=1")}) {
         EXPECT_FALSE(session_->keepProfile(refused)) << refused.name;
     }
     session_->useProfile("Grade only");
     EXPECT_EQ(scores(), "100 50");  // アオ S, クロ B
-    session_->keepProfile(weighing("Grades", "Grade=2,Mind=0"), "Grade only");
+    session_->keepView({"Quality", "", false, "score", true, "Grade only"});
+    session_->keepView({"Stayers", "", false, "score", true, "Stayer"});
+    EXPECT_TRUE(session_->keepProfile(weighing("grade ONLY", "Grade=1"), "Grade only"));
+    session_->keepProfile(weighing("Grades", "Grade=2,Mind=0"), "grade ONLY");
     EXPECT_EQ(session_->profile().name, "Grades");  // renamed in use, still in use
-    EXPECT_EQ(scored.size(), 2);
+    // The views that scored by it follow it; the others keep theirs.
+    EXPECT_EQ(session_->savedViews().at(0).profile, "Grades");
+    EXPECT_EQ(session_->savedViews().at(1).profile, "Stayer");
+    EXPECT_EQ(scored.size(), 3);
     // Kept as foalix-dump reads them.
     const QString kept = fake_.settings.store.get("Score", "Profiles", "");
     EXPECT_EQ(savedata::profilesText(savedata::profilesFromText(

@@ -8,6 +8,7 @@
 // Stayer (素質 2, ＳＴ 3, 根性 3, 体力 2, ＳＰ 1, 精神 1) each is (2 × 素質's place + 4 +
 // 2 × 体力's) / 12: 2 is 33, 5 is 46, 9 is 47, 12 and 1 are 50.
 #include <QInputDialog>
+#include <QListWidget>
 
 #include "tests/ui/main_window_fixture.h"
 #include "ui/profiles_dialog.h"
@@ -16,6 +17,7 @@
 namespace foalix::testing {
 namespace {
 
+using savedata::ScoreProfile;
 using session::RosterModel;
 
 class JudgingStableTest : public MainWindowTest {
@@ -42,16 +44,17 @@ class JudgingStableTest : public MainWindowTest {
 TEST_F(JudgingStableTest, ScoreColumnBestFirstByTheProfileChosen) {
     openTable();
     clickHeader(RosterModel::kScoreColumn);
-    EXPECT_EQ(records() + " / " + scores(), "1 12 5 9 2 / 70 70 68 68 60");
+    // Ties by name (トシウエ before ミドリ), then by record.
+    EXPECT_EQ(records() + " / " + scores(), "12 1 5 9 2 / 70 70 68 68 60");
     EXPECT_TRUE(
         view()->model()->index(0, RosterModel::kScoreColumn).data(Qt::BackgroundRole).isValid());
     chooseIn("cboProfile", "Stayer");
-    EXPECT_EQ(records() + " / " + scores(), "1 12 9 5 2 / 50 50 47 46 33");
+    EXPECT_EQ(records() + " / " + scores(), "12 1 9 5 2 / 50 50 47 46 33");
     EXPECT_EQ(box("txtScore"), "");  // no foal chosen
     window_->session().setCurrentRecord(9);
     EXPECT_EQ(box("txtScore"), "47");
     control<QLineEdit>(table_, "txtFilter")->setText("評分>=47");
-    EXPECT_EQ(records(), "1 12 9");
+    EXPECT_EQ(records(), "12 1 9");
     // Kept for the next start.
     start();
     EXPECT_EQ(window_->session().profile().name, "Stayer");
@@ -75,9 +78,43 @@ TEST_F(JudgingStableTest, AProfileMadeInItsDialogScoresTheChosenFoalAsItsWeights
     control<QLineEdit>(dialog, "txtProfileName")->setText("Balanced");  // a built-in's name
     QTest::mouseClick(control<QPushButton>(dialog, "cmdSaveProfile"), Qt::LeftButton);
     EXPECT_TRUE(control<QLabel>(dialog, "lblProfileError")->isVisibleTo(dialog));
+    control<QLineEdit>(dialog, "txtProfileName")->setText("Quality");
+    // Changes not kept: leaving them asks; Cancel stays on them, Save keeps them.
+    auto& messages = fake_.messages;
+    const auto chooseRow = [dialog](int row) {
+        control<QListWidget>(dialog, "lstProfiles")->setCurrentRow(row);
+    };
+    control<QSpinBox>(dialog, "spnWeightSP")->setValue(0);  // 10 + 5 of 18
+    messages.answers = {platform::Answer::Cancel, platform::Answer::Save};
+    chooseRow(0);
+    EXPECT_EQ(control<QSpinBox>(dialog, "spnWeightSP")->value(), 0);
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtProfileName")->text(), "Quality");
+    chooseRow(0);
+    EXPECT_EQ(messages.texts(),
+              "Save the changes to the profile Quality?|Save the changes to the profile Quality?");
+    EXPECT_EQ(box("txtScore"), "83");  // kept, and in use
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtProfileName")->text(), "Balanced");
+    // Use takes the weights as shown, kept first; another profile chosen meanwhile does not
+    // reset the boxes.
+    dialog->choose("Quality");
+    control<QSpinBox>(dialog, "spnWeightGrade")->setValue(0);
+    chooseIn("cboProfile", "Stayer");
+    EXPECT_EQ(control<QSpinBox>(dialog, "spnWeightGrade")->value(), 0);
+    QTest::mouseClick(control<QPushButton>(dialog, "cmdUseProfile"), Qt::LeftButton);
+    EXPECT_EQ(messages.shown.size(), 2u);
     start();
     EXPECT_EQ(window_->session().profile().name, "Quality");
-    EXPECT_EQ(window_->session().profile().weights.at(0), 10);
+    EXPECT_EQ(window_->session().profile().weights.at(0), 0);
+    // Deleting asks first.
+    openTable();
+    dialog = table_->showProfiles();
+    dialog->choose("Quality");
+    fake_.messages.answers = {platform::Answer::Cancel, platform::Answer::Ok};
+    QTest::mouseClick(control<QPushButton>(dialog, "cmdDeleteProfile"), Qt::LeftButton);
+    EXPECT_EQ(window_->session().profiles().size(), savedata::builtInProfiles().size() + 1);
+    QTest::mouseClick(control<QPushButton>(dialog, "cmdDeleteProfile"), Qt::LeftButton);
+    EXPECT_EQ(window_->session().profile().name, "Balanced");
+    EXPECT_EQ(fake_.messages.shown.back().text, "Delete the profile Quality?");
 }
 
 TEST_F(JudgingStableTest, ASavedViewComesBackWithItsFilterSortAndProfile) {
@@ -101,6 +138,30 @@ TEST_F(JudgingStableTest, ASavedViewComesBackWithItsFilterSortAndProfile) {
     EXPECT_EQ(view()->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
     EXPECT_EQ(window_->session().profile().name, "Stayer");
     EXPECT_EQ(records(), "9 5 2");
+    // Saved again under its name: replaced once the player says so.
+    control<QLineEdit>(table_, "txtFilter")->setText("ア");
+    fake_.messages.answers = {platform::Answer::Cancel, platform::Answer::Ok};
+    for (int twice = 0; twice < 2; ++twice) {
+        whenModal([](QWidget* modal) { static_cast<QInputDialog*>(modal)->accept(); });
+        QTest::mouseClick(control<QPushButton>(table_, "cmdSaveView"), Qt::LeftButton);
+        EXPECT_EQ(window_->session().savedViews().at(0).filter, twice == 0 ? "オ" : "ア");
+    }
+    EXPECT_EQ(fake_.messages.texts(), "Replace the view Stayers?|Replace the view Stayers?");
+    // A view whose profile was deleted since says so and keeps the one in use.
+    window_->session().keepProfile({"Doomed", {}});
+    window_->session().useProfile("Doomed");
+    whenModal([](QWidget* modal) {
+        auto* ask = static_cast<QInputDialog*>(modal);
+        ask->setTextValue("Gone");
+        ask->accept();
+    });
+    QTest::mouseClick(control<QPushButton>(table_, "cmdSaveView"), Qt::LeftButton);
+    window_->session().deleteProfile("Doomed");
+    chooseIn("cboView", "Gone");
+    EXPECT_EQ(fake_.messages.shown.back().text,
+              "The view Gone scores by the profile Doomed, which is no longer kept; the scores "
+              "stay by Balanced.");
+    EXPECT_EQ(window_->session().profile().name, "Balanced");
 }
 
 TEST_F(JudgingStableTest, TheOverviewCountsTheListedFoalsAndItsBarsFilterTheTable) {
@@ -116,18 +177,25 @@ TEST_F(JudgingStableTest, TheOverviewCountsTheListedFoalsAndItsBarsFilterTheTabl
     };
     ASSERT_NE(named("素質 S: 2 of 5"), nullptr);
     EXPECT_NE(named("年齡 -: 1 of 5"), nullptr);
-    EXPECT_NE(named("評分 70–79: 2 of 5"), nullptr);
+    EXPECT_NE(named("評分 (Balanced) 70–79: 2 of 5"), nullptr);
     QTest::mouseClick(named("素質 S: 2 of 5"), Qt::LeftButton);
     table_ = window_->showRosterTable();
     EXPECT_EQ(control<QLineEdit>(table_, "txtFilter")->text(), "素質=S");
     EXPECT_EQ(records(), "12 1");
-    QTest::mouseClick(named("評分 60–69: 3 of 5"), Qt::LeftButton);
+    QTest::mouseClick(named("評分 (Balanced) 60–69: 3 of 5"), Qt::LeftButton);
     EXPECT_EQ(control<QLineEdit>(table_, "txtFilter")->text(), "評分>=60 評分<70");
     EXPECT_EQ(records(), "2 5 9");
     // It follows the age boxes: only the foal of age 1.
     click("chkTwo");
     click("cmdApply");
     EXPECT_NE(named("素質 S: 1 of 1"), nullptr);
+    // A profile that weighs nothing gives no bands but says so.
+    ScoreProfile nothing{"Nothing", {}};
+    window_->session().keepProfile(nothing);
+    window_->session().useProfile("Nothing");
+    EXPECT_EQ(named("評分 (Nothing) 60–69: 0 of 1"), nullptr);
+    EXPECT_EQ(control<QLabel>(overview, "lblNoScores")->text(),
+              "Nothing: every weight is 0, no foal has a score");
 }
 
 TEST_F(JudgingStableTest, TheNewFoalsBestScoreFirstAndAClickShowsThemAlone) {

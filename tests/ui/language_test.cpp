@@ -9,6 +9,7 @@
 
 #include "savedata/slot_path.h"
 #include "session/language.h"
+#include "session/roster_model.h"
 #include "session/roster_session.h"
 #include "session/settings.h"
 #include "tests/platform_fakes.h"
@@ -21,6 +22,7 @@
 #include "ui/main_window.h"
 #include "ui/placed_controls.h"
 #include "ui/profiles_dialog.h"
+#include "ui/roster_proxy.h"
 #include "ui/roster_table_window.h"
 #include "ui/stable_overview.h"
 #include "ui/twips.h"
@@ -176,6 +178,30 @@ TEST_F(Languages, EveryTextInTheLanguageChosenAndBackAsItWas) {
     session::installLanguage(Language::Original);
     ui::prepareApplication(session::Settings(fake_.settings.store));
     EXPECT_EQ(session::installedLanguage(), Language::Japanese);
+}
+
+// A condition typed, or a view saved, in one language reads in every other: each field's
+// caption in each language names that field and no other, whichever language is on.
+TEST_F(Languages, ConditionsInOneLanguageReadInEvery) {
+    std::vector<std::pair<std::string, const savedata::HorseField*>> captions;
+    std::vector<std::string> scores;
+    for (const char* key : {"original", "zh_TW", "ja", "en"}) {
+        choose(key);
+        for (const savedata::HorseField& field : savedata::kHorseFields) {
+            captions.emplace_back(session::RosterModel::captionOf(field).toStdString(), &field);
+        }
+        scores.push_back(session::RosterModel::columnTitle("score").toStdString());
+    }
+    for (const char* key : {"original", "zh_TW", "ja", "en"}) {
+        choose(key);
+        for (const auto& [caption, field] : captions) {
+            EXPECT_EQ(savedata::fieldNamed(caption, ui::RosterProxy::captions()), field)
+                << key << " " << caption;
+        }
+        for (const std::string& score : scores) {
+            EXPECT_EQ(std::ranges::count(ui::RosterProxy::scoreNames(), score), 1) << key << score;
+        }
+    }
 }
 
 // No caption is cut: every label and button of the main window, in each language, has
