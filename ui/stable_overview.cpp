@@ -58,7 +58,10 @@ void OverviewBar::setCount(const QString& value, int count, int of, const QVaria
 }
 
 QSize OverviewBar::sizeHint() const {
-    return {std::max(kBarWidth, fontMetrics().horizontalAdvance(value_ + " 000") + 8),
+    QFont bold = font();
+    bold.setBold(true);
+    return {std::max(kBarWidth, QFontMetrics(bold).horizontalAdvance(value_) +
+                                    fontMetrics().horizontalAdvance("000") + 18),
             std::max(kBarHeight, fontMetrics().height() + 6)};
 }
 
@@ -69,15 +72,28 @@ void OverviewBar::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Mid));
     painter.setBrush(palette().color(QPalette::Base));
     painter.drawRect(box);
-    const int valueWidth = fontMetrics().horizontalAdvance(value_) + 8;
-    QRect bar = box.adjusted(valueWidth, 2, -2, -2);
+    // The value in a cell of its own, in bold, apart from the count: "2 12" would read as
+    // two numbers.
+    QFont bold = font();
+    bold.setBold(true);
+    const int valueWidth = QFontMetrics(bold).horizontalAdvance(value_) + 8;
+    const QRect valueCell(box.left(), box.top(), valueWidth, box.height());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Button));
+    painter.drawRect(valueCell.adjusted(1, 1, 0, 0));
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(valueCell.topRight(), valueCell.bottomRight());
+    QRect bar = box.adjusted(valueWidth + 2, 2, -2, -2);
     bar.setWidth(of_ > 0 ? bar.width() * count_ / of_ : 0);
     painter.setPen(Qt::NoPen);
     painter.setBrush(tint_.isValid() ? tint_.value<QColor>() : quietTint(palette()));
     painter.drawRect(bar);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setFont(bold);
+    painter.drawText(valueCell, Qt::AlignCenter, value_);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(box.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, value_);
-    painter.drawText(box.adjusted(valueWidth + 4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.setFont(font());
+    painter.drawText(box.adjusted(valueWidth + 6, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      QString::number(count_));
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -174,6 +190,8 @@ void StableOverview::showOverview() {
                                           const std::vector<std::pair<QString, int>>& counts,
                                           const auto& tintOf, const auto& conditionOf) {
         auto* label = new QLabel(caption, picture_);
+        // The second column's captions stand apart from the first column's bars.
+        label->setContentsMargins(column > 0 ? 16 : 0, 0, 6, 0);
         grid_->addWidget(label, row, 2 * column);
         auto* bars = new QHBoxLayout;
         bars->setSpacing(2);
