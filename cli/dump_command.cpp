@@ -4,9 +4,9 @@
 
 #include "cli/compare_command.h"
 #include "cli/dump_common.h"
+#include "cli/mark_commands.h"
 #include "cli/overview_command.h"
 #include "cli/roster_options.h"
-#include "cli/stars_command.h"
 
 namespace foalix::cli {
 
@@ -40,6 +40,7 @@ constexpr const char* kFooter =
     "starred (or ★) in --where list only such foals.\n"
     "`foalix-dump compare --help` tells how to compare two slot files;\n"
     "`foalix-dump stars --help` how to list every star;\n"
+    "`foalix-dump notes --help` how to list every note;\n"
     "`foalix-dump overview --help` how to count the foals' values.";
 
 }  // namespace
@@ -50,6 +51,9 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     }
     if (argc > 1 && std::string(argv[1]) == "stars") {
         return runStars(argc - 1, argv + 1, out, err);
+    }
+    if (argc > 1 && std::string(argv[1]) == "notes") {
+        return runNotes(argc - 1, argv + 1, out, err);
     }
     if (argc > 1 && std::string(argv[1]) == "overview") {
         return runOverview(argc - 1, argv + 1, out, err);

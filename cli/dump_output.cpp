@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/text_width.h"
+#include "savedata/note_tags.h"
 
 namespace foalix::cli {
 
@@ -89,6 +90,11 @@ void writeJson(std::ostream& out, const Roster& roster) {
     for (int row : roster.rows) {
         foals.push_back(foalJson(row, roster.table->row(row)));
         foals.back()["starred"] = roster.starred.contains(row);
+        const auto note = roster.notes.find(row);
+        foals.back()["note"] =
+            note != roster.notes.end() ? nlohmann::ordered_json(note->second) : nullptr;
+        foals.back()["tags"] = note != roster.notes.end() ? savedata::tagsOf(note->second)
+                                                          : std::vector<std::string>();
         if (roster.profile != nullptr) {
             const auto score = savedata::scoreOf(roster.table->row(row), *roster.profile);
             foals.back()["score"] = score ? nlohmann::ordered_json(*score) : nullptr;

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "cli/dump_command.h"
-#include "cli/stars_command.h"
+#include "cli/kept_history.h"
 #include "cli/window_profiles.h"
 #include "history/history.h"
 #include "savedata/install_folders.h"
@@ -173,16 +173,16 @@ std::optional<int> loadFoals(const RosterOptions& options, const RosterCommand& 
     } else if (where.needsScore() || options.sort == "score") {
         loaded.profile = builtInProfiles().front();
     }
-    std::set<int> starred;
+    KeptMarks marks;
     std::set<int> added;
     if (!fromFile) {
-        const auto stars = starredRows(options.history, options.folder, options.slot, loaded.table,
-                                       result.usedRows, err);
-        // Without the stars of a history asked for by name, the foals would read as unstarred.
-        if (!stars && command.history->count() > 0) {
+        const auto kept = keptMarks(options.history, options.folder, options.slot, loaded.table,
+                                    result.usedRows, err);
+        // Without the marks of a history asked for by name, the foals would read as unmarked.
+        if (!kept && command.history->count() > 0) {
             return kExitOtherError;
         }
-        starred = stars.value_or(std::set<int>());
+        marks = kept.value_or(KeptMarks());
         if (where.needsNew()) {
             added = newRecords(options.history, options.folder, options.slot,
                                foalsOf(loaded.table, result.usedRows));
@@ -193,8 +193,10 @@ std::optional<int> loadFoals(const RosterOptions& options, const RosterCommand& 
     };
     std::vector<int> rows;
     std::ranges::copy_if(result.listedRows, std::back_inserter(rows), [&](int row) {
+        const auto note = marks.notes.find(row);
         return where.matches(loaded.table.row(row),
-                             {scoreOfRow(row), added.contains(row), starred.contains(row)});
+                             {scoreOfRow(row), added.contains(row), marks.starred.contains(row),
+                              note != marks.notes.end() ? note->second : std::string_view()});
     });
     rows = inListOrder(loaded.table, rows);
     if (options.sort == "score") {
@@ -204,8 +206,11 @@ std::optional<int> loadFoals(const RosterOptions& options, const RosterCommand& 
     }
     loaded.roster = Roster{path, totalText(rows.size()), rows, &loaded.table, {}, nullptr};
     for (int row : rows) {
-        if (starred.contains(row)) {
+        if (marks.starred.contains(row)) {
             loaded.roster.starred.insert(row);
+        }
+        if (const auto note = marks.notes.find(row); note != marks.notes.end()) {
+            loaded.roster.notes.insert(*note);
         }
     }
     if (loaded.profile) {

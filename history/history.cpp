@@ -180,6 +180,19 @@ Foals History::foalsOf(std::int64_t readId) {
         kCannotRead, [&] { return foalsIn(*db_, readId); }, Foals());
 }
 
+Timeline History::timeline(const std::string& saveFolder, int slot, int record,
+                           const std::optional<std::string>& name) {
+    const RecordReads reads = guarded(
+        kCannotRead, [&] { return recordReads(*db_, saveFolder, slot, record); }, RecordReads());
+    if (name) {
+        return timelineAmong(record, *name, reads);
+    }
+    if (reads.empty() || !reads.front().second) {
+        return {record, {}, {}};
+    }
+    return timelineAmong(record, reads.front().second->name, reads);
+}
+
 bool History::clear() {
     const bool cleared = guarded(
         kNotCleared,

@@ -26,6 +26,7 @@
 #include "history/notice.h"
 #include "history/reads.h"
 #include "history/stars.h"
+#include "history/timeline.h"
 
 namespace foalix::history {
 
@@ -90,6 +91,11 @@ class History {
     // The slot's kept reads, newest first.
     std::vector<KeptRead> reads(const std::string& saveFolder, int slot);
     savedata::Foals foalsOf(std::int64_t readId);
+    // The story of the foal of `record` holding `name` in the slot (see timeline.h); without
+    // a name, of the foal the record holds in the slot's newest kept read (an empty story
+    // when it holds none).
+    Timeline timeline(const std::string& saveFolder, int slot, int record,
+                      const std::optional<std::string>& name = std::nullopt);
     // Forgets every read, waiting ones too, not the stars; false (with a notice) when it
     // cannot.
     bool clear();

@@ -1,8 +1,11 @@
 #include "history/notes.h"
 
+#include <algorithm>
+
 #include "history/folder_spelling.h"
 #include "history/schema.h"
 #include "history/sqlite.h"
+#include "savedata/roster_diff.h"
 
 namespace foalix::history {
 
@@ -40,6 +43,19 @@ std::vector<FoalNote> notesIn(Connection& db, const std::string* saveFolder, int
                          select.integer(5)});
     }
     return notes;
+}
+
+std::map<int, std::string> notesAmong(const SlotNotes& notes, const savedata::HorseTable& table,
+                                      const std::vector<int>& records) {
+    std::map<int, std::string> held;
+    for (const auto& [key, text] : notes) {
+        const auto& [record, name] = key;
+        if (std::ranges::find(records, record) != records.end() &&
+            savedata::isSameFoal(&table.row(record), name)) {
+            held.emplace(record, text);
+        }
+    }
+    return held;
 }
 
 }  // namespace foalix::history

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "savedata/horse_table.h"
+
 namespace foalix::history {
 
 class Connection;
@@ -32,5 +34,10 @@ std::vector<FoalNote> notesIn(Connection& db, const std::string* saveFolder, int
 
 // A slot's notes by (record, name), as History::notes gives them.
 using SlotNotes = std::map<std::pair<int, std::string>, std::string>;
+
+// The notes of `notes` whose record, among `records` of `table`, still holds the foal noted,
+// by record.
+std::map<int, std::string> notesAmong(const SlotNotes& notes, const savedata::HorseTable& table,
+                                      const std::vector<int>& records);
 
 }  // namespace foalix::history

@@ -52,6 +52,7 @@ std::vector<std::string> rosterCells(int row, const HorseEntry& entry) {
 void writeCsv(std::ostream& out, const Roster& roster) {
     std::vector<std::string> header = rosterHeader();
     header.emplace_back("starred");
+    header.emplace_back("note");
     if (roster.profile != nullptr) {
         header.emplace_back("score");
     }
@@ -59,6 +60,8 @@ void writeCsv(std::ostream& out, const Roster& roster) {
     for (int row : roster.rows) {
         std::vector<std::string> cells = rosterCells(row, roster.table->row(row));
         cells.emplace_back(roster.starred.contains(row) ? "1" : "");
+        const auto note = roster.notes.find(row);
+        cells.emplace_back(note != roster.notes.end() ? note->second : std::string());
         if (roster.profile != nullptr) {
             const auto score = scoreOf(roster.table->row(row), *roster.profile);
             cells.emplace_back(score ? std::to_string(*score) : "");

@@ -2,6 +2,7 @@
 // window's roster table exports it, so a spreadsheet reads both alike.
 #pragma once
 
+#include <map>
 #include <ostream>
 #include <set>
 #include <string>
@@ -21,6 +22,7 @@ struct Roster {
     std::set<int> starred = {};  // the records of the foals the player starred
     // The profile the foals are scored by, or none (no score column).
     const ScoreProfile* profile = nullptr;
+    std::map<int, std::string> notes = {};  // the player's notes, by record
 };
 
 // `cell` as a spreadsheet shows it, never runs it: a cell of more than one character that
@@ -40,8 +42,9 @@ void writeCsvRecord(std::ostream& out, const std::vector<std::string>& fields);
 // RFC 4180 CSV in UTF-8 with CRLF line ends: a header row of field names, a record per
 // foal, then a record "total" with the total text. Every cell as asSpreadsheetText. The
 // column "starred" holds 1 for a starred foal and nothing for the others (nor in the
-// total), so a spreadsheet filters on it and its SUM counts the starred foals. With a
-// profile, a last column "score" holds each foal's (nothing for a foal without one).
+// total), so a spreadsheet filters on it and its SUM counts the starred foals; "note" holds
+// the player's note, line breaks and all. With a profile, a last column "score" holds each
+// foal's (nothing for a foal without one).
 void writeCsv(std::ostream& out, const Roster& roster);
 
 }  // namespace foalix::savedata

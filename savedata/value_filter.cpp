@@ -1,5 +1,7 @@
 #include "savedata/value_filter.h"
 
+#include "savedata/note_tags.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -145,6 +147,8 @@ std::variant<ValueFilter, FilterError> ValueFilter::parse(
                 filter.onlyNew_ = true;
             } else if (sameIgnoringAsciiCase(word, "starred") || word == "★") {
                 filter.onlyStarred_ = true;
+            } else if (word.size() > 1 && word.front() == '#') {
+                filter.tags_.emplace_back(word.substr(1));
             } else {
                 filter.nameWords_.emplace_back(typed);
             }
@@ -241,6 +245,10 @@ bool ValueFilter::valuesMatch(const HorseEntry& entry, const FoalFacts& facts) c
     if ((onlyNew_ && !facts.isNew) || (onlyStarred_ && !facts.starred)) {
         return false;
     }
+    if (!std::ranges::all_of(tags_,
+                             [&](const std::string& tag) { return hasTag(facts.note, tag); })) {
+        return false;
+    }
     return std::ranges::all_of(conditions_, [&](const Condition& condition) {
         if (condition.field == nullptr) {
             return facts.score.has_value() &&
@@ -251,12 +259,15 @@ bool ValueFilter::valuesMatch(const HorseEntry& entry, const FoalFacts& facts) c
 }
 
 bool ValueFilter::matches(const HorseEntry& entry, const FoalFacts& facts) const {
-    const auto nameHolds = [&entry](const std::string& word) {
-        return std::search(entry.name.begin(), entry.name.end(), word.begin(), word.end(),
-                           [](char a, char b) { return lowerAscii(a) == lowerAscii(b); }) !=
-               entry.name.end();
+    const auto holds = [](std::string_view text, const std::string& word) {
+        return std::search(text.begin(), text.end(), word.begin(), word.end(), [](char a, char b) {
+                   return lowerAscii(a) == lowerAscii(b);
+               }) != text.end();
     };
-    return valuesMatch(entry, facts) && std::ranges::all_of(nameWords_, nameHolds);
+    return valuesMatch(entry, facts) &&
+           std::ranges::all_of(nameWords_, [&](const std::string& word) {
+               return holds(entry.name, word) || holds(facts.note, word);
+           });
 }
 
 }  // namespace foalix::savedata

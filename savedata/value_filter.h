@@ -16,7 +16,10 @@
 // without a score passes no score condition.
 // The words "new" (or 新), the foals new since the slot's previous read, and "starred" (or
 // ★), the foals the player starred, any case.
-// Any other word is name text: the foal's name holds it, ASCII letters in any case.
+// A word "#tag" (a full-width ＃ too) lists the foals whose note holds that tag (see
+// note_tags.h).
+// Any other word is name text: the foal's name or its note holds it, ASCII letters in any
+// case.
 // A text that does not parse filters nothing: parse gives the error instead, for the
 // caller to show while it keeps every row.
 #pragma once
@@ -63,11 +66,13 @@ struct FilterError {
 std::string englishText(const FilterError& error);
 
 // What a filter knows of a foal besides its values: its score under the profile in use (none
-// without one), whether it is new since the slot's previous read, whether it is starred.
+// without one), whether it is new since the slot's previous read, whether it is starred, the
+// player's note on it.
 struct FoalFacts {
     std::optional<int> score;
     bool isNew = false;
     bool starred = false;
+    std::string_view note;
 };
 
 class ValueFilter {
@@ -83,7 +88,7 @@ class ValueFilter {
         std::string_view text, const Captions& captions = {},
         const std::vector<std::string>& scoreNames = {});
 
-    // True when every condition holds for `entry` and its name holds every name word.
+    // True when every condition holds for `entry` and its name or note holds every name word.
     // A text not on its field's scale (no decoder gives one) passes != conditions only.
     bool matches(const HorseEntry& entry, const FoalFacts& facts = {}) const;
     // The conditions alone, and the name words, for a caller that matches names its own
@@ -109,6 +114,7 @@ class ValueFilter {
 
     std::vector<Condition> conditions_;
     std::vector<std::string> nameWords_;
+    std::vector<std::string> tags_;
     bool onlyNew_ = false;
     bool onlyStarred_ = false;
 };

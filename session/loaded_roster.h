@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -34,11 +35,20 @@ struct LoadedRoster {
     // The records of the foals the player starred (the record still holding the name
     // starred), as the history keeps them.
     std::set<int> starred;
+    // The player's notes, by record (the record still holding the name noted), as the
+    // history keeps them.
+    std::map<int, std::string> notes;
     // Per field of kHorseFields, the rank marked as the best of the listed foals (0: none).
     std::array<int, savedata::kHorseFields.size()> standouts{};
 
     int standout(const savedata::HorseField& field) const {
         return standouts.at(static_cast<std::size_t>(&field - savedata::kHorseFields.data()));
+    }
+
+    // The player's note on the foal of `record`, or an empty text.
+    std::string noteOn(int record) const {
+        const auto found = notes.find(record);
+        return found == notes.end() ? std::string() : found->second;
     }
 
     bool lists(int record) const {

@@ -15,13 +15,34 @@ void RosterModel::setRoster(std::shared_ptr<const LoadedRoster> roster) {
     endResetModel();
 }
 
-void RosterModel::setStars(std::shared_ptr<const LoadedRoster> roster) {
+void RosterModel::setMarks(std::shared_ptr<const LoadedRoster> roster) {
     roster_ = std::move(roster);
     if (rowCount() > 0) {
-        emit dataChanged(
-            index(0, 0), index(rowCount() - 1, columnCount() - 1),
-            {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole, RankRole, StarredRole});
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::DisplayRole, Qt::EditRole, Qt::ToolTipRole, Qt::AccessibleTextRole,
+                          RankRole, StarredRole, PlayerNoteRole});
     }
+}
+
+void RosterModel::setNotesEditable(bool editable) {
+    notesEditable_ = editable;
+}
+
+Qt::ItemFlags RosterModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.column() == kNoteColumn && notesEditable_) {
+        flags |= Qt::ItemIsEditable;
+    }
+    return flags;
+}
+
+bool RosterModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || index.column() != kNoteColumn || !notesEditable_ ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return false;
+    }
+    emit noteWritten(recordAt(index.row()), value.toString());
+    return true;
 }
 
 void RosterModel::setMarkingBest(bool on) {
@@ -73,7 +94,7 @@ int RosterModel::rowCount(const QModelIndex& parent) const {
 }
 
 int RosterModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kScoreColumn + 1;
+    return parent.isValid() ? 0 : kNoteColumn + 1;
 }
 
 QVariant RosterModel::data(const QModelIndex& index, int role) const {
@@ -98,6 +119,12 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const {
     }
     if (column == kScoreColumn) {
         return scoreCell(record, role);
+    }
+    if (role == PlayerNoteRole) {
+        return noteOf(record);
+    }
+    if (column == kNoteColumn) {
+        return noteCell(record, role);
     }
     const savedata::HorseField* field = fieldAt(column);
     // The cell's text as stored; made into a QString only for the roles that show it.
@@ -173,6 +200,32 @@ QVariant RosterModel::scoreCell(int record, int role) const {
     }
 }
 
+QString RosterModel::noteOf(int record) const {
+    return QString::fromStdString(roster_->noteOn(record));
+}
+
+// The note on one line in its cell (its lines apart by " / "), whole in its tooltip and
+// where it is written; noted foals sort above the rest.
+QVariant RosterModel::noteCell(int record, int role) const {
+    const QString note = noteOf(record);
+    switch (role) {
+        case Qt::DisplayRole:
+            return QString(note).replace("\r\n", "\n").replace('\n', " / ");
+        case Qt::EditRole:
+            return note;
+        case Qt::ToolTipRole:
+            return note.isEmpty() ? QVariant() : QVariant(note);
+        case RecordRole:
+            return record;
+        case RankRole:
+            return note.isEmpty() ? 0 : 1;
+        case Qt::AccessibleTextRole:
+            return note.isEmpty() ? QVariant(tr("no note")) : QVariant();
+        default:
+            return {};
+    }
+}
+
 void RosterModel::setProfile(const savedata::ScoreProfile* profile) {
     profile_ = profile;
     emit headerDataChanged(Qt::Horizontal, kScoreColumn, kScoreColumn);
@@ -213,9 +266,9 @@ QVariant RosterModel::headerData(int section, Qt::Orientation orientation, int r
     switch (role) {
         case Qt::InitialSortOrderRole:
             // A first click on a header: grades best first (S down to D), starred foals
-            // first, the best scores first, the rest ascending.
+            // first, the best scores first, noted foals first, the rest ascending.
             return (field != nullptr && field->scale.graded) || section == kStarColumn ||
-                           section == kScoreColumn
+                           section == kScoreColumn || section == kNoteColumn
                        ? Qt::DescendingOrder
                        : Qt::AscendingOrder;
         case Qt::DisplayRole:
@@ -223,12 +276,16 @@ QVariant RosterModel::headerData(int section, Qt::Orientation orientation, int r
                                : section == kNumberColumn ? "row"
                                : section == kStarColumn   ? "starred"
                                : section == kScoreColumn  ? "score"
+                               : section == kNoteColumn   ? "note"
                                                           : "name");
         case Qt::ToolTipRole:
             return field != nullptr ? QCoreApplication::translate("HorseField", field->meaning)
                    : section == kStarColumn  ? tr("Starred: the foals to keep (Space stars them)")
                    : section == kScoreColumn ? scoreMeaning(profile_)
-                                             : QVariant();
+                   : section == kNoteColumn
+                       ? tr("Your note on the foal; its #words are tags the filter finds (F2 "
+                            "writes it, Shift+Enter starts a new line)")
+                       : QVariant();
         default:
             return QAbstractTableModel::headerData(section, orientation, role);
     }
@@ -242,6 +299,7 @@ QString RosterModel::columnTitle(std::string_view key) {
            : key == "name"    ? tr("馬名")
            : key == "starred" ? QStringLiteral("★")
            : key == "score"   ? tr(kScoreTitle)
+           : key == "note"    ? tr("備註")
                               : tr("Change");
 }
 

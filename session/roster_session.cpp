@@ -57,6 +57,8 @@ RosterSession::RosterSession(platform::Platform& platform, const QString& histor
     if (!historyFolder.isEmpty()) {
         history_ = std::make_unique<history::History>(historyFile_.toStdString());
     }
+    model_->setNotesEditable(history_ != nullptr);
+    connect(model_, &RosterModel::noteWritten, this, &RosterSession::setNote);
     waitingReads_.setInterval(kWaitingRetryMs);
     connect(&waitingReads_, &QTimer::timeout, this, &RosterSession::keepWaitingReads);
     // Each choice takes effect however it was made: turned on, following reads at once.
@@ -159,7 +161,7 @@ bool RosterSession::load(const Request& request, bool quiet, bool asNewRead) {
     roster->listed = inListOrder(roster->table, result.listedRows);
     roster->total = result.total;
     markStandouts(*roster);
-    readStars(*roster);
+    readMarks(*roster);
     roster->encoding = result.encoding;
     // The very bytes decoded and the time of the file they came from, not a later look.
     roster->fileTime = result.contents.modified;

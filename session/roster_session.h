@@ -160,6 +160,12 @@ class RosterSession : public QObject {
     // What cannot be kept is said as a notice and stays as it was.
     void toggleStars(const std::vector<int>& records);
     bool keepsStars() const { return history_ != nullptr; }
+    // Keeps `text` as the player's note on the foal of `record` (a used record of the last
+    // load); an empty text, or one of blanks, removes it. Kept in the history, as stars are:
+    // false, said as a notice, when it cannot be, or without a history.
+    bool setNote(int record, const QString& text);
+    // The note on the foal of `record` in the last load, or an empty text.
+    QString noteOn(int record) const;
 
     // The last few failures, oldest first, each after its local time.
     const std::deque<QString>& recentFailures() const { return recentFailures_; }
@@ -177,6 +183,8 @@ class RosterSession : public QObject {
     void historyChanged();
     // Foals were starred or unstarred: the roster is the last load's with its new stars.
     void starsChanged();
+    // A note was written or removed: the roster is the last load's with its new notes.
+    void notesChanged();
     // Other foals compared, or the same ones after a load or under another profile.
     void comparisonChanged();
     // The foals are scored by another profile, or by other weights.
@@ -193,8 +201,8 @@ class RosterSession : public QObject {
     // Keeps the read in the history and works out what changed since the slot's previous
     // kept read.
     void keep(LoadedRoster& roster);
-    // The stars of the roster's slot that its records still hold.
-    void readStars(LoadedRoster& roster);
+    // The stars and notes of the roster's slot that its records still hold.
+    void readMarks(LoadedRoster& roster);
     void keepWaitingReads();
     // Scores by the profile the settings name, or Balanced.
     void scoreByProfile();

@@ -49,7 +49,8 @@ std::string RosterSession::csvOf(const std::vector<int>& records) const {
                                  records,
                                  roster_ ? &roster_->table : &empty,
                                  roster_ ? roster_->starred : std::set<int>(),
-                                 &profile_};
+                                 &profile_,
+                                 roster_ ? roster_->notes : std::map<int, std::string>()};
     std::ostringstream csv;
     savedata::writeCsv(csv, shown);
     return csv.str();

@@ -41,13 +41,41 @@ void RosterSession::keepWaitingReads() {
     }
 }
 
-void RosterSession::readStars(LoadedRoster& roster) {
+void RosterSession::readMarks(LoadedRoster& roster) {
     if (!history_) {
         return;
     }
     roster.starred = history::starredAmong(history_->stars(roster.saveFolder, roster.slot),
                                            roster.table, roster.used);
+    roster.notes = history::notesAmong(history_->notes(roster.saveFolder, roster.slot),
+                                       roster.table, roster.used);
     showHistoryNotice();
+}
+
+bool RosterSession::setNote(int record, const QString& text) {
+    if (!history_ || !roster_ || roster_->heldBy(record) == nullptr) {
+        return false;
+    }
+    const std::string written = text.toStdString();
+    if (!history_->note(roster_->saveFolder, roster_->slot, record, roster_->heldBy(record)->name,
+                        written, QDateTime::currentSecsSinceEpoch())) {
+        showHistoryNotice();
+        return false;
+    }
+    auto next = std::make_shared<LoadedRoster>(*roster_);
+    if (text.trimmed().isEmpty()) {
+        next->notes.erase(record);
+    } else {
+        next->notes[record] = written;
+    }
+    roster_ = std::move(next);
+    model_->setMarks(roster_);
+    emit notesChanged();
+    return true;
+}
+
+QString RosterSession::noteOn(int record) const {
+    return roster_ ? QString::fromStdString(roster_->noteOn(record)) : QString();
 }
 
 void RosterSession::toggleStars(const std::vector<int>& records) {
@@ -77,7 +105,7 @@ void RosterSession::toggleStars(const std::vector<int>& records) {
     }
     showHistoryNotice();
     roster_ = std::move(next);
-    model_->setStars(roster_);
+    model_->setMarks(roster_);
     emit starsChanged();
 }
 

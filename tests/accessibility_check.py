@@ -36,12 +36,13 @@ def mark_best(foals, caption, scores=False):
         foal[caption] += ", best" if foal[caption] == best else ""
 
 
-# The best of the roster marked; the last column says whether the foal is starred (none
-# is in this history).
+# The best of the roster marked; the last columns say whether the foal is starred and what
+# the player noted (none is in this history).
 for caption in header[2:]:
     mark_best(expected, caption)
 for foal in expected:
     foal["★"] = "not starred"
+    foal["備註"] = "no note"
 failures = []
 
 
@@ -130,7 +131,7 @@ if "A best" not in descriptions.get("ＳＰ", ""):
 
 grid = wait_for(lambda: find(table_window, pyatspi.ROLE_TABLE, "Roster Table"), "the table")
 table = grid.queryTable()
-expect("columns", table.nColumns, len(header) + 1)
+expect("columns", table.nColumns, len(header) + 2)
 captions = [table.getColumnDescription(column).strip() for column in range(table.nColumns)]
 shown = [
     {captions[column]: table.getAccessibleAt(row, column).name for column in range(table.nColumns)}

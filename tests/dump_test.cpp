@@ -10,7 +10,7 @@
 
 #include "cli/console_output.h"
 #include "cli/dump_command.h"
-#include "cli/stars_command.h"
+#include "cli/kept_history.h"
 #include "history/history.h"
 #include "savedata/format.h"
 #include "tests/dump_runner.h"
@@ -113,18 +113,18 @@ TEST_F(DumpTest, OutputForms) {
              R"(,"total":"1頭","count":1,"foals":[{"row":2,"name":"ミドリ","Grade":"S",)"
              R"("SP":"A","ST":"A","Age":"1","Strong":"C","Win":"C","When":"遲","Burst":"A",)"
              R"("Grass":"A","Mud":"A","Sex":"牝","Mind":"D","Temper":"荒","Brian":"A",)"
-             R"("starred":false}]})"},
+             R"("starred":false,"note":null,"tags":[]}]})"},
         {{"--format", "csv", "--ages", "2", "--file", file_},
          "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian,"
-         "starred\r\n"
-         "6,\"'=\"\"\t\x1F\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D,\r\n"
-         "5,アオ〆,D,D,C,2,B,C,早,C,C,A,牡,C,普,B,\r\n"
-         "total,2頭,,,,,,,,,,,,,,,\r\n"},
+         "starred,note\r\n"
+         "6,\"'=\"\"\t\x1F\",D,D,D,-,D,C,早,C,C,C,牡,D,激,D,,\r\n"
+         "5,アオ〆,D,D,C,2,B,C,早,C,C,A,牡,C,普,B,,\r\n"
+         "total,2頭,,,,,,,,,,,,,,,,\r\n"},
         {{"--format", "csv", "--where", "Sex=牝 SP>=A", "--file", file_},
          "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian,"
-         "starred\r\n"
-         "2,ミドリ,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A,\r\n"
-         "total,1頭,,,,,,,,,,,,,,,\r\n"},
+         "starred,note\r\n"
+         "2,ミドリ,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A,,\r\n"
+         "total,1頭,,,,,,,,,,,,,,,,\r\n"},
         {{dir_.str(), "3"},
          "No.  馬名      素質  ＳＰ  ＳＴ  年齡  体力  根性  成長  瞬發  芝適  沙適  性別  精神  "
          "氣性  賢　\n"
@@ -144,13 +144,14 @@ TEST_F(DumpTest, OutputForms) {
     }
 }
 
-// The window's stars, its history only read: a foal is starred when its slot's record holds
-// the starred name (never for --file); a foal starred again keeps its first time, a record
-// can hold stars for two names, an unstarred foal and a cleared history's reads go, and
-// `stars` lists them all, in local time as text. A history that is not there or damaged
-// stars nothing and is left as it was; one that cannot be read is said on stderr, and
-// fails `stars` and a dump given it; a folder written another way is the same folder.
-TEST_F(DumpTest, StarsOfTheWindowsHistory) {
+// The window's stars and notes, its history only read: a foal is starred when its slot's
+// record holds the starred name (never for --file); a foal starred again keeps its first
+// time, a record can hold stars for two names, an unstarred foal and a cleared history's
+// reads go, and `stars` lists them all, in local time as text. A note is the foal's on the
+// same rule: in CSV and JSON (its tags too), found by --where, listed by `notes`. A history that is
+// not there or damaged stars nothing and is left as it was; one that cannot be read is said on
+// stderr, and fails `stars` and a dump given it; a folder written another way is the same folder.
+TEST_F(DumpTest, StarsAndNotesOfTheWindowsHistory) {
     const std::string folder = dir_.str();
     const std::string kept =
         (dir_.path() / ".local/share/foalix" / history::kHistoryFileName).string();
@@ -162,6 +163,11 @@ TEST_F(DumpTest, StarsOfTheWindowsHistory) {
         {3, 6, odd, false, at}};
     for (const auto& [slot, record, name, on, time] : stars) {
         EXPECT_TRUE(history::History(kept).star(folder, slot, record, name, on, time));
+    }
+    const std::vector<std::tuple<int, std::string, std::string>> notes{
+        {5, "アオ〆", "=1 #keep sire line\n#Fast"}, {2, "別名", "#keep gone"}, {6, odd, "#other"}};
+    for (const auto& [record, name, text] : notes) {
+        EXPECT_TRUE(history::History(kept).note(folder, 3, record, name, text, at));
     }
     EXPECT_TRUE(history::History(kept).clear());
     const std::string damaged = folder + "/damaged";
@@ -176,9 +182,9 @@ TEST_F(DumpTest, StarsOfTheWindowsHistory) {
     // then its foals' stars in order, ★ or ☆) and what stderr says.
     const std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>> runs{
         {{"--format", "json", "--history", kept, folder, "3"}, 0, "}]}☆★☆", ""},
-        {{"--format", "csv", "--history", kept, folder, "3"}, 0, ",B,1\r\n2,ミドリ", ""},
+        {{"--format", "csv", "--history", kept, folder, "3"}, 0, ",B,1,\"'=1 #keep", ""},
 #ifndef _WIN32  // the window's own history, in ~/.local/share when XDG_DATA_HOME is unset
-        {{"--format", "csv", folder, "3"}, 0, "普,B,1\r\n", ""},
+        {{"--format", "csv", folder, "3"}, 0, "普,B,1,\"'=1", ""},
 #endif
         {{"--format", "json", "--history", kept, "--file", file_}, 0, "}]}☆☆☆", ""},
         {{"--format", "json", "--history", folder + "/none", folder, "3"}, 0, "}]}☆☆☆", ""},
@@ -193,6 +199,26 @@ TEST_F(DumpTest, StarsOfTheWindowsHistory) {
         {{"stars", "--format", "json", "--history", kept}, 0, R"(,"starred_at":1766032400}]})", ""},
         {{"stars", "--history", kept}, 0, "別名      2025-12-18T13:33:20\n", ""},
         {{"stars", "--history", damaged}, 4, "", unreadable},
+        {{"--format", "json", "--where", "#keep", "--history", kept, folder, "3"},
+         0,
+         R"("starred":true,"note":"=1 #keep sire line\n#Fast","tags":["keep","Fast"]}]})",
+         ""},
+        {{"--format", "csv", "--where", "sire", "--history", kept, folder, "3"},
+         0,
+         ",B,1,\"'=1 #keep sire line\n#Fast\"\r\ntotal,1頭",
+         ""},
+        {{"notes", "--format", "json", "--history", kept},
+         0,
+         R"({"save_folder":)" + nlohmann::json(folder).dump() +
+             R"(,"slot":3,"row":5,"name":"アオ〆","note":"=1 #keep sire line\n#Fast",)"
+             R"("tags":["keep","Fast"],"written_at":1766032400})",
+         ""},
+        {{"notes", "--history", kept}, 0, "=1 #keep sire line / #Fast  keep Fast  2025-12-18", ""},
+        {{"notes", "--format", "csv", "--history", kept},
+         0,
+         "save_folder,slot,row,name,note,tags,written_at\r\n",
+         ""},
+        {{"notes", "--history", damaged}, 4, "", unreadable},
     };
     for (const auto& [args, status, excerpt, error] : runs) {
         const DumpRun run = dump(args);
@@ -231,16 +257,16 @@ TEST_F(DumpTest, ScoresAndTheOverview) {
         << "[Score]\nProfile=Grades\nProfiles=\"R3JhZGU9MQlHcmFkZXMKU1A9MQlzdGF5ZXIK\"\n";
     const std::string error = "Run with --help for more information.\n";
     std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>> runs{
-        {{"--profile", "balanced", "--format", "csv"}, 0, "starred,score\r\n6,", ""},
-        {{"--profile", "Balanced", "--format", "csv"}, 0, ",荒,A,,73\r\n", ""},
+        {{"--profile", "balanced", "--format", "csv"}, 0, "starred,note,score\r\n6,", ""},
+        {{"--profile", "Balanced", "--format", "csv"}, 0, ",荒,A,,,73\r\n", ""},
         {{"--weights", "SP=3,ST=2,Burst=1", "--sort", "score", "--format", "csv"},
          0,
-         "score\r\n2,ミドリ,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A,,100\r\n5,",
+         "score\r\n2,ミドリ,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A,,,100\r\n5,",
          ""},
         {{"--weights", "ＳＰ=3,ST=2,瞬發=1", "--format", "json"}, 0, "\"score\":11}", ""},
         {{"--where", "score>=50", "--format", "json"}, 0, "\"count\":1,", ""},
         {{"--where", "評分<50"}, 0, "アオ〆", ""},
-        {{"--format", "csv"}, 0, "Brian,starred\r\n", ""},  // no profile: no score
+        {{"--format", "csv"}, 0, "Brian,starred,note\r\n", ""},  // no profile: no score
         {{"--sort", "score", "--format", "csv"}, 0, "score\r\n2,ミドリ", ""},  // by Balanced
         {{"--weights", "Spd=1"}, 64, "", "--weights: 'Spd=1': no graded field 'Spd';"},
         {{"--weights", "SP=11"}, 64, "", "--weights: 'SP=11': the weight of SP is a whole"},

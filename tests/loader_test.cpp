@@ -53,21 +53,28 @@ TEST(LoadHorses, EveryUsedRecordFollowedToItsValues) {
     image.resize(657226 + 3).put(657226, std::array<Byte, 3>{0x50, 0x30, 0x18});
     const Loaded loaded = load(image);
     // The listed foals through the CSV writer: record, name, the fourteen values, then 1 for
-    // a starred foal (record 5, starred, is not listed); a name with a comma, a quote
-    // (doubled), CR or LF quoted (records 4, 6, 7, 40).
+    // a starred foal (record 5, starred, is not listed), then the note (a formula kept as
+    // text, a line break quoted); a name with a comma, a quote (doubled), CR or LF quoted
+    // (records 4, 6, 7, 40).
     std::ostringstream csv;
-    writeCsv(csv, {"", loaded.result.total, loaded.result.listedRows, &loaded.table, {2, 5}});
-    EXPECT_EQ(
-        csv.str(),
-        "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian,starred\r\n"
-        "1,サクラ,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A,\r\n"
-        "2,モミジ,D,D,C,2,B,C,早,C,C,A,牡,C,普,B,1\r\n"
-        "3,,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A,\r\n"
-        "4,\",\",D,D,C,2,B,C,早,C,C,A,牡,C,普,B,\r\n"
-        "6,\"\"\"\",S,A,A,1,C,C,遲,A,A,A,牡,D,荒,A,\r\n"
-        "7,\"\r\",S,A,A,-,D,C,早,C,C,C,牝,D,激,D,\r\n"
-        "40,\"\n\",D,D,C,2,B,C,早,C,C,A,牡,C,普,B,\r\n"
-        "total,7頭,,,,,,,,,,,,,,,\r\n");
+    writeCsv(csv, {"",
+                   loaded.result.total,
+                   loaded.result.listedRows,
+                   &loaded.table,
+                   {2, 5},
+                   nullptr,
+                   {{1, "=1+1 #keep\nsire"}, {5, "unlisted"}}});
+    EXPECT_EQ(csv.str(),
+              "row,name,Grade,SP,ST,Age,Strong,Win,When,Burst,Grass,Mud,Sex,Mind,Temper,Brian,"
+              "starred,note\r\n"
+              "1,サクラ,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A,,\"'=1+1 #keep\nsire\"\r\n"
+              "2,モミジ,D,D,C,2,B,C,早,C,C,A,牡,C,普,B,1,\r\n"
+              "3,,S,A,A,1,C,C,遲,A,A,A,牝,D,荒,A,,\r\n"
+              "4,\",\",D,D,C,2,B,C,早,C,C,A,牡,C,普,B,,\r\n"
+              "6,\"\"\"\",S,A,A,1,C,C,遲,A,A,A,牡,D,荒,A,,\r\n"
+              "7,\"\r\",S,A,A,-,D,C,早,C,C,C,牝,D,激,D,,\r\n"
+              "40,\"\n\",D,D,C,2,B,C,早,C,C,A,牡,C,普,B,,\r\n"
+              "total,7頭,,,,,,,,,,,,,,,,\r\n");
     EXPECT_TRUE(loaded.table.row(5) == HorseEntry{});  // the unused record stays empty
     // The age boxes decide the list only: "1" goes by the first, any other age by the
     // second, a greyed box is not ticked, and every used row is filled either way.

@@ -29,13 +29,15 @@ HorseEntry foal(const char* name, const char* grade, const char* sp, const char*
 // or the error it gives. Values compare on their own scales (the grade on D C B A S, speed
 // on D C B A, the aptitudes on C B A, growth on 早 普 遲 晚, age on 1 2 -); keys and ASCII
 // letters in any case; the window's captions as given; the score and whether a foal is new
-// or starred as the caller knows them (the foals score 80, 50 and none; the second is new,
-// the third starred).
+// or starred, and its note, as the caller knows them (the foals score 80, 50 and none; the
+// second is new, the third starred; the first and the third have notes with tags).
 TEST(ValueFilter, WhichFoalsATextLetsThrough) {
     const HorseEntry foals[] = {foal("ミドリ", "S", "A", "A", "遲", "1", "牝", "A"),
                                 foal("Aozora", "B", "A", "C", "早", "2", "牡", "B"),
                                 foal("Kaze", "A", "B", "A", "普", "-", "牝", "D")};
-    const FoalFacts facts[] = {{80, false, false}, {50, true, false}, {std::nullopt, false, true}};
+    const FoalFacts facts[] = {{80, false, false, "#keep sire line"},
+                               {50, true, false, ""},
+                               {std::nullopt, false, true, "#Keep #fast。turf"}};
     const ValueFilter::Captions captions{{"スピード", fieldByKey("SP")}};
     const std::vector<std::pair<const char*, std::string>> cases{
         {"", "111"},
@@ -57,6 +59,12 @@ TEST(ValueFilter, WhichFoalsATextLetsThrough) {
         {"score>101", "'score>101': '101' is no value of score; its values are 0 to 100"},
         {"new", "010"},
         {"★ kaze", "001"},
+        {"#keep", "101"},
+        {"#KEEP #fast", "001"},
+        {"＃keep SP>=A", "100"},
+        {"#sire", "000"},  // a word of the note, not a tag
+        {"sire", "100"},   // found in the note as in names
+        {"TURF", "001"},
         {"NEW starred", "000"},
         {"Sex=牝 kaze", "001"},
         {"a O", "010"},

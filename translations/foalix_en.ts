@@ -484,6 +484,18 @@
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>no note</source>
+        <translation>no note</translation>
+    </message>
+    <message>
+        <source>Your note on the foal; its #words are tags the filter finds (F2 writes it, Shift+Enter starts a new line)</source>
+        <translation>Your note on the foal; its #words are tags the filter finds (F2 writes it, Shift+Enter starts a new line)</translation>
+    </message>
+    <message>
+        <source>備註</source>
+        <translation>Note</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::ChangesLine</name>

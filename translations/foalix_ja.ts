@@ -481,6 +481,18 @@
         <source>, </source>
         <translation>、</translation>
     </message>
+    <message>
+        <source>no note</source>
+        <translation>メモなし</translation>
+    </message>
+    <message>
+        <source>Your note on the foal; its #words are tags the filter finds (F2 writes it, Shift+Enter starts a new line)</source>
+        <translation>この馬についてのメモ。#で始まる語はタグになり、絞り込みで探せます（F2 で書き込み、Shift+Enter で改行）</translation>
+    </message>
+    <message>
+        <source>備註</source>
+        <translation>メモ</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::ChangesLine</name>

@@ -481,6 +481,18 @@
         <source>, </source>
         <translation>、</translation>
     </message>
+    <message>
+        <source>no note</source>
+        <translation>無備註</translation>
+    </message>
+    <message>
+        <source>Your note on the foal; its #words are tags the filter finds (F2 writes it, Shift+Enter starts a new line)</source>
+        <translation>你對這匹馬的備註；以 # 開頭的詞是標籤，可用篩選找到（按 F2 編寫，Shift+Enter 換行）</translation>
+    </message>
+    <message>
+        <source>備註</source>
+        <translation>備註</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::ChangesLine</name>

@@ -124,12 +124,17 @@ bool RosterProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
     }
     const QModelIndex row = model->index(sourceRow, 0);
     const QVariant score = row.data(RosterModel::ScoreRole);
+    const QString note = row.data(RosterModel::PlayerNoteRole).toString();
+    const std::string noteText = note.toStdString();
     const savedata::FoalFacts facts{
         score.isValid() ? std::optional<int>(score.toInt()) : std::nullopt,
-        row.data(RosterModel::NewRole).toBool(), row.data(RosterModel::StarredRole).toBool()};
+        row.data(RosterModel::NewRole).toBool(), row.data(RosterModel::StarredRole).toBool(),
+        noteText};
+    // Name words are found in the name or the note, case blind in every script.
     return filter_.valuesMatch(entry, facts) &&
-           std::all_of(nameWords_.begin(), nameWords_.end(), [&name](const QString& word) {
-               return name.contains(word, Qt::CaseInsensitive);
+           std::all_of(nameWords_.begin(), nameWords_.end(), [&](const QString& word) {
+               return name.contains(word, Qt::CaseInsensitive) ||
+                      note.contains(word, Qt::CaseInsensitive);
            });
 }
 
