@@ -2,11 +2,13 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/backup_command.h"
 #include "cli/compare_command.h"
 #include "cli/dump_common.h"
 #include "cli/mark_commands.h"
 #include "cli/overview_command.h"
 #include "cli/roster_options.h"
+#include "cli/timeline_command.h"
 
 namespace foalix::cli {
 
@@ -41,6 +43,8 @@ constexpr const char* kFooter =
     "`foalix-dump compare --help` tells how to compare two slot files;\n"
     "`foalix-dump stars --help` how to list every star;\n"
     "`foalix-dump notes --help` how to list every note;\n"
+    "`foalix-dump timeline --help` how to follow a foal over every read;\n"
+    "`foalix-dump backup --help` how to copy the window's history;\n"
     "`foalix-dump overview --help` how to count the foals' values.";
 
 }  // namespace
@@ -54,6 +58,12 @@ int runDump(int argc, const char* const* argv, std::ostream& out, std::ostream& 
     }
     if (argc > 1 && std::string(argv[1]) == "notes") {
         return runNotes(argc - 1, argv + 1, out, err);
+    }
+    if (argc > 1 && std::string(argv[1]) == "timeline") {
+        return runTimeline(argc - 1, argv + 1, out, err);
+    }
+    if (argc > 1 && std::string(argv[1]) == "backup") {
+        return runBackup(argc - 1, argv + 1, out, err);
     }
     if (argc > 1 && std::string(argv[1]) == "overview") {
         return runOverview(argc - 1, argv + 1, out, err);

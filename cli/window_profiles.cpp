@@ -43,10 +43,12 @@ std::string registryValue(const wchar_t* key, const wchar_t* name) {
 }
 #endif
 
-// The base64 text the window keeps.
-std::string keptProfiles() {
+// The window's setting `key` of `section`, as Qt keeps it (ASCII names).
+std::string windowSetting(std::string_view section, std::string_view key) {
 #ifdef _WIN32
-    return registryValue(L"Software\\Foalix RK5\\Score", L"Profiles");
+    const std::wstring path =
+        L"Software\\Foalix RK5\\" + std::wstring(section.begin(), section.end());
+    return registryValue(path.c_str(), std::wstring(key.begin(), key.end()).c_str());
 #else
     const char* config = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
@@ -55,11 +57,23 @@ std::string keptProfiles() {
                                    : std::string(home != nullptr ? home : "") + "/.config";
     std::ifstream file(folder + "/Foalix RK5.conf", std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(file)), {});
-    return iniValue(text, "Score", "Profiles");
+    return iniValue(text, section, key);
 #endif
 }
 
 }  // namespace
+
+std::string windowSaveFolder() {
+    std::string folder = windowSetting("Setting", "RK5Path");
+#ifndef _WIN32
+    // Qt's INI file doubles a backslash.
+    for (std::size_t at = folder.find("\\\\"); at != std::string::npos;
+         at = folder.find("\\\\", at + 1)) {
+        folder.erase(at, 1);
+    }
+#endif
+    return folder;
+}
 
 std::string iniValue(std::string_view text, std::string_view section, std::string_view key) {
     bool inSection = false;
@@ -107,7 +121,7 @@ std::string fromBase64(std::string_view base64) {
 }
 
 std::vector<savedata::ScoreProfile> windowProfiles() {
-    return savedata::profilesFromText(fromBase64(keptProfiles()));
+    return savedata::profilesFromText(fromBase64(windowSetting("Score", "Profiles")));
 }
 
 }  // namespace foalix::cli

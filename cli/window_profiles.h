@@ -1,5 +1,5 @@
-// The score profiles the Foalix window keeps, read by foalix-dump from the window's
-// settings store (never written): on Linux the [Score] section's Profiles entry of
+// The score profiles and the save folder the Foalix window keeps, read by foalix-dump from the
+// window's settings store (never written): on Linux the [Score] section's Profiles entry of
 // $XDG_CONFIG_HOME/Foalix RK5.conf (by default ~/.config), on Windows the value Profiles of
 // HKEY_CURRENT_USER\Software\Foalix RK5\Score. Either holds the profiles as savedata's
 // profilesText, in base64.
@@ -15,6 +15,9 @@ namespace foalix::cli {
 
 // The window's own profiles; none when it keeps none or its store cannot be read.
 std::vector<savedata::ScoreProfile> windowProfiles();
+// The save folder the window reads (the [Setting] section's RK5Path); empty when it keeps
+// none.
+std::string windowSaveFolder();
 
 // The bytes `base64` encodes (RFC 4648, with or without its padding); what does not decode
 // ends the bytes.

@@ -26,7 +26,7 @@ Timeline timelineAmong(int record, const std::string& name, const RecordReads& n
 RecordReads recordReads(Connection& db, const std::string& saveFolder, int slot, int record) {
     std::string columns;
     for (const FoalColumn& column : kFoalColumns) {
-        columns += std::string(", foals.") + column.name;
+        columns += std::string(", foals.\"") + column.name + "\"";  // "When" is SQL's
     }
     Statement select(db,
                      "SELECT reads.id, reads.read_at, (SELECT count(*) FROM foals AS counted "

@@ -30,6 +30,18 @@ const HorseEntry* entryOf(const Foals& foals, int record) {
     return found == foals.end() ? nullptr : &found->second;
 }
 
+const char* trendMark(Trend trend) {
+    switch (trend) {
+        case Trend::Better:
+            return "▲";
+        case Trend::Worse:
+            return "▼";
+        case Trend::Neither:
+            break;
+    }
+    return "◆";
+}
+
 Trend trendOf(const HorseField& field, const std::string& old, const std::string& now) {
     const int before = field.scale.rank(old);
     const int after = field.scale.rank(now);

@@ -32,6 +32,8 @@ const HorseEntry* entryOf(const Foals& foals, int record);
 enum class Trend { Better, Worse, Neither };
 
 Trend trendOf(const HorseField& field, const std::string& old, const std::string& now);
+// The mark of a value that moved, in UTF-8: ▲ better, ▼ worse, ◆ only different.
+const char* trendMark(Trend trend);
 
 struct ValueChange {
     int row;

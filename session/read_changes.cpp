@@ -47,11 +47,11 @@ QString markText(Mark mark) {
         case Mark::New:
             return QStringLiteral("新");
         case Mark::Better:
-            return QStringLiteral("▲");
+            return QString::fromUtf8(savedata::trendMark(Trend::Better));
         case Mark::Worse:
-            return QStringLiteral("▼");
+            return QString::fromUtf8(savedata::trendMark(Trend::Worse));
         case Mark::Changed:
-            return QStringLiteral("◆");
+            return QString::fromUtf8(savedata::trendMark(Trend::Neither));
         case Mark::None:
             break;
     }

@@ -313,6 +313,58 @@ TEST_F(DumpTest, ScoresAndTheOverview) {
     }
 }
 
+// A foal's story from the window's history, oldest first, its moves marked in text; the
+// folder the window reads when none is given; a record without a foal, or past 40, refused.
+// A backup holds every read and never replaces a file that is there.
+TEST_F(DumpTest, TimelineAndBackupOfTheWindowsHistory) {
+    const std::string folder = dir_.str();
+    const std::string kept = (dir_.path() / "history.sqlite3").string();
+    {
+        history::History history(kept);
+        savedata::HorseEntry foal;
+        foal.name = "アオ〆";
+        for (const auto& [at, grade] : {std::pair(1001, "D"), {1002, "C"}, {1003, "B"}}) {
+            foal.Grade = grade;
+            foal.SP = at == 1003 ? "D" : "C";
+            history.keep({folder, 3, at, at, "x"}, {{5, foal}});
+        }
+    }
+    const ScopedVariable config("XDG_CONFIG_HOME", folder);
+    std::ofstream(dir_.path() / "Foalix RK5.conf") << "[Setting]\nRK5Path=" << folder << "\n";
+    const ScopedVariable zone("TZ", "UTC0");
+    const std::string copy = (dir_.path() / "copy.sqlite3").string();
+    std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>> runs{
+        {{"timeline", folder, "3", "5", "--format", "json"},
+         0,
+         R"({"record":5,"name":"アオ〆","reads":[{"read_at":1001,"values":{"Grade":"D","SP":"C",)",
+         ""},
+        {{"timeline", folder, "3", "5", "--format", "csv"}, 0, "read_at,Grade,SP,ST,Age,", ""},
+        {{"timeline", folder, "3", "5"}, 0, "1970-01-01T00:16:43  B▲    D▼", ""},
+        {{"timeline", folder, "3", "6"},
+         2,
+         "",
+         "record 6 of slot 3 of " + folder + " holds no foal"},
+        {{"timeline", "3", "41"}, 64, "", "RECORD: '41' is not a whole number from 1 to 40"},
+        {{"backup", copy}, 0, "Backed up", ""},
+        {{"backup", copy}, 4, "", copy + ": is there already; nothing was written"},
+    };
+#ifndef _WIN32  // on Windows the window's settings are in the registry
+    runs.push_back({{"timeline", "3", "5", "--format", "csv"}, 0, "\r\n1003,B,D,", ""});
+#endif
+    for (auto [args, status, excerpt, error] : runs) {
+        args.insert(args.end(), {"--history", kept});
+        const DumpRun run = dump(args);
+        EXPECT_EQ(run.status, status) << ::testing::PrintToString(args) << run.err;
+        std::string shown = run.out;
+        if (status == 0 && std::ranges::count(args, "json") > 0) {
+            shown = nlohmann::ordered_json::parse(run.out).dump();
+        }
+        EXPECT_NE(shown.find(excerpt), std::string::npos) << shown;
+        EXPECT_NE(run.err.find(error), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(history::History(copy).reads(folder, 3).size(), 3u);
+}
+
 // foalix-dump compare: every used record of both files whatever its age, the foals
 // that arrived and left and the values that changed, and what the exit status says.
 TEST_F(DumpTest, CompareTwoSlotFiles) {

@@ -229,6 +229,45 @@ TEST(History, KeepsEachFoalsNoteApartFromTheReads) {
               "#keep\nbetter");
 }
 
+// A foal's story: the reads of its slot in which its record held it, oldest first; a read
+// with the record empty passed over (the foal away), one with another name ending it (another
+// foal before it); without a name, the foal of the newest read.
+TEST(History, TellsAFoalsStoryOverTheReadsItsRecordHeldIt) {
+    testing::TempDir dir;
+    History history((dir.path() / kHistoryFileName).string());
+    const auto held = [](const char* name, const char* grade) {
+        savedata::Foals foals = roster(grade);
+        foals.at(4).name = name;
+        return foals;
+    };
+    // Oldest first: another foal, then ハヤテ at D, C, away, B; a read of slot 2 between.
+    const std::vector<savedata::Foals> reads{held("カゼ", "S"),
+                                             held("ハヤテ", "D"),
+                                             held("ハヤテ", "C"),
+                                             {{7, held("x", "A").at(4)}},
+                                             held("ハヤテ", "B")};
+    std::int64_t at = 1000;
+    for (const savedata::Foals& foals : reads) {
+        history.keep(readOf(1, ++at), foals);
+        history.keep(readOf(2, ++at), held("ハヤテ", "A"));
+    }
+    const std::string folder = readOf(1, 0).saveFolder;
+    const auto story = [&](int slot, int record, const std::optional<std::string>& name) {
+        const Timeline timeline = history.timeline(folder, slot, record, name);
+        std::string told = timeline.name + ":";
+        for (const TimelineRead& read : timeline.reads) {
+            told += " " + std::to_string(read.read.readAt) + read.foal.Grade;
+        }
+        return told;
+    };
+    EXPECT_EQ(story(1, 4, std::nullopt), "ハヤテ: 1003D 1005C 1009B");
+    EXPECT_EQ(story(1, 4, "ハヤテ"), "ハヤテ: 1003D 1005C 1009B");
+    EXPECT_EQ(story(1, 4, "カゼ"), "カゼ:");                // the record holds another foal now
+    EXPECT_EQ(story(2, 4, std::nullopt), "ハヤテ: 1002A");  // the same values, kept once
+    EXPECT_EQ(story(1, 7, std::nullopt), ":");              // not in the newest read
+    EXPECT_EQ(story(3, 4, std::nullopt), ":");
+}
+
 // A backup taken while another program holds a write open is the history as committed; it
 // is taken back in place of a history with other reads, which is set aside, and every
 // read, star and note comes back with it.
