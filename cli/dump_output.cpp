@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "cli/text_width.h"
 #include "savedata/note_tags.h"
+#include "savedata/text_width.h"
 
 namespace foalix::cli {
 
@@ -51,13 +51,13 @@ void writeAligned(std::ostream& out, std::vector<std::vector<std::string>> lines
     std::vector<std::size_t> widths(lines.empty() ? 0 : lines.front().size(), 0);
     for (const auto& line : lines) {
         for (std::size_t i = 0; i < line.size() && i < widths.size(); ++i) {
-            widths[i] = std::max(widths[i], displayWidth(line[i]));
+            widths[i] = std::max(widths[i], savedata::displayWidth(line[i]));
         }
     }
     for (const auto& line : lines) {
         std::string text;
         for (std::size_t i = 0; i < line.size() && i < widths.size(); ++i) {
-            text += (i ? "  " : "") + padRight(line[i], widths[i]);
+            text += (i ? "  " : "") + savedata::padRight(line[i], widths[i]);
         }
         text.erase(text.find_last_not_of(' ') + 1);
         out << text << '\n';

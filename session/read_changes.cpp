@@ -11,6 +11,11 @@ using savedata::ValueChange;
 
 namespace {
 
+// What a value's mark says, with its old value.
+const char* noteOf(Trend trend);
+
+}  // namespace
+
 Mark markOf(Trend trend) {
     switch (trend) {
         case Trend::Better:
@@ -23,7 +28,12 @@ Mark markOf(Trend trend) {
     return Mark::Changed;
 }
 
-// What a value's mark says, with its old value.
+QString changeNote(Trend trend, const QString& was) {
+    return QCoreApplication::translate("ReadChanges", noteOf(trend)).arg(was);
+}
+
+namespace {
+
 const char* noteOf(Trend trend) {
     switch (trend) {
         case Trend::Better:
@@ -34,10 +44,6 @@ const char* noteOf(Trend trend) {
             break;
     }
     return QT_TRANSLATE_NOOP("ReadChanges", "◆ changed: was %1");
-}
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("ReadChanges", text);
 }
 
 }  // namespace
@@ -116,8 +122,7 @@ Mark ReadChanges::valueMark(int record, const savedata::HorseField& field) const
 
 QString ReadChanges::valueNote(int record, const savedata::HorseField& field) const {
     const ValueChange* found = change(record, field);
-    return found ? translated(noteOf(found->trend)).arg(QString::fromStdString(found->old))
-                 : QString();
+    return found ? changeNote(found->trend, QString::fromStdString(found->old)) : QString();
 }
 
 std::optional<ReadChanges::Summary> ReadChanges::summaryParts() const {

@@ -16,6 +16,9 @@ enum class Mark { None, New, Better, Worse, Changed };
 
 // The mark as a character: 新 ▲ ▼ ◆, or nothing.
 QString markText(Mark mark);
+// The mark of a value that moved `trend`'s way, and what it says ("▲ better: was C").
+Mark markOf(savedata::Trend trend);
+QString changeNote(savedata::Trend trend, const QString& was);
 
 class ReadChanges {
   public:

@@ -166,6 +166,16 @@ class RosterSession : public QObject {
     bool setNote(int record, const QString& text);
     // The note on the foal of `record` in the last load, or an empty text.
     QString noteOn(int record) const;
+    // The story of the last load's foal of `record` over the slot's kept reads (see
+    // history/timeline.h); an empty one without a history or a foal there.
+    history::Timeline timelineOf(int record);
+    // Writes a copy of the whole history to `path`; false, said as a notice, when it
+    // cannot.
+    bool backUpHistory(const QString& path);
+    // Takes the history from `path`, the one in use set aside, after checking it; the
+    // last load's stars and notes read again from it. The notice says what was done, or
+    // why nothing changed.
+    bool restoreHistory(const QString& path);
 
     // The last few failures, oldest first, each after its local time.
     const std::deque<QString>& recentFailures() const { return recentFailures_; }

@@ -74,6 +74,41 @@ bool RosterSession::setNote(int record, const QString& text) {
     return true;
 }
 
+history::Timeline RosterSession::timelineOf(int record) {
+    const savedata::HorseEntry* foal = roster_ ? roster_->heldBy(record) : nullptr;
+    if (!history_ || foal == nullptr) {
+        return {record, {}, {}};
+    }
+    history::Timeline timeline =
+        history_->timeline(roster_->saveFolder, roster_->slot, record, foal->name);
+    showHistoryNotice();
+    return timeline;
+}
+
+bool RosterSession::backUpHistory(const QString& path) {
+    const bool copied = history_ && history_->backUp(path.toStdString());
+    showHistoryNotice();
+    return copied;
+}
+
+bool RosterSession::restoreHistory(const QString& path) {
+    if (!history_ || !history_->restore(path.toStdString())) {
+        showHistoryNotice();
+        return false;
+    }
+    showHistoryNotice();
+    if (roster_) {
+        auto next = std::make_shared<LoadedRoster>(*roster_);
+        readMarks(*next);
+        roster_ = std::move(next);
+        model_->setMarks(roster_);
+        emit starsChanged();
+        emit notesChanged();
+    }
+    emit historyChanged();
+    return true;
+}
+
 QString RosterSession::noteOn(int record) const {
     return roster_ ? QString::fromStdString(roster_->noteOn(record)) : QString();
 }

@@ -32,4 +32,4 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
 test -s "$out"
 size=$(identify -format "%wx%h" "$out")
 echo "window screenshot: $out ($size)"
-[ "$size" = "463x375" ] || { echo "unexpected window size $size" >&2; exit 1; }
+[ "$size" = "463x457" ] || { echo "unexpected window size $size" >&2; exit 1; }

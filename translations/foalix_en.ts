@@ -408,6 +408,14 @@
         <source>PNG images (*.png)</source>
         <translation>PNG images (*.png)</translation>
     </message>
+    <message>
+        <source>Back Up History</source>
+        <translation>Back Up History</translation>
+    </message>
+    <message>
+        <source>Foalix histories (*.sqlite3)</source>
+        <translation>Foalix histories (*.sqlite3)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::session::RosterModel</name>
@@ -564,6 +572,13 @@
     </message>
 </context>
 <context>
+    <name>foalix::ui::FoalCard</name>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+</context>
+<context>
     <name>foalix::ui::FoalDetails</name>
     <message>
         <source>Selected foal</source>
@@ -573,6 +588,48 @@
         <source>%1：</source>
         <comment>a caption beside its box</comment>
         <translation>%1:</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::FoalStoryWindow</name>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Choose a foal to see its story</source>
+        <translation>Choose a foal to see its story</translation>
+    </message>
+    <message>
+        <source>Foal History</source>
+        <translation>Foal History</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (No. %2): first kept %3, %n reads</source>
+        <translation>
+            <numerusform>%1 (No. %2): first kept %3, %n read</numerusform>
+            <numerusform>%1 (No. %2): first kept %3, %n reads</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Foal History: %1</source>
+        <translation>Foal History: %1</translation>
+    </message>
+    <message>
+        <source>Save &amp;Card…</source>
+        <translation>Save &amp;Card…</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Text</source>
+        <translation>Copy as &amp;Text</translation>
+    </message>
+    <message>
+        <source>The foal&apos;s values at each read</source>
+        <translation>The foal&apos;s values at each read</translation>
+    </message>
+    <message>
+        <source>The foal&apos;s graded values over the reads</source>
+        <translation>The foal&apos;s graded values over the reads</translation>
     </message>
 </context>
 <context>
@@ -696,6 +753,30 @@
         <source>Stable &amp;Overview</source>
         <translation>Stable &amp;Overview</translation>
     </message>
+    <message>
+        <source>&amp;Back Up History…</source>
+        <translation>&amp;Back Up History…</translation>
+    </message>
+    <message>
+        <source>&amp;Restore History…</source>
+        <translation>&amp;Restore History…</translation>
+    </message>
+    <message>
+        <source>&amp;Foal History…</source>
+        <translation>&amp;Foal History…</translation>
+    </message>
+    <message>
+        <source>Restore History</source>
+        <translation>Restore History</translation>
+    </message>
+    <message>
+        <source>Foalix histories (*.sqlite3);;All files (*)</source>
+        <translation>Foalix histories (*.sqlite3);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Take the history from %1? The one in use is set aside beside it, not deleted.</source>
+        <translation>Take the history from %1? The one in use is set aside beside it, not deleted.</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
@@ -726,6 +807,14 @@
     <message>
         <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
         <translation>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::NoteBox</name>
+    <message>
+        <source>%1：</source>
+        <comment>a caption beside its box</comment>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>
@@ -979,6 +1068,14 @@
     <message>
         <source>A view is named %1 already.</source>
         <translation>A view is named %1 already.</translation>
+    </message>
+    <message>
+        <source>Write &amp;Note</source>
+        <translation>Write &amp;Note</translation>
+    </message>
+    <message>
+        <source>Foal &amp;History…</source>
+        <translation>Foal &amp;History…</translation>
     </message>
 </context>
 <context>

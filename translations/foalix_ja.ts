@@ -405,6 +405,14 @@
         <source>PNG images (*.png)</source>
         <translation>PNG 画像 (*.png)</translation>
     </message>
+    <message>
+        <source>Back Up History</source>
+        <translation>履歴のバックアップ</translation>
+    </message>
+    <message>
+        <source>Foalix histories (*.sqlite3)</source>
+        <translation>Foalix の履歴 (*.sqlite3)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::session::RosterModel</name>
@@ -559,6 +567,13 @@
     </message>
 </context>
 <context>
+    <name>foalix::ui::FoalCard</name>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1（%2）：%3</translation>
+    </message>
+</context>
+<context>
     <name>foalix::ui::FoalDetails</name>
     <message>
         <source>Selected foal</source>
@@ -568,6 +583,47 @@
         <source>%1：</source>
         <comment>a caption beside its box</comment>
         <translation>%1：</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::FoalStoryWindow</name>
+    <message>
+        <source>Read</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Choose a foal to see its story</source>
+        <translation>馬を選ぶと、その馬の履歴が表示されます</translation>
+    </message>
+    <message>
+        <source>Foal History</source>
+        <translation>馬の履歴</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (No. %2): first kept %3, %n reads</source>
+        <translation>
+            <numerusform>%1（No. %2）：初めて記録 %3、読み込み %n 回</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Foal History: %1</source>
+        <translation>馬の履歴：%1</translation>
+    </message>
+    <message>
+        <source>Save &amp;Card…</source>
+        <translation>カードを保存(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Text</source>
+        <translation>テキストでコピー(&amp;T)</translation>
+    </message>
+    <message>
+        <source>The foal&apos;s values at each read</source>
+        <translation>読み込みごとの馬の値</translation>
+    </message>
+    <message>
+        <source>The foal&apos;s graded values over the reads</source>
+        <translation>読み込みを通した馬の評価値の推移</translation>
     </message>
 </context>
 <context>
@@ -690,6 +746,30 @@
         <source>Stable &amp;Overview</source>
         <translation>厩舎の概要(&amp;O)</translation>
     </message>
+    <message>
+        <source>&amp;Back Up History…</source>
+        <translation>履歴をバックアップ(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>&amp;Restore History…</source>
+        <translation>履歴を復元(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>&amp;Foal History…</source>
+        <translation>馬の履歴(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Restore History</source>
+        <translation>履歴の復元</translation>
+    </message>
+    <message>
+        <source>Foalix histories (*.sqlite3);;All files (*)</source>
+        <translation>Foalix の履歴 (*.sqlite3);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Take the history from %1? The one in use is set aside beside it, not deleted.</source>
+        <translation>%1 から履歴を復元しますか？ 使用中の履歴は削除されず、横に退避されます。</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
@@ -720,6 +800,14 @@
     <message>
         <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
         <translation>チェックした年齢の馬（名前順）：新 は新規の馬、▲ は上がった値、▼ は下がった値、◆ は変わった値（前回の読み込みと比べて）</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::NoteBox</name>
+    <message>
+        <source>%1：</source>
+        <comment>a caption beside its box</comment>
+        <translation>%1：</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1060,14 @@
     <message>
         <source>A view is named %1 already.</source>
         <translation>%1 という名前のビューはすでにあります。</translation>
+    </message>
+    <message>
+        <source>Write &amp;Note</source>
+        <translation>メモを書く(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Foal &amp;History…</source>
+        <translation>馬の履歴(&amp;H)…</translation>
     </message>
 </context>
 <context>

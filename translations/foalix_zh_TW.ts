@@ -405,6 +405,14 @@
         <source>PNG images (*.png)</source>
         <translation>PNG 圖片 (*.png)</translation>
     </message>
+    <message>
+        <source>Back Up History</source>
+        <translation>備份紀錄</translation>
+    </message>
+    <message>
+        <source>Foalix histories (*.sqlite3)</source>
+        <translation>Foalix 紀錄檔 (*.sqlite3)</translation>
+    </message>
 </context>
 <context>
     <name>foalix::session::RosterModel</name>
@@ -559,6 +567,13 @@
     </message>
 </context>
 <context>
+    <name>foalix::ui::FoalCard</name>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1（%2）：%3</translation>
+    </message>
+</context>
+<context>
     <name>foalix::ui::FoalDetails</name>
     <message>
         <source>Selected foal</source>
@@ -568,6 +583,47 @@
         <source>%1：</source>
         <comment>a caption beside its box</comment>
         <translation>%1：</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::FoalStoryWindow</name>
+    <message>
+        <source>Read</source>
+        <translation>讀取</translation>
+    </message>
+    <message>
+        <source>Choose a foal to see its story</source>
+        <translation>選擇一匹馬以查看牠的紀錄</translation>
+    </message>
+    <message>
+        <source>Foal History</source>
+        <translation>馬匹紀錄</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (No. %2): first kept %3, %n reads</source>
+        <translation>
+            <numerusform>%1（No. %2）：首次紀錄於 %3，共讀取 %n 次</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Foal History: %1</source>
+        <translation>馬匹紀錄：%1</translation>
+    </message>
+    <message>
+        <source>Save &amp;Card…</source>
+        <translation>儲存卡片(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Text</source>
+        <translation>複製為文字(&amp;T)</translation>
+    </message>
+    <message>
+        <source>The foal&apos;s values at each read</source>
+        <translation>每次讀取時的馬匹數值</translation>
+    </message>
+    <message>
+        <source>The foal&apos;s graded values over the reads</source>
+        <translation>馬匹評級數值在各次讀取間的變化</translation>
     </message>
 </context>
 <context>
@@ -690,6 +746,30 @@
         <source>Stable &amp;Overview</source>
         <translation>馬廄總覽(&amp;O)</translation>
     </message>
+    <message>
+        <source>&amp;Back Up History…</source>
+        <translation>備份紀錄(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>&amp;Restore History…</source>
+        <translation>還原紀錄(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>&amp;Foal History…</source>
+        <translation>馬匹紀錄(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Restore History</source>
+        <translation>還原紀錄</translation>
+    </message>
+    <message>
+        <source>Foalix histories (*.sqlite3);;All files (*)</source>
+        <translation>Foalix 紀錄檔 (*.sqlite3);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Take the history from %1? The one in use is set aside beside it, not deleted.</source>
+        <translation>要從 %1 還原紀錄嗎？目前使用的紀錄不會刪除，會另存在旁邊。</translation>
+    </message>
 </context>
 <context>
     <name>foalix::ui::MainWindow</name>
@@ -720,6 +800,14 @@
     <message>
         <source>The foals of the ages ticked, by name: 新 arrived, ▲ better, ▼ worse, ◆ changed since the previous read</source>
         <translation>勾選年齡的幼駒，依馬名排列：新 為新加入、▲ 提升、▼ 下降、◆ 改變（與上次讀取相比）</translation>
+    </message>
+</context>
+<context>
+    <name>foalix::ui::NoteBox</name>
+    <message>
+        <source>%1：</source>
+        <comment>a caption beside its box</comment>
+        <translation>%1：</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1060,14 @@
     <message>
         <source>A view is named %1 already.</source>
         <translation>已有名為 %1 的檢視組合。</translation>
+    </message>
+    <message>
+        <source>Write &amp;Note</source>
+        <translation>編寫備註(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Foal &amp;History…</source>
+        <translation>馬匹紀錄(&amp;H)…</translation>
     </message>
 </context>
 <context>

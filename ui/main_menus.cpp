@@ -2,6 +2,8 @@
 
 #include <QActionGroup>
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -16,6 +18,7 @@
 #include "ui/about_box.h"
 #include "ui/name_encoding_menu.h"
 #include "ui/placed_controls.h"
+#include "ui/table_copy.h"
 #include "ui/theme.h"
 
 namespace foalix::ui {
@@ -34,8 +37,12 @@ MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
     : QObject(window), window_(window), session_(session) {
     mnuFile = window->menuBar()->addMenu(QString());
     mnuSelectFolder = action(mnuFile, "mnuSelectFolder", &MainMenus::selectFolderAsked);
+    mnuBackUpHistory = action(mnuFile, "mnuBackUpHistory", &MainMenus::mnuBackUpHistory_Click);
+    mnuRestoreHistory = action(mnuFile, "mnuRestoreHistory", &MainMenus::mnuRestoreHistory_Click);
     mnuClearHistory = action(mnuFile, "mnuClearHistory", &MainMenus::mnuClearHistory_Click);
-    mnuClearHistory->setEnabled(session.history() != nullptr);
+    for (QAction* entry : {mnuBackUpHistory, mnuRestoreHistory, mnuClearHistory}) {
+        entry->setEnabled(session.history() != nullptr);
+    }
     mnuFile->addSeparator();
     mnuExit = action(mnuFile, "mnuExit", &MainMenus::exitAsked);
 
@@ -61,6 +68,9 @@ MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
     mnuCompare = action(mnuView, "mnuCompareFoals", &MainMenus::compareAsked);
     mnuCompare->setShortcut(QKeySequence("Ctrl+K"));
     mnuOverview = action(mnuView, "mnuOverview", &MainMenus::overviewAsked);
+    mnuFoalHistory = action(mnuView, "mnuFoalHistory", &MainMenus::foalHistoryAsked);
+    mnuFoalHistory->setShortcut(QKeySequence("Ctrl+Y"));
+    mnuFoalHistory->setEnabled(session.history() != nullptr);
     mnuNameEncoding = addNameEncodingMenu(mnuView, session);
     // Each language's entry in its own words, the same whatever language is on.
     mnuLanguage = mnuView->addMenu(QString());
@@ -105,6 +115,8 @@ MainMenus::MainMenus(QMainWindow* window, session::RosterSession& session)
 void MainMenus::retranslate() {
     mnuFile->setTitle(tr("&File"));
     mnuSelectFolder->setText(tr("&Select Folder"));
+    mnuBackUpHistory->setText(tr("&Back Up History…"));
+    mnuRestoreHistory->setText(tr("&Restore History…"));
     mnuClearHistory->setText(tr("Clear &History…"));
     mnuExit->setText(tr("E&xit"));
     mnuView->setTitle(tr("&View"));
@@ -115,6 +127,7 @@ void MainMenus::retranslate() {
     mnuHistory->setText(tr("&History"));
     mnuCompare->setText(tr("&Compare Foals"));
     mnuOverview->setText(tr("Stable &Overview"));
+    mnuFoalHistory->setText(tr("&Foal History…"));
     retranslateNameEncodingMenu(mnuNameEncoding);
     mnuLanguage->setTitle(tr("&Language"));
     mnuHelp->setTitle(tr("&Help"));
@@ -128,6 +141,32 @@ void MainMenus::mnuClearHistory_Click() {
             platform::Buttons::OkCancel, platform::Icon::None) == platform::Answer::Ok) {
         session_.clearHistory();
     }
+}
+
+// A copy of the whole history, for another computer or a new start; the status bar says
+// how it went.
+void MainMenus::mnuBackUpHistory_Click() {
+    exportThroughDialog(window_, session_, ExportKind::History, "foalix-history.sqlite3",
+                        [this](const QString& path) {
+                            session_.backUpHistory(path);
+                            return true;  // a failure is the history's notice, said already
+                        });
+}
+
+// A history taken back: checked first, the one in use set aside, never deleted.
+void MainMenus::mnuRestoreHistory_Click() {
+    const QString path =
+        QFileDialog::getOpenFileName(window_, tr("Restore History"), QString(),
+                                     tr("Foalix histories (*.sqlite3);;All files (*)"));
+    if (path.isEmpty() ||
+        session_.platform().messages.show(
+            window_,
+            tr("Take the history from %1? The one in use is set aside beside it, not deleted.")
+                .arg(QDir::toNativeSeparators(path)),
+            platform::Buttons::OkCancel, platform::Icon::None) != platform::Answer::Ok) {
+        return;
+    }
+    session_.restoreHistory(path);
 }
 
 // For a bug report: what the player pastes.

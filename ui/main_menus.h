@@ -35,9 +35,12 @@ class MainMenus : public QObject {
     void historyAsked();
     void compareAsked();
     void overviewAsked();
+    void foalHistoryAsked();
 
   private:
     void mnuClearHistory_Click();
+    void mnuBackUpHistory_Click();
+    void mnuRestoreHistory_Click();
     void mnuCopyDiagnostics_Click();
     void mnuAbout_Click();
     void mnuDarkTheme_Click(bool dark);
@@ -55,6 +58,9 @@ class MainMenus : public QObject {
     QMenu* mnuHelp;
     QAction* mnuSelectFolder;
     QAction* mnuClearHistory;
+    QAction* mnuBackUpHistory;
+    QAction* mnuRestoreHistory;
+    QAction* mnuFoalHistory;
     QAction* mnuExit;
     QAction* mnuRosterTable;
     QAction* mnuFollowSaveFile;

@@ -25,6 +25,7 @@ namespace foalix::ui {
 class FoalDetails;
 class FoalList;
 class MainMenus;
+class NoteBox;
 class SlotFrame;
 class TotalBox;
 
@@ -54,6 +55,7 @@ class MainWindow : public QMainWindow {
     CompareWindow* compare(const std::vector<int>& records) { return windows_->compare(records); }
     // The stable at a glance.
     StableOverview* showOverview() { return windows_->overview(); }
+    FoalStoryWindow* showFoalStory() { return windows_->foalStory(); }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -82,6 +84,7 @@ class MainWindow : public QMainWindow {
     TotalBox* txtTotal = nullptr;
     FoalList* lstHorse = nullptr;
     FoalDetails* details_ = nullptr;
+    NoteBox* note_ = nullptr;
     MainMenus* menus_ = nullptr;
     // The controls above the list, with their places in twips.
     std::vector<std::pair<QWidget*, QRect>> topRow_;

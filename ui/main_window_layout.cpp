@@ -13,6 +13,8 @@
 #include "ui/foal_list.h"
 #include "ui/main_menus.h"
 #include "ui/main_window.h"
+#include "ui/note_box.h"
+#include "ui/note_edit.h"
 #include "ui/placed_controls.h"
 #include "ui/slot_frame.h"
 #include "ui/total_box.h"
@@ -36,6 +38,7 @@ void MainWindow::buildControls() {
     lstHorse->showSession(*session_);
     connect(lstHorse, &FoalList::foalClicked, this, &MainWindow::lstHorse_Click);
     details_ = new FoalDetails(*session_, client);
+    note_ = new NoteBox(*session_, client);
 }
 
 void MainWindow::buildMenus() {
@@ -46,6 +49,7 @@ void MainWindow::buildMenus() {
     connect(menus_, &MainMenus::historyAsked, this, &MainWindow::showHistory);
     connect(menus_, &MainMenus::compareAsked, this, &MainWindow::showCompare);
     connect(menus_, &MainMenus::overviewAsked, this, &MainWindow::showOverview);
+    connect(menus_, &MainMenus::foalHistoryAsked, this, &MainWindow::showFoalStory);
 }
 
 // Every caption of the window, then the room they need: the parts first, since the rows
@@ -55,6 +59,7 @@ void MainWindow::retranslate() {
     refreshCaptionFonts(centralWidget());
     Frame1->retranslate();
     details_->retranslate();
+    note_->retranslate();
     txtTotal->showTotal();
     chkOne->setText(tr("１歲"));
     chkTwo->setText(tr("２歲"));
@@ -67,16 +72,19 @@ void MainWindow::retranslate() {
     menus_->retranslate();
     // In twips as ever, unless a caption needs more room: the row and the grid widen.
     details_->shiftBy(flowRow(topRow_, twips(3720)));
+    // The note beneath the values, as wide as their grid.
+    note_->setGeometry(QRect(details_->x(), twips(5160), details_->width(), twips(1200)));
     centralWidget()->setFixedSize(
-        std::max(twips(6945), details_->geometry().right() + 1 + twips(210)), twips(5340));
+        std::max(twips(6945), details_->geometry().right() + 1 + twips(210)), twips(6570));
     Frame1->resize(centralWidget()->width() - twips(240 + 210), Frame1->height());
 }
 
 void MainWindow::setTabOrder() {
     const auto& button = Frame1->optSaveName;
     std::vector<std::pair<int, QWidget*>> order{
-        {0, Frame1->cmdApply}, {1, button[0]},  {2, lstHorse},   {3, chkOne},     {4, chkTwo},
-        {5, txtTotal},         {27, button[1]}, {28, button[2]}, {29, button[3]}, {30, button[4]}};
+        {0, Frame1->cmdApply}, {1, button[0]},  {2, lstHorse},      {3, chkOne},
+        {4, chkTwo},           {5, txtTotal},   {27, button[1]},    {28, button[2]},
+        {29, button[3]},       {30, button[4]}, {26, note_->edit()}};
     for (const auto& stop : details_->tabStops()) {
         order.push_back(stop);
     }

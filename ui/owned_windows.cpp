@@ -5,6 +5,7 @@
 
 #include "session/roster_session.h"
 #include "ui/compare_window.h"
+#include "ui/foal_story_window.h"
 #include "ui/history_window.h"
 #include "ui/roster_table_window.h"
 #include "ui/screen_centre.h"
@@ -20,6 +21,7 @@ RosterTableWindow* OwnedWindows::rosterTable() {
     return bringUp(rosterTable_, [this] {
         auto* table = new RosterTableWindow(session_, owner_);
         connect(table, &RosterTableWindow::compareAsked, this, &OwnedWindows::compare);
+        connect(table, &RosterTableWindow::foalHistoryAsked, this, &OwnedWindows::foalStory);
         return table;
     });
 }
@@ -56,6 +58,13 @@ StableOverview* OwnedWindows::overview() {
         connect(overview, &StableOverview::filterAsked, this, &OwnedWindows::filteredTable);
         return overview;
     });
+}
+
+FoalStoryWindow* OwnedWindows::foalStory() {
+    if (session_.history() == nullptr) {
+        return nullptr;
+    }
+    return bringUp(foalStory_, [this] { return new FoalStoryWindow(session_, owner_); });
 }
 
 void OwnedWindows::closeTable() {

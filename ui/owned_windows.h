@@ -1,7 +1,7 @@
 // The windows the main window opens, each made at its first use and raised after that: the
-// roster table, the history, the comparison and the stable overview. What one asks of
-// another (the table's Compare, an overview's bar filtering the table) goes through here,
-// the main window's, never window to window.
+// roster table, the history, the comparison, the stable overview and a foal's story. What one asks
+// of another (the table's Compare, an overview's bar filtering the table) goes through here, the
+// main window's, never window to window.
 #pragma once
 
 #include <QObject>
@@ -18,6 +18,7 @@ class RosterSession;
 namespace foalix::ui {
 
 class CompareWindow;
+class FoalStoryWindow;
 class HistoryWindow;
 class RosterTableWindow;
 class StableOverview;
@@ -37,6 +38,8 @@ class OwnedWindows : public QObject {
     // Compares `records` (two to four; none for any other number, said in the status bar).
     CompareWindow* compare(const std::vector<int>& records);
     StableOverview* overview();
+    // The current foal's story (none without a history).
+    FoalStoryWindow* foalStory();
     // Closes the table, which keeps its layout for next time.
     void closeTable();
 
@@ -48,6 +51,7 @@ class OwnedWindows : public QObject {
     HistoryWindow* history_ = nullptr;
     CompareWindow* compare_ = nullptr;
     StableOverview* overview_ = nullptr;
+    FoalStoryWindow* foalStory_ = nullptr;
 };
 
 }  // namespace foalix::ui

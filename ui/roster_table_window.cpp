@@ -16,6 +16,7 @@
 #include "session/roster_session.h"
 #include "ui/changes_line.h"
 #include "ui/column_fit.h"
+#include "ui/note_edit.h"
 #include "ui/roster_look.h"
 #include "ui/roster_proxy.h"
 #include "ui/roster_table_bar.h"
@@ -66,6 +67,18 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     connect(compare_, &QAction::triggered, this, [this] { emit compareAsked(selectedRecords()); });
     star_ = addTableAction(view_, "mnuStar", Qt::Key_Space);
     connect(star_, &QAction::triggered, this, [this] { session_.toggleStars(selectedRecords()); });
+    // The note is written in its column: F2 or a double-click there, from any column by F2.
+    view_->setItemDelegateForColumn(RosterModel::kNoteColumn, new NoteDelegate(view_));
+    view_->setEditTriggers(QAbstractItemView::DoubleClicked);
+    writeNote_ = addTableAction(view_, "mnuWriteNote", Qt::Key_F2);
+    connect(writeNote_, &QAction::triggered, this, [this] {
+        const QModelIndex current = view_->currentIndex();
+        if (current.isValid()) {
+            view_->edit(current.siblingAtColumn(RosterModel::kNoteColumn));
+        }
+    });
+    foalHistory_ = addTableAction(view_, "mnuFoalHistory", QKeySequence("Ctrl+Y"));
+    connect(foalHistory_, &QAction::triggered, this, &RosterTableWindow::foalHistoryAsked);
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         session_.setChosen(session::ChoiceSource::Table, selectedRecords());
         updateActions();
@@ -157,6 +170,9 @@ void RosterTableWindow::updateActions() {
                             });
     star_->setText(allStarred && !chosen.empty() ? tr("Un&star") : tr("&Star"));
     star_->setEnabled(!chosen.empty() && session_.keepsStars());
+    const bool current = view_->currentIndex().isValid();
+    writeNote_->setEnabled(current && session_.keepsStars());
+    foalHistory_->setEnabled(current && session_.keepsStars());
     bar_->allowStarredOnly(session_.keepsStars());
 }
 
@@ -171,6 +187,8 @@ void RosterTableWindow::retranslate() {
     bar_->retranslate();
     applyFilter();
     compare_->setText(tr("Co&mpare"));
+    writeNote_->setText(tr("Write &Note"));
+    foalHistory_->setText(tr("Foal &History…"));
     updateActions();
     retranslateCopyActions(view_);
     changesLine_->showChanges(session_.roster().get());

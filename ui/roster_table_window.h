@@ -53,6 +53,8 @@ class RosterTableWindow : public QWidget {
   signals:
     // The player asked to compare the selected foals (two to four).
     void compareAsked(const std::vector<int>& records);
+    // The player asked for the current foal's story.
+    void foalHistoryAsked();
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -94,6 +96,8 @@ class RosterTableWindow : public QWidget {
     QLabel* newFoals_;
     QAction* compare_ = nullptr;
     QAction* star_ = nullptr;
+    QAction* writeNote_ = nullptr;
+    QAction* foalHistory_ = nullptr;
     QTableView* view_;
     // The rows selected before a reload, selected again after it.
     std::vector<int> keptSelection_;

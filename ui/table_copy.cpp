@@ -125,9 +125,12 @@ void exportThroughDialog(QWidget* owner, session::RosterSession& session, Export
                          const QString& suggested,
                          const std::function<bool(const QString& path)>& write) {
     static const char* const kTitles[] = {QT_TRANSLATE_NOOP("TableCopy", "Export CSV"),
-                                          QT_TRANSLATE_NOOP("TableCopy", "Save Image")};
-    static const char* const kFilters[] = {QT_TRANSLATE_NOOP("TableCopy", "CSV files (*.csv)"),
-                                           QT_TRANSLATE_NOOP("TableCopy", "PNG images (*.png)")};
+                                          QT_TRANSLATE_NOOP("TableCopy", "Save Image"),
+                                          QT_TRANSLATE_NOOP("TableCopy", "Back Up History")};
+    static const char* const kFilters[] = {
+        QT_TRANSLATE_NOOP("TableCopy", "CSV files (*.csv)"),
+        QT_TRANSLATE_NOOP("TableCopy", "PNG images (*.png)"),
+        QT_TRANSLATE_NOOP("TableCopy", "Foalix histories (*.sqlite3)")};
     const auto which = static_cast<std::size_t>(kind);
     platform::MessageBoxes& messages = session.platform().messages;
     QString folder = session.settings().get(session::setting::exportFolder);

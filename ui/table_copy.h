@@ -38,8 +38,8 @@ void retranslateCopyActions(QTableView* view);
 // a spreadsheet opening the file by a double-click then reads it as UTF-8, not in the
 // system's code page. False when it cannot.
 bool writeSpreadsheetFile(const QString& path, const std::string& csv);
-// What is exported: a table as CSV, or a picture as PNG.
-enum class ExportKind { Csv, Png };
+// What is exported: a table as CSV, a picture as PNG, or the whole history.
+enum class ExportKind { Csv, Png, History };
 // Asks for a file of `kind` to export to (`suggested` the name offered) and runs `write`
 // on it; a file that cannot be written is reported. The dialog opens in the folder of the
 // last export, or in the user's documents: never in the save folder, which is the game's.

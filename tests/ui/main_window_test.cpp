@@ -252,7 +252,7 @@ TEST_F(MainWindowTest, TableKeepsEverySelectionAndCopiesIt) {
     const QList<QAction*> menu = view()->actions();
     EXPECT_EQ(joined(
                   0, menu.size(), [&](int i) { return menu[i]->text(); }, '|'),
-              "&Copy|Select &All|Co&mpare|&Star");
+              "&Copy|Select &All|Co&mpare|&Star|Write &Note|Foal &History…");
     menu[0]->trigger();
     EXPECT_EQ(copied(), "No. 5 ");
     key(Qt::Key_A, Qt::ControlModifier);

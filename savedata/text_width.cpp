@@ -1,8 +1,8 @@
-#include "cli/text_width.h"
+#include "savedata/text_width.h"
 
 #include "savedata/utf8.h"
 
-namespace foalix::cli {
+namespace foalix::savedata {
 namespace {
 
 bool isWide(char32_t c) {
@@ -31,4 +31,4 @@ std::string padRight(std::string_view text, std::size_t width) {
     return padded;
 }
 
-}  // namespace foalix::cli
+}  // namespace foalix::savedata

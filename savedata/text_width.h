@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-namespace foalix::cli {
+namespace foalix::savedata {
 
 std::size_t displayWidth(std::string_view utf8);
 
 // `text` followed by blanks up to `width` columns.
 std::string padRight(std::string_view text, std::size_t width);
 
-}  // namespace foalix::cli
+}  // namespace foalix::savedata

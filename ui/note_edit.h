@@ -1,0 +1,46 @@
+// Where the player writes a note on a foal: a box of several lines in which Enter keeps
+// the note and Shift+Enter starts a new line, in the roster table's Note column (through
+// NoteDelegate) and under the main window's values.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QStyledItemDelegate>
+
+namespace foalix::ui {
+
+class NoteEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+  public:
+    explicit NoteEdit(QWidget* parent = nullptr);
+
+  signals:
+    // Enter was pressed, or the box lost the focus: the note as it stands is the player's.
+    void finished();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+// The Note column's editor: a NoteEdit over the cell, a few lines tall, keeping the note
+// when it is finished; Escape drops what was typed.
+class NoteDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
+
+  protected:
+    bool eventFilter(QObject* editor, QEvent* event) override;
+};
+
+}  // namespace foalix::ui
