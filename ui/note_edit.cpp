@@ -31,8 +31,9 @@ QWidget* NoteDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     auto* editor = new NoteEdit(parent);
     editor->setObjectName("txtNoteCell");
     connect(editor, &NoteEdit::finished, this, [this, editor] {
-        // Once only: closing the editor takes its focus away, which finishes it again.
-        if (editor->property("finished").toBool()) {
+        // Once only: closing the editor takes its focus away, which finishes it again; nor
+        // while its window closes (hidden, the table is going).
+        if (editor->property("finished").toBool() || !editor->isVisible()) {
             return;
         }
         editor->setProperty("finished", true);
