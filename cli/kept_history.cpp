@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "cli/window_profiles.h"
 #include "history/stars.h"
 #include "savedata/install_folders.h"
 
@@ -13,12 +14,7 @@ std::string defaultHistoryFile() {
     // Where the window's Qt puts it: the known folder, not the variable.
     return savedata::localAppDataFolder() + "\\foalix\\" + history::kHistoryFileName;
 #else
-    const char* data = std::getenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    const std::string folder = data != nullptr && *data != '\0'
-                                   ? data
-                                   : std::string(home != nullptr ? home : "") + "/.local/share";
-    return folder + "/foalix/" + history::kHistoryFileName;
+    return xdgFolder("XDG_DATA_HOME", ".local/share") + "/foalix/" + history::kHistoryFileName;
 #endif
 }
 

@@ -50,18 +50,22 @@ std::string windowSetting(std::string_view section, std::string_view key) {
         L"Software\\Foalix RK5\\" + std::wstring(section.begin(), section.end());
     return registryValue(path.c_str(), std::wstring(key.begin(), key.end()).c_str());
 #else
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    const std::string folder = config != nullptr && *config != '\0'
-                                   ? config
-                                   : std::string(home != nullptr ? home : "") + "/.config";
-    std::ifstream file(folder + "/Foalix RK5.conf", std::ios::binary);
+    std::ifstream file(xdgFolder("XDG_CONFIG_HOME", ".config") + "/Foalix RK5.conf",
+                       std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(file)), {});
     return iniValue(text, section, key);
 #endif
 }
 
 }  // namespace
+
+std::string xdgFolder(const char* variable, const char* underHome) {
+    const char* set = std::getenv(variable);
+    const char* home = std::getenv("HOME");
+    return set != nullptr && *set != '\0'
+               ? set
+               : std::string(home != nullptr ? home : "") + "/" + underHome;
+}
 
 std::string windowSaveFolder() {
     std::string folder = windowSetting("Setting", "RK5Path");

@@ -13,6 +13,10 @@
 
 namespace foalix::cli {
 
+// The folder an XDG variable names (`variable`, "XDG_DATA_HOME"), or `underHome` in the home
+// folder when it is unset or empty.
+std::string xdgFolder(const char* variable, const char* underHome);
+
 // The window's own profiles; none when it keeps none or its store cannot be read.
 std::vector<savedata::ScoreProfile> windowProfiles();
 // The save folder the window reads (the [Setting] section's RK5Path); empty when it keeps
