@@ -233,6 +233,10 @@ void StableOverview::showOverview() {
     }
     grid_->setColumnStretch(1, 1);
     grid_->setColumnStretch(3, 1);
+    // Grown to hold what it shows now (wider captions in another language, more foals).
+    grid_->activate();
+    layout()->activate();
+    resize(size().expandedTo(minimumSizeHint()));
 }
 
 bool StableOverview::saveImage(const QString& path) {

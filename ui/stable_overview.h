@@ -34,6 +34,8 @@ class OverviewBar : public QAbstractButton {
     void setCount(const QString& value, int count, int of, const QVariant& tint);
     int count() const { return count_; }
     QSize sizeHint() const override;
+    // Never narrower than its value and count: the window grows instead of cutting a bar.
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
