@@ -135,6 +135,7 @@ TEST_F(FoalStoryTest, TheCardReadsAsTextAndAsAPicture) {
     EXPECT_TRUE(lines.at(0).startsWith("'=")) << lines.at(0).toStdString();  // kept text
     EXPECT_TRUE(lines.at(1).startsWith("年齡  1  ")) << lines.at(1).toStdString();
     EXPECT_TRUE(lines.at(3).startsWith("ＳＰ  A  ")) << lines.at(3).toStdString();
+    EXPECT_TRUE(lines.at(14).startsWith("賢    ")) << lines.at(14).toStdString();  // padded
     EXPECT_EQ(lines.at(15), "評分 (Balanced): 70");
     EXPECT_EQ(lines.at(17), "#keep");
     const QImage image = ui::cardImage(card);
