@@ -19,7 +19,7 @@ std::string defaultHistoryFile() {
 }
 
 CLI::Option* addHistoryOption(CLI::App& app, std::string& file) {
-    return app.add_option("--history", file, "the window's history, to read the stars from")
+    return app.add_option("--history", file, "the window's history")
         ->type_name("FILE")
         ->capture_default_str();
 }

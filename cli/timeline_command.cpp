@@ -88,7 +88,8 @@ void writeTimeline(std::ostream& out, Format format, const history::Timeline& ti
         return;
     }
     out << timeline.name << " (No. " << timeline.record << "), " << timeline.reads.size()
-        << " reads, first kept " << localTime(timeline.reads.front().read.readAt) << "\n";
+        << (timeline.reads.size() == 1 ? " read" : " reads") << ", first kept "
+        << localTime(timeline.reads.front().read.readAt) << "\n";
     writeAligned(out, std::move(lines));
 }
 

@@ -55,6 +55,19 @@ BackupCheck checkBackup(const std::string& file) {
 }
 
 bool History::backUp(const std::string& out) {
+    std::error_code none;
+    if (!fs::exists(utf8Path(file_), none)) {
+        notice_ = {kNotBackedUp, kNoHistoryYet, {}};
+        return false;
+    }
+    // Written over the history (or its log), the copy would take the file in use away.
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        std::error_code apart;
+        if (fs::equivalent(utf8Path(out), utf8Path(file_ + suffix), apart)) {
+            notice_ = {kNotBackedUp, kIsTheHistory, {}};
+            return false;
+        }
+    }
     try {
         return guarded(
             kNotBackedUp,

@@ -9,9 +9,24 @@
 
 namespace foalix::history {
 
+bool isBlankNote(std::string_view text) {
+    while (!text.empty()) {
+        if (text.find_first_of(" \t\r\n") == 0) {
+            text.remove_prefix(1);
+        } else if (text.starts_with("\u3000")) {  // the ideographic space, in UTF-8
+            text.remove_prefix(3);
+        } else if (text.starts_with("\u00A0")) {
+            text.remove_prefix(2);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 void setNote(Connection& db, const std::string& saveFolder, int slot, int record,
              const std::string& name, const std::string& text, std::int64_t at) {
-    const bool blank = text.find_first_not_of(" \t\r\n") == std::string::npos;
+    const bool blank = isBlankNote(text);
     Statement change(db, blank ? "DELETE FROM notes WHERE " + sameFolderCondition() +
                                      " AND slot = ? AND record = ? AND name = ?"
                                : "INSERT OR REPLACE INTO notes (save_folder, slot, record, "

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -24,8 +25,12 @@ struct FoalNote {
     std::int64_t writtenAt = 0;  // Unix time, seconds: when the note was last changed
 };
 
-// Keeps `text` as the note on the foal of `record` holding `name` (`at`: now); an empty
-// text (or one of spaces alone) removes it.
+// Whether `text` says nothing: empty, or blanks alone (spaces, tabs, line breaks, the
+// ideographic space an input method types, the no-break space).
+bool isBlankNote(std::string_view text);
+
+// Keeps `text` as the note on the foal of `record` holding `name` (`at`: now); a blank
+// text removes it.
 void setNote(Connection& db, const std::string& saveFolder, int slot, int record,
              const std::string& name, const std::string& text, std::int64_t at);
 // The notes kept, in order; only those of one slot when `saveFolder` is given. A file made

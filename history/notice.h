@@ -56,6 +56,11 @@ inline constexpr const char* kNotSetAside =
 inline constexpr const char* kDamaged = QT_TRANSLATE_NOOP("History", "the file is damaged");
 inline constexpr const char* kNotAHistory =
     QT_TRANSLATE_NOOP("History", "the file is not a Foalix history");
+// Why a backup cannot go where it was asked to.
+inline constexpr const char* kIsTheHistory =
+    QT_TRANSLATE_NOOP("History", "that file is the history itself");
+inline constexpr const char* kNoHistoryYet =
+    QT_TRANSLATE_NOOP("History", "there is no history yet");
 
 // Why a use gave up waiting for the history.
 inline constexpr const char* kInUse = QT_TRANSLATE_NOOP("History", "another program is using it");

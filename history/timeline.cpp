@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "history/folder_spelling.h"
 #include "history/schema.h"
 #include "history/sqlite.h"
 #include "savedata/roster_diff.h"
@@ -23,6 +24,38 @@ Timeline timelineAmong(int record, const std::string& name, const RecordReads& n
     return timeline;
 }
 
+namespace {
+
+// The folder as the slot's reads were kept under it: reads keep the folder as it was chosen,
+// so the spelling of the newest read that names the same folder as `saveFolder` (written
+// with "." or a separator at its end, or on Windows in another case), else `saveFolder`.
+std::string keptSpelling(Connection& db, const std::string& saveFolder, int slot) {
+    const auto same = [](std::string a, std::string b) {
+#ifdef _WIN32
+        for (std::string* text : {&a, &b}) {
+            std::ranges::transform(*text, text->begin(), [](char c) {
+                return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            });
+        }
+#endif
+        return a == b;
+    };
+    const std::string wanted = folderSpelling(saveFolder);
+    Statement select(db,
+                     "SELECT save_folder FROM reads WHERE slot = ? GROUP BY save_folder "
+                     "ORDER BY max(id) DESC");
+    select.bind(slot);
+    while (select.step()) {
+        const std::string kept = select.text(0);
+        if (same(folderSpelling(kept), wanted)) {
+            return kept;
+        }
+    }
+    return saveFolder;
+}
+
+}  // namespace
+
 RecordReads recordReads(Connection& db, const std::string& saveFolder, int slot, int record) {
     std::string columns;
     for (const FoalColumn& column : kFoalColumns) {
@@ -35,7 +68,7 @@ RecordReads recordReads(Connection& db, const std::string& saveFolder, int slot,
                          " FROM reads LEFT JOIN foals ON foals.read_id = reads.id AND "
                          "foals.record = ? WHERE reads.save_folder = ? AND reads.slot = ? "
                          "ORDER BY reads.id DESC");
-    select.bind(record).bind(saveFolder).bind(slot);
+    select.bind(record).bind(keptSpelling(db, saveFolder, slot)).bind(slot);
     RecordReads reads;
     while (select.step()) {
         KeptRead read{select.integer(0), select.integer(1), static_cast<int>(select.integer(2)),

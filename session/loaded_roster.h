@@ -17,6 +17,16 @@
 
 namespace foalix::session {
 
+// A foal as a note or a star names it: the save folder (as chosen), the slot, the record and
+// the name the record held.
+struct NotedFoal {
+    std::string saveFolder;
+    int slot = 0;
+    int record = 0;
+    std::string name;
+    bool operator==(const NotedFoal&) const = default;
+};
+
 struct LoadedRoster {
     std::string saveFolder;  // the save folder as chosen: the history's name for it
     int slot = 0;            // 1 to 5

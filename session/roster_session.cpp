@@ -58,7 +58,8 @@ RosterSession::RosterSession(platform::Platform& platform, const QString& histor
         history_ = std::make_unique<history::History>(historyFile_.toStdString());
     }
     model_->setNotesEditable(history_ != nullptr);
-    connect(model_, &RosterModel::noteWritten, this, &RosterSession::setNote);
+    connect(model_, &RosterModel::noteWritten, this,
+            [this](int record, const QString& text) { setNote(record, text); });
     waitingReads_.setInterval(kWaitingRetryMs);
     connect(&waitingReads_, &QTimer::timeout, this, &RosterSession::keepWaitingReads);
     // Each choice takes effect however it was made: turned on, following reads at once.

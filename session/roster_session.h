@@ -164,6 +164,11 @@ class RosterSession : public QObject {
     // load); an empty text, or one of blanks, removes it. Kept in the history, as stars are:
     // false, said as a notice, when it cannot be, or without a history.
     bool setNote(int record, const QString& text);
+    // Keeps `text` as the note on the foal `foal` names, wherever the last load is: a note
+    // begun on one foal stays that foal's when the game's save brought another to its record.
+    bool setNote(const NotedFoal& foal, const QString& text);
+    // The foal of `record` in the last load, as a note names it; none for an empty record.
+    std::optional<NotedFoal> notedFoal(int record) const;
     // The note on the foal of `record` in the last load, or an empty text.
     QString noteOn(int record) const;
     // The story of the last load's foal of `record` over the slot's kept reads (see

@@ -2,6 +2,7 @@
 // kept reads for the History window, and the reads that wait while another program holds
 // the history.
 #include <QCoreApplication>
+#include <QDir>
 
 #include "session/logging.h"
 #include "session/roster_model.h"
@@ -52,21 +53,38 @@ void RosterSession::readMarks(LoadedRoster& roster) {
     showHistoryNotice();
 }
 
+std::optional<NotedFoal> RosterSession::notedFoal(int record) const {
+    const savedata::HorseEntry* foal = roster_ ? roster_->heldBy(record) : nullptr;
+    if (foal == nullptr) {
+        return std::nullopt;
+    }
+    return NotedFoal{roster_->saveFolder, roster_->slot, record, foal->name};
+}
+
 bool RosterSession::setNote(int record, const QString& text) {
-    if (!history_ || !roster_ || roster_->heldBy(record) == nullptr) {
+    const auto foal = notedFoal(record);
+    return foal && setNote(*foal, text);
+}
+
+bool RosterSession::setNote(const NotedFoal& foal, const QString& text) {
+    if (!history_) {
         return false;
     }
     const std::string written = text.toStdString();
-    if (!history_->note(roster_->saveFolder, roster_->slot, record, roster_->heldBy(record)->name,
-                        written, QDateTime::currentSecsSinceEpoch())) {
+    if (!history_->note(foal.saveFolder, foal.slot, foal.record, foal.name, written,
+                        QDateTime::currentSecsSinceEpoch())) {
         showHistoryNotice();
         return false;
     }
+    // Shown at once only where the last load holds that very foal.
+    if (notedFoal(foal.record) != foal) {
+        return true;
+    }
     auto next = std::make_shared<LoadedRoster>(*roster_);
-    if (text.trimmed().isEmpty()) {
-        next->notes.erase(record);
+    if (history::isBlankNote(written)) {
+        next->notes.erase(foal.record);
     } else {
-        next->notes[record] = written;
+        next->notes[foal.record] = written;
     }
     roster_ = std::move(next);
     model_->setMarks(roster_);
@@ -88,6 +106,10 @@ history::Timeline RosterSession::timelineOf(int record) {
 bool RosterSession::backUpHistory(const QString& path) {
     const bool copied = history_ && history_->backUp(path.toStdString());
     showHistoryNotice();
+    if (copied) {
+        emit notice(QCoreApplication::translate("History", "The history is backed up to %1")
+                        .arg(QDir::toNativeSeparators(path)));
+    }
     return copied;
 }
 

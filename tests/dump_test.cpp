@@ -363,6 +363,9 @@ TEST_F(DumpTest, TimelineAndBackupOfTheWindowsHistory) {
         EXPECT_NE(run.err.find(error), std::string::npos) << run.err;
     }
     EXPECT_EQ(history::History(copy).reads(folder, 3).size(), 3u);
+    const DumpRun none = dump({"backup", copy + "2", "--history", folder + "/none"});
+    EXPECT_EQ(none.status, 4);
+    EXPECT_NE(none.err.find("there is no history yet"), std::string::npos) << none.err;
 }
 
 // foalix-dump compare: every used record of both files whatever its age, the foals

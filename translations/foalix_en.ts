@@ -106,6 +106,18 @@
         <source>the file is not a Foalix history</source>
         <translation>the file is not a Foalix history</translation>
     </message>
+    <message>
+        <source>The history is backed up to %1</source>
+        <translation>The history is backed up to %1</translation>
+    </message>
+    <message>
+        <source>that file is the history itself</source>
+        <translation>that file is the history itself</translation>
+    </message>
+    <message>
+        <source>there is no history yet</source>
+        <translation>there is no history yet</translation>
+    </message>
 </context>
 <context>
     <name>HorseField</name>

@@ -106,6 +106,18 @@
         <source>the file is not a Foalix history</source>
         <translation>Foalix の履歴ファイルではありません</translation>
     </message>
+    <message>
+        <source>The history is backed up to %1</source>
+        <translation>履歴を %1 にバックアップしました</translation>
+    </message>
+    <message>
+        <source>that file is the history itself</source>
+        <translation>そのファイルは使用中の履歴そのものです</translation>
+    </message>
+    <message>
+        <source>there is no history yet</source>
+        <translation>履歴がまだありません</translation>
+    </message>
 </context>
 <context>
     <name>HorseField</name>

@@ -106,6 +106,18 @@
         <source>the file is not a Foalix history</source>
         <translation>不是 Foalix 的紀錄檔</translation>
     </message>
+    <message>
+        <source>The history is backed up to %1</source>
+        <translation>紀錄已備份至 %1</translation>
+    </message>
+    <message>
+        <source>that file is the history itself</source>
+        <translation>該檔案就是目前使用中的紀錄</translation>
+    </message>
+    <message>
+        <source>there is no history yet</source>
+        <translation>尚無任何紀錄</translation>
+    </message>
 </context>
 <context>
     <name>HorseField</name>

@@ -32,10 +32,9 @@ FoalCard cardOf(session::RosterSession& session, int record) {
                                QCoreApplication::translate("HorseField", field->meaning)});
     }
     if (const auto score = savedata::scoreOf(*foal, session.profile())) {
-        card.score =
-            QCoreApplication::translate("foalix::ui::FoalCard", "%1 (%2): %3")
-                .arg(RosterModel::columnTitle("score"), RosterModel::profileName(session.profile()))
-                .arg(*score);
+        card.score = QCoreApplication::translate("foalix::ui::FoalCard", "%1 (%2): %3")
+                         .arg(RosterModel::columnTitle("score"),
+                              RosterModel::profileName(session.profile()), QString::number(*score));
     }
     card.note = session.noteOn(record);
     return card;
@@ -48,7 +47,8 @@ QString cardText(const FoalCard& card) {
         captionWidth = std::max(captionWidth, savedata::displayWidth(value.caption.toStdString()));
         valueWidth = std::max(valueWidth, savedata::displayWidth(value.value.toStdString()));
     }
-    QStringList lines{card.name};
+    // Pasted into a spreadsheet, a name that looks like a formula stays text.
+    QStringList lines{QString::fromStdString(savedata::asSpreadsheetText(card.name.toStdString()))};
     for (const FoalCard::Value& value : card.values) {
         lines << QString::fromStdString(
                      savedata::padRight(value.caption.toStdString(), captionWidth) + "  " +

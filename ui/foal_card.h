@@ -1,7 +1,7 @@
 // A foal's card, to share where players talk about the game: its name, its fourteen values
 // by the window's captions with what each scale means, its radar chart, its score under the
 // profile in use and the player's note; as one PNG, or as plain text lined up by display
-// width (wide characters take two columns) for a forum or a chat. A name that a
+// width (wide characters take two columns) for a forum or a chat, where a name that a
 // spreadsheet would run as a formula stays text.
 #pragma once
 

@@ -120,10 +120,9 @@ void FoalStoryWindow::showStory() {
         const QString name = QString::fromStdString(timeline_.name);
         summary_->setText(tr("%1 (No. %2): first kept %3, %n reads", nullptr,
                              static_cast<int>(timeline_.reads.size()))
-                              .arg(name)
-                              .arg(timeline_.record)
-                              .arg(session::longTime(QDateTime::fromSecsSinceEpoch(
-                                  timeline_.reads.front().read.readAt))));
+                              .arg(name, QString::number(timeline_.record),
+                                   session::longTime(QDateTime::fromSecsSinceEpoch(
+                                       timeline_.reads.front().read.readAt))));
         setWindowTitle(tr("Foal History: %1").arg(name));
     }
     saveCard_->setEnabled(!timeline_.reads.empty());

@@ -35,14 +35,18 @@ NoteBox::NoteBox(session::RosterSession& session, QWidget* parent)
 }
 
 void NoteBox::showNote() {
-    record_ = session_.keepsStars() ? session_.currentRecord() : 0;
-    edit_->setPlainText(record_ != 0 ? session_.noteOn(record_) : QString());
-    edit_->setEnabled(record_ != 0);
+    shown_ = session_.keepsStars() ? session_.notedFoal(session_.currentRecord()) : std::nullopt;
+    edit_->setPlainText(shown_ ? session_.noteOn(shown_->record) : QString());
+    edit_->document()->setModified(false);
+    edit_->setEnabled(shown_.has_value());
 }
 
+// Only what the player typed, and for the foal it was typed for, even when a reload has
+// brought another foal to that record meanwhile.
 void NoteBox::keepNote() {
-    if (record_ != 0 && edit_->toPlainText() != session_.noteOn(record_)) {
-        session_.setNote(record_, edit_->toPlainText());
+    if (shown_ && edit_->document()->isModified()) {
+        edit_->document()->setModified(false);
+        session_.setNote(*shown_, edit_->toPlainText());
     }
 }
 

@@ -5,12 +5,15 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
+
+#include "session/loaded_roster.h"
 
 class QLabel;
 
 namespace foalix::session {
 class RosterSession;
-}
+}  // namespace foalix::session
 
 namespace foalix::ui {
 
@@ -31,7 +34,8 @@ class NoteBox : public QWidget {
     session::RosterSession& session_;
     QLabel* caption_;
     NoteEdit* edit_;
-    int record_ = 0;  // the foal whose note the box shows
+    // The foal whose note the box shows.
+    std::optional<session::NotedFoal> shown_;
 };
 
 }  // namespace foalix::ui

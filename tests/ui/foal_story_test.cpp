@@ -73,6 +73,18 @@ TEST_F(FoalStoryTest, ANoteIsWrittenInPlaceAndFoundByItsTagAfterARestartAndTwoSa
     EXPECT_EQ(window_->session().noteOn(9), "#KEEP? no: #maybe");
     control<QLineEdit>(table_, "txtFilter")->setText("#keep");
     EXPECT_EQ(records(), "9 1");
+    // Typed for one foal while the game's save brings another to its record: the note is the
+    // first foal's, the other's stays its own, and a box left unchanged writes nothing.
+    window_->session().setCurrentRecord(2);
+    box->setFocus();
+    QTest::keyClicks(box, "for ao");
+    std::istringstream other("foal 2 12 \"クロ\" 2 08 2C 30 18 10 00 05 C3 F1\n");
+    slotgen::parseDescription(other).writeTo(slot(1));
+    window_->session().reload();
+    EXPECT_EQ(window_->session().noteOn(2), "");
+    fiveFoals().writeTo(slot(1));
+    window_->session().reload();
+    EXPECT_EQ(window_->session().noteOn(2), "for ao");
     // After a restart and two saves, one of which renamed record 9's foal.
     start(QString::fromStdString(history_.str()));
     fiveFoals().writeTo(slot(1));
@@ -161,6 +173,12 @@ TEST_F(FoalStoryTest, TheHistoryIsBackedUpAndTakenBack) {
     EXPECT_EQ(session.noteOn(1), "changed");
     EXPECT_TRUE(session.restoreHistory(copy));
     EXPECT_EQ(session.noteOn(1), "#keep");
+    // Never over the history itself; an ideographic space alone is no note, now or later.
+    const QString live = QString::fromStdString(history_.str()) + "/history.sqlite3";
+    EXPECT_FALSE(session.backUpHistory(live));
+    session.setNote(1, "\u3000 ");
+    EXPECT_EQ(session.noteOn(1), "");
+    EXPECT_TRUE(session.history()->notes(session.roster()->saveFolder, 1).empty());
     EXPECT_EQ(get<QPlainTextEdit>("txtNote")->toPlainText(),
               window_->session().currentRecord() == 1 ? "#keep" : QString());
 }
