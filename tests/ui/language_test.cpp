@@ -18,6 +18,7 @@
 #include "ui/about_box.h"
 #include "ui/application.h"
 #include "ui/compare_window.h"
+#include "ui/foal_story_window.h"
 #include "ui/history_window.h"
 #include "ui/main_window.h"
 #include "ui/placed_controls.h"
@@ -122,7 +123,8 @@ class Languages : public ::testing::Test {
                     static_cast<QWidget*>(window_->showHistory()),
                     window_->compare({1, 2}),
                     window_->showOverview(),
-                    window_->showRosterTable()->showProfiles()};
+                    window_->showRosterTable()->showProfiles(),
+                    window_->showFoalStory()};
     }
     void TearDown() override { session::installLanguage(Language::Original); }
     void choose(const char* key) {
