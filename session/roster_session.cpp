@@ -131,6 +131,7 @@ bool RosterSession::reload(bool asNewRead) {
 }
 
 bool RosterSession::load(const Request& request, bool quiet, bool asNewRead) {
+    emit aboutToLoad();
     auto roster = std::make_shared<LoadedRoster>();
     roster->saveFolder = request.saveFolder;
     roster->slot = request.slot;

@@ -189,6 +189,9 @@ class RosterSession : public QObject {
     static constexpr int kWaitingRetryMs = 500;
 
   signals:
+    // A read of the save begins: what a window holds unkept (a note being typed) is kept
+    // now, for the foal the rows show, before the rows are replaced.
+    void aboutToLoad();
     void rosterChanged(const std::shared_ptr<const LoadedRoster>& roster);
     // Sent after every load too, since the foal's values may have changed.
     void currentRecordChanged(int record);

@@ -30,6 +30,8 @@ QWidget* NoteDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
                                     const QModelIndex&) const {
     auto* editor = new NoteEdit(parent);
     editor->setObjectName("txtNoteCell");
+    std::erase_if(editors_, [](const QPointer<NoteEdit>& open) { return open.isNull(); });
+    editors_.emplace_back(editor);
     connect(editor, &NoteEdit::finished, this, [this, editor] {
         // Once only: closing the editor takes its focus away, which finishes it again; nor
         // while its window closes (hidden, the table is going).
@@ -47,6 +49,17 @@ void NoteDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
     auto* note = static_cast<NoteEdit*>(editor);
     note->setPlainText(index.data(Qt::EditRole).toString());
     note->moveCursor(QTextCursor::End);
+    note->document()->setModified(false);
+}
+
+void NoteDelegate::keepTypedNotes() {
+    for (NoteEdit* editor : editors_) {
+        if (editor && editor->isVisible() && !editor->property("finished").toBool() &&
+            editor->document()->isModified()) {
+            editor->document()->setModified(false);
+            emit commitData(editor);
+        }
+    }
 }
 
 void NoteDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QStyledItemDelegate>
+#include <vector>
 
 namespace foalix::ui {
 
@@ -39,8 +41,15 @@ class NoteDelegate : public QStyledItemDelegate {
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
 
+    // Keeps what was typed in an open editor, which stays open: called before a read of the
+    // save replaces the rows, so the note goes to the foal it was typed for.
+    void keepTypedNotes();
+
   protected:
     bool eventFilter(QObject* editor, QEvent* event) override;
+
+  private:
+    mutable std::vector<QPointer<NoteEdit>> editors_;
 };
 
 }  // namespace foalix::ui

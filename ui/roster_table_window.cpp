@@ -68,7 +68,9 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     star_ = addTableAction(view_, "mnuStar", Qt::Key_Space);
     connect(star_, &QAction::triggered, this, [this] { session_.toggleStars(selectedRecords()); });
     // The note is written in its column: F2 or a double-click there, from any column by F2.
-    view_->setItemDelegateForColumn(RosterModel::kNoteColumn, new NoteDelegate(view_));
+    auto* notes = new NoteDelegate(view_);
+    view_->setItemDelegateForColumn(RosterModel::kNoteColumn, notes);
+    connect(&session_, &session::RosterSession::aboutToLoad, notes, &NoteDelegate::keepTypedNotes);
     view_->setEditTriggers(QAbstractItemView::DoubleClicked);
     writeNote_ = addTableAction(view_, "mnuWriteNote", Qt::Key_F2);
     connect(writeNote_, &QAction::triggered, this, [this] {

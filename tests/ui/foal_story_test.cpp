@@ -85,6 +85,23 @@ TEST_F(FoalStoryTest, ANoteIsWrittenInPlaceAndFoundByItsTagAfterARestartAndTwoSa
     fiveFoals().writeTo(slot(1));
     window_->session().reload();
     EXPECT_EQ(window_->session().noteOn(2), "for ao");
+    // The same in the table's cell, still open when the save is read again: the note is
+    // kept for the foal it was typed for, not for the one the read brings to its record.
+    control<QLineEdit>(table_, "txtFilter")->clear();
+    table_->selectRecord(2);
+    QApplication::setActiveWindow(table_);
+    view()->setFocus();
+    QTest::keyClick(view(), Qt::Key_F2);
+    cell = openCell();
+    ASSERT_NE(cell, nullptr);
+    QTest::keyClicks(cell, " in the cell");
+    std::istringstream again("foal 2 12 \"クロ\" 2 08 2C 30 18 10 00 05 C3 F1\n");
+    slotgen::parseDescription(again).writeTo(slot(1));
+    window_->session().reload();
+    EXPECT_EQ(window_->session().noteOn(2), "");
+    fiveFoals().writeTo(slot(1));
+    window_->session().reload();
+    EXPECT_EQ(window_->session().noteOn(2), "for ao in the cell");
     // After a restart and two saves, one of which renamed record 9's foal.
     start(QString::fromStdString(history_.str()));
     fiveFoals().writeTo(slot(1));
