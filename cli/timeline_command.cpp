@@ -27,6 +27,18 @@ constexpr const char* kFooter =
     "Exit status: 0 printed; 2 the record holds no foal in the slot's newest kept read;\n"
     "4 the history cannot be read (why on stderr); 64 bad usage.";
 
+// The place is one positional of two or three words; help shows it as its name writes it,
+// not as CLI11 counts its values ("RECORD(2x)", "TEXT x 2").
+class PlaceFormatter : public CLI::Formatter {
+  public:
+    std::string make_option_usage(const CLI::Option* option) const override {
+        return option->get_positional() ? option->get_name() : Formatter::make_option_usage(option);
+    }
+    std::string make_option_opts(const CLI::Option* option) const override {
+        return option->get_positional() ? " REQUIRED" : Formatter::make_option_opts(option);
+    }
+};
+
 // The fourteen keys of foalix-dump's JSON, in the fields' order: the roster's header
 // without its record and name.
 std::vector<std::string> valueKeys() {
@@ -101,6 +113,7 @@ int runTimeline(int argc, const char* const* argv, std::ostream& out, std::ostre
     std::vector<std::string> place;
     CLI::App app(kDescription, "foalix-dump timeline");
     app.footer(kFooter);
+    app.formatter(std::make_shared<PlaceFormatter>());
     addFormatOption(app, options);
     addHistoryOption(app, file);
     app.add_option("[FOLDER] SLOT RECORD", place, "the save folder, the slot 1 to 5, the record")

@@ -413,7 +413,7 @@ TEST_F(DumpTest, CompareTwoSlotFiles) {
 
 // Wrong use (a --where condition that does not parse too) is a usage message on stderr
 // and status 64; a right one lists (0) or says what it found on stderr (2: slot 5 is not
-// there); --help shows the age choices plainly.
+// there); --help shows the age choices and the timeline's place plainly.
 TEST_F(DumpTest, UsageRules) {
     const std::vector<std::pair<std::vector<std::string>, int>> uses{
         {{dir_.str(), "6"}, 64},
@@ -432,6 +432,9 @@ TEST_F(DumpTest, UsageRules) {
         EXPECT_EQ(run.err.empty(), status == 0);
     }
     EXPECT_NE(dump({"--help"}).out.find("--ages 1|2|1,2"), std::string::npos);
+    EXPECT_NE(dump({"timeline", "--help"})
+                  .out.find("Usage: foalix-dump timeline [OPTIONS] [FOLDER] SLOT RECORD\n"),
+              std::string::npos);
     EXPECT_TRUE(dump({"--where", "Spd>=A", "--file", file_})
                     .err.starts_with("--where: 'Spd>=A': no field 'Spd'; fields are Grade, SP,"));
 }
