@@ -35,7 +35,8 @@ class PlaceFormatter : public CLI::Formatter {
         return option->get_positional() ? option->get_name() : Formatter::make_option_usage(option);
     }
     std::string make_option_opts(const CLI::Option* option) const override {
-        return option->get_positional() ? " REQUIRED" : Formatter::make_option_opts(option);
+        return option->get_positional() ? (option->get_required() ? " REQUIRED" : "")
+                                        : Formatter::make_option_opts(option);
     }
 };
 

@@ -114,6 +114,7 @@ void RosterSession::storeSaveFolder() {
 void RosterSession::apply(int slot, AgeBoxes ages) {
     watcher_->stop();
     applied_.reset();
+    emit rowsAboutToChange();
     currentRecord_ = 0;
     publish(nullptr);
     if (!reporting([&] { platform_.files.setCurrentDirectory(RK5Path); })) {
@@ -131,7 +132,6 @@ bool RosterSession::reload(bool asNewRead) {
 }
 
 bool RosterSession::load(const Request& request, bool quiet, bool asNewRead) {
-    emit aboutToLoad();
     auto roster = std::make_shared<LoadedRoster>();
     roster->saveFolder = request.saveFolder;
     roster->slot = request.slot;
@@ -163,6 +163,7 @@ bool RosterSession::load(const Request& request, bool quiet, bool asNewRead) {
     roster->listed = inListOrder(roster->table, result.listedRows);
     roster->total = result.total;
     markStandouts(*roster);
+    emit rowsAboutToChange();  // before the marks are read, so a note kept now is among them
     readMarks(*roster);
     roster->encoding = result.encoding;
     // The very bytes decoded and the time of the file they came from, not a later look.

@@ -189,9 +189,10 @@ class RosterSession : public QObject {
     static constexpr int kWaitingRetryMs = 500;
 
   signals:
-    // A read of the save begins: what a window holds unkept (a note being typed) is kept
-    // now, for the foal the rows show, before the rows are replaced.
-    void aboutToLoad();
+    // The rows are about to be replaced (a read of the save succeeded, or Apply clears
+    // them): what a window holds unkept (a note being typed) is kept now, for the foal the
+    // rows still show. A read that fails replaces nothing and sends nothing.
+    void rowsAboutToChange();
     void rosterChanged(const std::shared_ptr<const LoadedRoster>& roster);
     // Sent after every load too, since the foal's values may have changed.
     void currentRecordChanged(int record);

@@ -432,9 +432,10 @@ TEST_F(DumpTest, UsageRules) {
         EXPECT_EQ(run.err.empty(), status == 0);
     }
     EXPECT_NE(dump({"--help"}).out.find("--ages 1|2|1,2"), std::string::npos);
-    EXPECT_NE(dump({"timeline", "--help"})
-                  .out.find("Usage: foalix-dump timeline [OPTIONS] [FOLDER] SLOT RECORD\n"),
+    const std::string timelineHelp = dump({"timeline", "--help"}).out;
+    EXPECT_NE(timelineHelp.find("Usage: foalix-dump timeline [OPTIONS] [FOLDER] SLOT RECORD\n"),
               std::string::npos);
+    EXPECT_NE(timelineHelp.find("\n  [FOLDER] SLOT RECORD REQUIRED\n"), std::string::npos);
     EXPECT_TRUE(dump({"--where", "Spd>=A", "--file", file_})
                     .err.starts_with("--where: 'Spd>=A': no field 'Spd'; fields are Grade, SP,"));
 }

@@ -23,7 +23,12 @@ NoteBox::NoteBox(session::RosterSession& session, QWidget* parent)
     connect(edit_, &NoteEdit::finished, this, &NoteBox::keepNote);
     connect(&session, &session::RosterSession::currentRecordChanged, this, [this] {
         keepNote();  // what was typed for the foal before stays that foal's
-        showNote();
+        // A read that still shows the foal being written about leaves the box as it is,
+        // the cursor and the undo steps where the player has them.
+        if (!(edit_->hasFocus() && shown_ &&
+              session_.notedFoal(session_.currentRecord()) == shown_)) {
+            showNote();
+        }
     });
     connect(&session, &session::RosterSession::notesChanged, this, [this] {
         if (!edit_->hasFocus()) {

@@ -70,7 +70,8 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     // The note is written in its column: F2 or a double-click there, from any column by F2.
     auto* notes = new NoteDelegate(view_);
     view_->setItemDelegateForColumn(RosterModel::kNoteColumn, notes);
-    connect(&session_, &session::RosterSession::aboutToLoad, notes, &NoteDelegate::keepTypedNotes);
+    connect(&session_, &session::RosterSession::rowsAboutToChange, notes,
+            &NoteDelegate::keepTypedNotes);
     view_->setEditTriggers(QAbstractItemView::DoubleClicked);
     writeNote_ = addTableAction(view_, "mnuWriteNote", Qt::Key_F2);
     connect(writeNote_, &QAction::triggered, this, [this] {

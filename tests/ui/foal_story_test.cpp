@@ -76,8 +76,11 @@ TEST_F(FoalStoryTest, ANoteIsWrittenInPlaceAndFoundByItsTagAfterARestartAndTwoSa
     // Typed for one foal while the game's save brings another to its record: the note is the
     // first foal's, the other's stays its own, and a box left unchanged writes nothing.
     window_->session().setCurrentRecord(2);
+    QApplication::setActiveWindow(window_.get());
     box->setFocus();
-    QTest::keyClicks(box, "for ao");
+    QTest::keyClicks(box, "for");
+    window_->session().reload();  // the same foal: the box keeps its cursor where it was
+    QTest::keyClicks(box, " ao");
     // The game saves クロ into record 2, then アオ back: the note written is アオ's.
     const auto savedAwayAndBack = [this] {
         std::istringstream other("foal 2 12 \"クロ\" 2 08 2C 30 18 10 00 05 C3 F1\n");
@@ -100,6 +103,19 @@ TEST_F(FoalStoryTest, ANoteIsWrittenInPlaceAndFoundByItsTagAfterARestartAndTwoSa
     ASSERT_NE(cell, nullptr);
     QTest::keyClicks(cell, " in the cell");
     EXPECT_EQ(savedAwayAndBack(), "|for ao in the cell");
+    // A read that fails (the game still writing) keeps nothing early: Escape still drops it.
+    table_->selectRecord(2);
+    view()->setFocus();
+    QTest::keyClick(view(), Qt::Key_F2);
+    cell = openCell();
+    ASSERT_NE(cell, nullptr);
+    QTest::keyClicks(cell, " half");
+    std::ofstream(slot(1), std::ios::binary | std::ios::trunc) << "half a save";
+    EXPECT_FALSE(window_->session().reload());
+    ASSERT_EQ(openCell(), cell);
+    QTest::keyClick(cell, Qt::Key_Escape);
+    EXPECT_EQ(window_->session().noteOn(2), "for ao in the cell");
+    fiveFoals().writeTo(slot(1));
     // After a restart and two saves, one of which renamed record 9's foal.
     start(QString::fromStdString(history_.str()));
     fiveFoals().writeTo(slot(1));
