@@ -25,7 +25,7 @@ FoalCard cardOf(session::RosterSession& session, int record) {
         return card;
     }
     card.foal = *foal;
-    card.name = QString::fromStdString(savedata::asSpreadsheetText(foal->name));
+    card.name = QString::fromStdString(foal->name);  // as it is: the picture is no spreadsheet
     for (const savedata::HorseField* field : savedata::fieldsInReadingOrder()) {
         card.values.push_back({RosterModel::captionOf(*field),
                                QString::fromStdString(foal->*field->member),

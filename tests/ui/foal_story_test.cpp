@@ -130,6 +130,24 @@ TEST_F(FoalStoryTest, ANoteIsWrittenInPlaceAndFoundByItsTagAfterARestartAndTwoSa
     EXPECT_EQ(records(), "1");
 }
 
+// A note box the player only visited writes nothing, not even over a note that another
+// window wrote into the same history meanwhile.
+TEST_F(FoalStoryTest, ANoteBoxLeftUnchangedWritesNothing) {
+    click("cmdApply");
+    window_->session().setCurrentRecord(1);
+    QApplication::setActiveWindow(window_.get());
+    get<QPlainTextEdit>("txtNote")->setFocus();
+    const auto foal = window_->session().notedFoal(1);
+    ASSERT_TRUE(foal);
+    {
+        history::History other(history_.str() + "/" + history::kHistoryFileName);
+        ASSERT_TRUE(other.note(foal->saveFolder, foal->slot, 1, foal->name, "from elsewhere", 1));
+    }
+    window_->session().setCurrentRecord(9);
+    window_->session().reload();
+    EXPECT_EQ(window_->session().noteOn(1), "from elsewhere");
+}
+
 // Three saves of a foal whose grade rose twice and whose speed fell once.
 TEST_F(FoalStoryTest, AFoalsReadsAreMarkedWhereTheyMovedAndItsChartSteps) {
     const char* grades[] = {"2C", "46", "50"};  // D, A, S: the grade's byte
@@ -174,6 +192,7 @@ TEST_F(FoalStoryTest, TheCardReadsAsTextAndAsAPicture) {
     click("cmdApply");
     window_->session().setNote(1, "#keep");
     const ui::FoalCard card = ui::cardOf(window_->session(), 1);
+    EXPECT_TRUE(card.name.startsWith("=")) << card.name.toStdString();  // the picture: as it is
     const QStringList lines = ui::cardText(card).split('\n');
     EXPECT_TRUE(lines.at(0).startsWith("'=")) << lines.at(0).toStdString();  // kept text
     EXPECT_TRUE(lines.at(1).startsWith("年齡  1  ")) << lines.at(1).toStdString();
