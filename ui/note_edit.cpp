@@ -52,6 +52,12 @@ void NoteDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
     note->document()->setModified(false);
 }
 
+bool NoteDelegate::isWriting() const {
+    return std::ranges::any_of(editors_, [](const QPointer<NoteEdit>& editor) {
+        return editor && editor->isVisible() && !editor->property("finished").toBool();
+    });
+}
+
 void NoteDelegate::keepTypedNotes() {
     for (NoteEdit* editor : editors_) {
         if (editor && editor->isVisible() && !editor->property("finished").toBool() &&

@@ -44,6 +44,8 @@ class NoteDelegate : public QStyledItemDelegate {
     // Keeps what was typed in an open editor, which stays open: called before a read of the
     // save replaces the rows, so the note goes to the foal it was typed for.
     void keepTypedNotes();
+    // Whether an editor is open, the player writing in it.
+    bool isWriting() const;
 
   protected:
     bool eventFilter(QObject* editor, QEvent* event) override;

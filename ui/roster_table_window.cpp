@@ -70,8 +70,14 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
     // The note is written in its column: F2 or a double-click there, from any column by F2.
     auto* notes = new NoteDelegate(view_);
     view_->setItemDelegateForColumn(RosterModel::kNoteColumn, notes);
-    connect(&session_, &session::RosterSession::rowsAboutToChange, notes,
-            &NoteDelegate::keepTypedNotes);
+    // What is typed in the Note cell is kept before a read replaces the rows, and the cell
+    // opens again on its foal after it, so the player types on.
+    connect(&session_, &session::RosterSession::rowsAboutToChange, this, [this, notes] {
+        const bool writing = notes->isWriting() && view_->currentIndex().isValid();
+        noteReopensOn_ =
+            writing ? session_.notedFoal(recordOf(view_->currentIndex().row())) : std::nullopt;
+        notes->keepTypedNotes();
+    });
     view_->setEditTriggers(QAbstractItemView::DoubleClicked);
     writeNote_ = addTableAction(view_, "mnuWriteNote", Qt::Key_F2);
     connect(writeNote_, &QAction::triggered, this, [this] {
@@ -119,6 +125,7 @@ RosterTableWindow::RosterTableWindow(session::RosterSession& session, QWidget* o
 void RosterTableWindow::showRoster() {
     const int current = session_.currentRecord();
     const QModelIndex currentIndex = indexOfRecord(current);
+    const auto reopen = std::exchange(noteReopensOn_, std::nullopt);
     {
         const QSignalBlocker quiet(view_->selectionModel());
         QItemSelection selection;
@@ -153,6 +160,10 @@ void RosterTableWindow::showRoster() {
     showNewFoals();
     showCount();
     updateActions();
+    if (reopen && reopen->record == current && session_.notedFoal(current) == reopen &&
+        currentIndex.isValid() && isVisible()) {
+        view_->edit(currentIndex.siblingAtColumn(RosterModel::kNoteColumn));
+    }
 }
 
 // The player's text of conditions and names, with the captions of the interface's

@@ -7,7 +7,10 @@
 
 #include <QModelIndex>
 #include <QWidget>
+#include <optional>
 #include <vector>
+
+#include "session/loaded_roster.h"
 
 class QAction;
 class QLabel;
@@ -98,6 +101,8 @@ class RosterTableWindow : public QWidget {
     QAction* star_ = nullptr;
     QAction* writeNote_ = nullptr;
     QAction* foalHistory_ = nullptr;
+    // The foal whose Note cell was open when a read began, to open it again after.
+    std::optional<session::NotedFoal> noteReopensOn_;
     QTableView* view_;
     // The rows selected before a reload, selected again after it.
     std::vector<int> keptSelection_;

@@ -103,18 +103,24 @@ TEST_F(FoalStoryTest, ANoteIsWrittenInPlaceAndFoundByItsTagAfterARestartAndTwoSa
     ASSERT_NE(cell, nullptr);
     QTest::keyClicks(cell, " in the cell");
     EXPECT_EQ(savedAwayAndBack(), "|for ao in the cell");
-    // A read that fails (the game still writing) keeps nothing early: Escape still drops it.
+    // A read that still shows the foal opens its cell again, what was typed kept, so the
+    // player types on; one that fails (the game still writing) keeps nothing early: Escape
+    // drops what was typed since.
     table_->selectRecord(2);
     view()->setFocus();
     QTest::keyClick(view(), Qt::Key_F2);
+    ASSERT_NE(openCell(), nullptr);
+    QTest::keyClicks(openCell(), " half");
+    window_->session().reload();
     cell = openCell();
     ASSERT_NE(cell, nullptr);
-    QTest::keyClicks(cell, " half");
+    QTest::keyClicks(cell, " more");
     std::ofstream(slot(1), std::ios::binary | std::ios::trunc) << "half a save";
     EXPECT_FALSE(window_->session().reload());
     ASSERT_EQ(openCell(), cell);
+    EXPECT_EQ(cell->toPlainText(), "for ao in the cell half more");
     QTest::keyClick(cell, Qt::Key_Escape);
-    EXPECT_EQ(window_->session().noteOn(2), "for ao in the cell");
+    EXPECT_EQ(window_->session().noteOn(2), "for ao in the cell half");
     fiveFoals().writeTo(slot(1));
     // After a restart and two saves, one of which renamed record 9's foal.
     start(QString::fromStdString(history_.str()));
