@@ -3,6 +3,15 @@
 #include <QKeyEvent>
 
 namespace foalix::ui {
+namespace {
+
+// An editor the player is still writing in: not finished (kept or dropped) and not hidden
+// (closing, or its window going).
+bool isOpen(const NoteEdit* editor) {
+    return editor != nullptr && editor->isVisible() && !editor->property("finished").toBool();
+}
+
+}  // namespace
 
 NoteEdit::NoteEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
@@ -35,7 +44,7 @@ QWidget* NoteDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     connect(editor, &NoteEdit::finished, this, [this, editor] {
         // Once only: closing the editor takes its focus away, which finishes it again; nor
         // while its window closes (hidden, the table is going).
-        if (editor->property("finished").toBool() || !editor->isVisible()) {
+        if (!isOpen(editor)) {
             return;
         }
         editor->setProperty("finished", true);
@@ -53,15 +62,13 @@ void NoteDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
 }
 
 bool NoteDelegate::isWriting() const {
-    return std::ranges::any_of(editors_, [](const QPointer<NoteEdit>& editor) {
-        return editor && editor->isVisible() && !editor->property("finished").toBool();
-    });
+    return std::ranges::any_of(editors_,
+                               [](const QPointer<NoteEdit>& editor) { return isOpen(editor); });
 }
 
 void NoteDelegate::keepTypedNotes() {
     for (NoteEdit* editor : editors_) {
-        if (editor && editor->isVisible() && !editor->property("finished").toBool() &&
-            editor->document()->isModified()) {
+        if (isOpen(editor) && editor->document()->isModified()) {
             editor->document()->setModified(false);
             emit commitData(editor);
         }

@@ -160,8 +160,7 @@ void RosterTableWindow::showRoster() {
     showNewFoals();
     showCount();
     updateActions();
-    if (reopen && reopen->record == current && session_.notedFoal(current) == reopen &&
-        currentIndex.isValid() && isVisible()) {
+    if (reopen && session_.notedFoal(current) == reopen && currentIndex.isValid() && isVisible()) {
         view_->edit(currentIndex.siblingAtColumn(RosterModel::kNoteColumn));
     }
 }
