@@ -281,6 +281,10 @@ TEST_F(DumpTest, ScoresAndTheOverview) {
          0,
          R"("score":{"0-9":1,"10-19":0,"20-29":0,"30-39":1,)",
          ""},
+        {{"overview", "--format", "json", "--weights", "SP=0"},  // every weight 0: no foal scored
+         0,
+         R"("90-100":0,"none":3})",
+         ""},
         {{"overview", "--where", "Grade=S", "--format", "csv"}, 0, "Mud,A,1\r\nMud,B,0\r\n", ""},
         {{"overview"}, 0, "Foals: 3\n素質  S 1   A 0   B 0   C 0   D 2\n", ""},
     };

@@ -112,6 +112,13 @@ TEST_F(SessionTest, TheComparisonFollowsTheGame) {
     session_->reload();
     EXPECT_EQ(shown(), "1D 2Agone 3A 4Bgone best 4");
     EXPECT_EQ(changed.size(), 2);
+    // The best score is marked only where the scores differ: two Bs are scored alike.
+    ASSERT_TRUE(session_->comparison().bestScore);
+    EXPECT_EQ(session_->comparison().bestScore, session_->comparison().foals[2].score);  // シロ A
+    save(1, {{1, "アオ", 'B'}, {2, "クロ", 'B'}});
+    session_->reload();
+    EXPECT_TRUE(session_->compare({1, 2}));
+    EXPECT_FALSE(session_->comparison().bestScore);
 }
 
 // Help → Copy Diagnostics: the version, where the settings and the history are, the history's

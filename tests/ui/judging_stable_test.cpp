@@ -46,8 +46,24 @@ TEST_F(JudgingStableTest, ScoreColumnBestFirstByTheProfileChosen) {
     clickHeader(RosterModel::kScoreColumn);
     // Ties by name (トシウエ before ミドリ), then by record.
     EXPECT_EQ(records() + " / " + scores(), "12 1 5 9 2 / 70 70 68 68 60");
-    EXPECT_TRUE(
-        view()->model()->index(0, RosterModel::kScoreColumn).data(Qt::BackgroundRole).isValid());
+    // Tinted like the grades, a fifth of the scale each: 70 and 60 as an A.
+    const auto tint = [this](int row, int column) {
+        return view()->model()->index(row, column).data(Qt::BackgroundRole);
+    };
+    const auto gradeTint = [&](const QString& grade) {
+        for (int column = 0; column < view()->model()->columnCount(); ++column) {
+            for (int row = 0; row < view()->model()->rowCount(); ++row) {
+                if (column != RosterModel::kScoreColumn && tint(row, column).isValid() &&
+                    view()->model()->index(row, column).data().toString() == grade) {
+                    return tint(row, column);
+                }
+            }
+        }
+        return QVariant();
+    };
+    ASSERT_TRUE(gradeTint("A").isValid());
+    EXPECT_EQ(tint(0, RosterModel::kScoreColumn), gradeTint("A"));
+    EXPECT_EQ(tint(4, RosterModel::kScoreColumn), gradeTint("A"));
     chooseIn("cboProfile", "Stayer");
     EXPECT_EQ(records() + " / " + scores(), "12 1 9 5 2 / 50 50 47 46 33");
     EXPECT_EQ(box("txtScore"), "");  // no foal chosen
